@@ -1,0 +1,45 @@
+#pragma once
+// The number rules of the sail's text boxes and files, each in one place.
+
+#include <string>
+#include <string_view>
+
+#include "common/checked.h"
+
+namespace kes {
+
+// The stored constant the sail's angles are converted with (not full precision).
+inline constexpr double Pi = 3.141593;
+
+// Lenient parse: the number a text begins with (leading blanks skipped, an
+// optional sign, digits, a decimal point, an exponent), 0 when there is none.
+// "12abc" gives 12, "" gives 0, "abc" gives 0, "1,5" gives 1.
+double parseLenient(std::string_view text);
+
+// Strict parse: the whole text (blanks around it allowed) must be a number;
+// otherwise the result fails. "12" ok, " 12.5 " ok, "12abc" fails, "" fails.
+Num parseStrict(std::string_view text);
+
+// "0.0" and "0.00": rounded to one or two decimals, halves away from zero,
+// decided on the decimal value as written to 15 significant digits
+// (1.005 gives "1.01", -0.05 gives "-0.1"); a minus sign when negative and
+// the result is not zero.
+std::string format0_0(double value);
+std::string format0_00(double value);
+
+// Plain number text put back into a box: up to 15 significant digits, no
+// leading blank, no trailing zeros, a leading zero before the point
+// ("12.5", "0.5", "39.7513046955694", "-3", "0"). Exponent form only for
+// magnitudes outside 1e-15..1e15.
+std::string plainNumber(double value);
+
+// Number text with a sign position: a blank before a number that is zero or
+// positive, a minus sign otherwise; no leading zero before the point
+// (" 10", "-2", " .5", "-.25", " 0").
+std::string signedNumber(double value);
+
+// The design-file form: signedNumber followed by one blank (" 100 ", " .5 ",
+// " .006 ", "-3 ").
+std::string designNumber(double value);
+
+}  // namespace kes

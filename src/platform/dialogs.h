@@ -1,0 +1,38 @@
+#pragma once
+// Message box and input box, modal, as the sail's procedures ask them.
+// Tests answer them without a person: an installed answerer is asked instead
+// of showing a dialog, so nothing in a test run waits on one.
+
+#include <functional>
+#include <string>
+
+class QWidget;
+
+namespace kes {
+
+enum class MsgButtons { Ok, OkCancel, YesNo, YesNoCancel };
+enum class MsgIcon { None, Question, Information, Warning, Critical };
+enum class MsgResult { Ok, Cancel, Yes, No };
+
+struct MsgBoxRequest {
+  std::string prompt, title;
+  MsgButtons buttons;
+  MsgIcon icon;
+};
+struct InputBoxRequest {
+  std::string prompt, title, defaultText;
+};
+
+MsgResult msgBox(QWidget* parent, const std::string& prompt, const std::string& title,
+                 MsgButtons buttons = MsgButtons::Ok, MsgIcon icon = MsgIcon::None);
+
+// The typed text on OK, the empty text on Cancel.
+std::string inputBox(QWidget* parent, const std::string& prompt, const std::string& title,
+                     const std::string& defaultText = {});
+
+// Test hooks: while set, the dialogs are not shown and these answer instead.
+// Set them to nullptr to show real dialogs again.
+void setMsgBoxAnswerer(std::function<MsgResult(const MsgBoxRequest&)> answerer);
+void setInputBoxAnswerer(std::function<std::string(const InputBoxRequest&)> answerer);
+
+}  // namespace kes

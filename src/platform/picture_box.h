@@ -1,0 +1,87 @@
+#pragma once
+// A picture box: a widget that shows an image drawn through the Surface
+// interface in user coordinates. Drawing goes to the image at once, so an
+// overlay drawn after a refresh stays until the next refresh. refresh()
+// clears and runs the paint procedure synchronously. Mouse events arrive in
+// user coordinates with the original button codes (1 left, 2 right; during a
+// move the set of held buttons).
+
+#include <QImage>
+#include <QWidget>
+#include <functional>
+#include <memory>
+
+#include "platform/recording_surface.h"
+#include "platform/surface.h"
+
+namespace kes {
+
+class PictureBox : public QWidget, public Surface {
+  Q_OBJECT
+ public:
+  explicit PictureBox(QWidget* parent = nullptr);
+  ~PictureBox() override;
+
+  // The paint procedure; refresh() and the window system's repaint requests
+  // (a resize, an expose) run it on a cleared image.
+  std::function<void()> onPaint;
+  // Mouse handlers: button code, shift state, x, y in user units.
+  std::function<void(int button, int shift, double x, double y)> onMouseDown, onMouseMove, onMouseUp;
+
+  void refresh();  // clear + onPaint, at once
+
+  // Place in twips relative to the parent's client area (15 twips per pixel).
+  void setGeometryTwips(double left, double top, double width, double height);
+
+  // Keep a record of the operations drawn since the last clear (tests).
+  void setRecording(bool on);
+  const std::vector<DrawOp>& ops() const;
+  const QImage& image() const { return image_; }
+
+  // Surface
+  bool setScale(double left, double top, double right, double bottom) override;
+  double scaleLeft() const override { return left_; }
+  double scaleTop() const override { return top_; }
+  double scaleWidth() const override { return width_; }
+  double scaleHeight() const override { return height_; }
+  double widthTwips() const override;
+  double heightTwips() const override;
+  void clear() override;
+  void setForeColor(int colour) override;
+  int foreColor() const override { return fore_; }
+  void setBackColor(int colour) override;
+  int backColor() const override { return back_; }
+  void setDrawMode(int mode) override;
+  int drawMode() const override { return mode_; }
+  void setDrawWidth(int pixels) override;
+  void point(double x, double y, int colour = kForeColor) override;
+  void line(double x1, double y1, double x2, double y2, int colour = kForeColor) override;
+  void lineTo(double x2, double y2, int colour = kForeColor) override;
+  void box(double x1, double y1, double x2, double y2, int colour = kForeColor) override;
+  void filledBox(double x1, double y1, double x2, double y2, int colour = kForeColor) override;
+  void circle(double x, double y, double radius, int colour = kForeColor) override;
+  void print(std::string_view text) override;
+  double currentX() const override { return curX_; }
+  double currentY() const override { return curY_; }
+
+  // The 16-colour palette.
+  static QColor paletteColor(int colour);
+
+ protected:
+  void paintEvent(QPaintEvent*) override;
+  void resizeEvent(QResizeEvent*) override;
+  void mousePressEvent(QMouseEvent*) override;
+  void mouseMoveEvent(QMouseEvent*) override;
+  void mouseReleaseEvent(QMouseEvent*) override;
+
+ private:
+  QPointF toPixels(double x, double y) const;
+  QPointF toUser(QPointF pixels) const;
+  QImage image_;
+  std::unique_ptr<RecordingSurface> record_;
+  double left_ = 0, top_ = 0, width_ = 1, height_ = 1;
+  int fore_ = 0, back_ = 15, mode_ = kDrawCopyPen, drawWidth_ = 1;
+  double curX_ = 0, curY_ = 0;
+};
+
+}  // namespace kes
