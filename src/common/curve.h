@@ -36,6 +36,10 @@ struct Curve {
     if (!inBounds(coord, point)) return false;
     return set(c[coord][point], value);
   }
+  bool put(int coord, Index point, Num value) {
+    if (!point.ok) return false;
+    return put(coord, point.i, value);
+  }
   void clear() { *this = Curve{}; }
 };
 

@@ -14,16 +14,23 @@ inline constexpr double Pi = 3.141593;
 // Lenient parse: the number a text begins with (leading blanks skipped, an
 // optional sign, digits, a decimal point, an exponent), 0 when there is none.
 // "12abc" gives 12, "" gives 0, "abc" gives 0, "1,5" gives 1.
+// A number beyond the range of a double reads 0 (as a text without a number).
 double parseLenient(std::string_view text);
+
+// The same parse, but a number beyond the range of a double fails, so that a
+// caller can keep its old value instead; a text without a number gives 0.
+Num parseLeading(std::string_view text);
 
 // Strict parse: the whole text (blanks around it allowed) must be a number;
 // otherwise the result fails. "12" ok, " 12.5 " ok, "12abc" fails, "" fails.
+// A number beyond the range of a double fails; one too small to hold reads 0.
 Num parseStrict(std::string_view text);
 
 // "0.0" and "0.00": rounded to one or two decimals, halves away from zero,
 // decided on the decimal value as written to 15 significant digits
 // (1.005 gives "1.01", -0.05 gives "-0.1"); a minus sign when negative and
-// the result is not zero.
+// the result is not zero ("-0.04" gives "0.0"). Digits beyond the 15th of a
+// huge value are written as zeros; a value that is not finite gives "0.0".
 std::string format0_0(double value);
 std::string format0_00(double value);
 
@@ -35,7 +42,8 @@ std::string plainNumber(double value);
 
 // Number text with a sign position: a blank before a number that is zero or
 // positive, a minus sign otherwise; no leading zero before the point
-// (" 10", "-2", " .5", "-.25", " 0").
+// (" 10", "-2", " .5", "-.25", " 0"). Up to 15 significant digits; exponent
+// form (" 1E+20", "-2.5E-16") outside 1e-15..1e15, which both parses read back.
 std::string signedNumber(double value);
 
 // The design-file form: signedNumber followed by one blank (" 100 ", " .5 ",

@@ -1,0 +1,250 @@
+#include "common/numbers.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+
+namespace kes {
+
+namespace {
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isBlank(char c) { return c == ' ' || c == '\t'; }
+
+// The extent of a number at the start of `t` (after the caller skipped blanks):
+// sign, digits, a point, digits, an exponent. `end` is one past its last
+// character; `digits` tells whether it had a mantissa digit at all. An exponent
+// marker without digits after it is not part of the number.
+struct Scan {
+  std::size_t end = 0;
+  bool digits = false;
+  bool exponentIncomplete = false;  // "1e" or "1e+": marker present, no digits
+};
+
+Scan scanNumber(std::string_view t) {
+  Scan s;
+  std::size_t i = 0;
+  if (i < t.size() && (t[i] == '+' || t[i] == '-')) ++i;
+  while (i < t.size() && isDigit(t[i])) { ++i; s.digits = true; }
+  if (i < t.size() && t[i] == '.') {
+    ++i;
+    while (i < t.size() && isDigit(t[i])) { ++i; s.digits = true; }
+  }
+  if (!s.digits) return s;
+  s.end = i;
+  if (i < t.size() && (t[i] == 'e' || t[i] == 'E')) {
+    std::size_t j = i + 1;
+    if (j < t.size() && (t[j] == '+' || t[j] == '-')) ++j;
+    if (j < t.size() && isDigit(t[j])) {
+      while (j < t.size() && isDigit(t[j])) ++j;
+      s.end = j;
+    } else {
+      s.exponentIncomplete = true;
+    }
+  }
+  return s;
+}
+
+// Converts a scanned number. Fails when it lies beyond the range of a double;
+// a number too small to represent reads 0.
+Num convert(std::string_view t) {
+  const char* first = t.data();
+  const char* last = t.data() + t.size();
+  bool negative = false;
+  if (first < last && (*first == '+' || *first == '-')) {
+    negative = *first == '-';
+    ++first;
+  }
+  double v = 0.0;
+  const auto r = std::from_chars(first, last, v, std::chars_format::general);
+  if (r.ec == std::errc::result_out_of_range) {
+    // Overflow or underflow: tell them apart by the decimal magnitude.
+    long exponent = 0;
+    long leading = 0;  // position of the first significant digit relative to the point
+    bool seenPoint = false, seenDigit = false;
+    long intDigits = 0, zerosAfterPoint = 0;
+    const char* p = first;
+    for (; p < last && (isDigit(*p) || *p == '.'); ++p) {
+      if (*p == '.') { seenPoint = true; continue; }
+      if (!seenDigit && *p == '0') {
+        if (seenPoint) ++zerosAfterPoint;
+        continue;
+      }
+      seenDigit = true;
+      if (!seenPoint) ++intDigits;
+    }
+    if (p < last && (*p == 'e' || *p == 'E')) {
+      ++p;
+      bool eneg = false;
+      if (p < last && (*p == '+' || *p == '-')) { eneg = *p == '-'; ++p; }
+      for (; p < last && isDigit(*p); ++p) {
+        if (exponent < 100000) exponent = exponent * 10 + (*p - '0');
+      }
+      if (eneg) exponent = -exponent;
+    }
+    leading = intDigits > 0 ? intDigits : -zerosAfterPoint;
+    if (seenDigit && leading + exponent > 0) return Num::fail();
+    return Num(0.0);
+  }
+  if (r.ec != std::errc() || !std::isfinite(v)) return Num::fail();
+  v = negative ? -v : v;
+  return Num(v + 0.0);  // no negative zero
+}
+
+std::size_t skipBlanks(std::string_view t) {
+  std::size_t i = 0;
+  while (i < t.size() && (isBlank(t[i]) || t[i] == '\n')) ++i;
+  return i;
+}
+
+// A value's decimal digits rounded to 15 significant digits:
+// value = 0.d1 d2 ... d15 x 10^(exp10 + 1), i.e. d1 stands at the power exp10.
+struct Decimal {
+  char d[16] = {};  // 15 digits, no terminator needed
+  int count = 0;    // significant digits kept (trailing zeros dropped), 0 for zero
+  int exp10 = 0;    // power of ten of the first digit
+  bool negative = false;
+};
+
+Decimal decimal15(double value) {
+  Decimal r;
+  if (value == 0.0 || !std::isfinite(value)) return r;
+  r.negative = value < 0;
+  char buf[40];
+  const auto res = std::to_chars(buf, buf + sizeof buf, std::fabs(value),
+                                 std::chars_format::scientific, 14);
+  // Form: d.dddddddddddddde[+-]xx
+  const char* p = buf;
+  int n = 0;
+  for (; p < res.ptr && *p != 'e'; ++p) {
+    if (isDigit(*p)) r.d[n++] = *p;
+  }
+  int e = 0;
+  std::from_chars(p + 1 + (p[1] == '+' ? 1 : 0), res.ptr, e);
+  r.exp10 = e;
+  while (n > 0 && r.d[n - 1] == '0') --n;
+  r.count = n;
+  return r;
+}
+
+// Digit of the decimal at the given power of ten (0 beyond its digits).
+int digitAt(const Decimal& v, int power) {
+  const int idx = v.exp10 - power;
+  if (idx < 0 || idx >= v.count) return 0;
+  return v.d[idx] - '0';
+}
+
+// "0.0" style with `decimals` places, halves away from zero, on the 15-digit
+// decimal value.
+std::string formatFixed(double value, int decimals) {
+  const Decimal v = decimal15(value);
+  // Digits from the highest power down to -decimals, as numbers 0..9.
+  const int top = v.count > 0 ? std::max(v.exp10, 0) : 0;
+  const int width = top + decimals + 1;  // powers top .. -decimals
+  std::string digits(static_cast<std::size_t>(width) + 1, '0');  // one spare for the carry
+  for (int k = 0; k < width; ++k) {
+    digits[static_cast<std::size_t>(k) + 1] = static_cast<char>('0' + digitAt(v, top - k));
+  }
+  if (digitAt(v, -decimals - 1) >= 5) {
+    int k = width;
+    while (k >= 0) {
+      char& c = digits[static_cast<std::size_t>(k)];
+      if (c == '9') { c = '0'; --k; continue; }
+      ++c;
+      break;
+    }
+  }
+  const std::size_t intLen = static_cast<std::size_t>(width + 1 - decimals);  // with the spare
+  std::string intPart = digits.substr(0, intLen);
+  const std::string fracPart = digits.substr(intLen);
+  const std::size_t nz = intPart.find_first_not_of('0');
+  intPart = nz == std::string::npos ? "0" : intPart.substr(nz);
+  const bool zero = intPart == "0" && fracPart.find_first_not_of('0') == std::string::npos;
+  std::string out;
+  if (v.negative && !zero) out += '-';
+  out += intPart;
+  if (decimals > 0) {
+    out += '.';
+    out += fracPart;
+  }
+  return out;
+}
+
+// Up to 15 significant digits without trailing zeros; leadingZero chooses
+// "0.5" or ".5". Exponent form outside 1e-15..1e15.
+std::string shortNumber(double value, bool leadingZero) {
+  const Decimal v = decimal15(value);
+  if (v.count == 0) return "0";
+  std::string out;
+  if (v.negative) out += '-';
+  const std::string_view d(v.d, static_cast<std::size_t>(v.count));
+  if (v.exp10 >= 15 || v.exp10 < -15) {
+    out += d[0];
+    if (d.size() > 1) {
+      out += '.';
+      out += d.substr(1);
+    }
+    out += 'E';
+    out += v.exp10 < 0 ? '-' : '+';
+    const int e = v.exp10 < 0 ? -v.exp10 : v.exp10;
+    if (e < 10) out += '0';
+    out += std::to_string(e);
+    return out;
+  }
+  if (v.exp10 < 0) {
+    if (leadingZero) out += '0';
+    out += '.';
+    out.append(static_cast<std::size_t>(-v.exp10 - 1), '0');
+    out += d;
+    return out;
+  }
+  const std::size_t intDigits = static_cast<std::size_t>(v.exp10) + 1;
+  if (d.size() <= intDigits) {
+    out += d;
+    out.append(intDigits - d.size(), '0');
+  } else {
+    out += d.substr(0, intDigits);
+    out += '.';
+    out += d.substr(intDigits);
+  }
+  return out;
+}
+
+}  // namespace
+
+Num parseLeading(std::string_view text) {
+  const std::string_view t = text.substr(skipBlanks(text));
+  const Scan s = scanNumber(t);
+  if (!s.digits) return Num(0.0);
+  return convert(t.substr(0, s.end));
+}
+
+double parseLenient(std::string_view text) {
+  const Num n = parseLeading(text);
+  return n.good() ? n.v : 0.0;
+}
+
+Num parseStrict(std::string_view text) {
+  std::size_t b = 0, e = text.size();
+  while (b < e && isBlank(text[b])) ++b;
+  while (e > b && isBlank(text[e - 1])) --e;
+  const std::string_view t = text.substr(b, e - b);
+  const Scan s = scanNumber(t);
+  if (!s.digits || s.exponentIncomplete || s.end != t.size()) return Num::fail();
+  return convert(t);
+}
+
+std::string format0_0(double value) { return formatFixed(value, 1); }
+std::string format0_00(double value) { return formatFixed(value, 2); }
+
+std::string plainNumber(double value) { return shortNumber(value, true); }
+
+std::string signedNumber(double value) {
+  std::string s = shortNumber(value, false);
+  if (s[0] != '-') s.insert(s.begin(), ' ');
+  return s;
+}
+
+std::string designNumber(double value) { return signedNumber(value) + ' '; }
+
+}  // namespace kes
