@@ -1,0 +1,401 @@
+#include "platform/controls.h"
+
+#include <QFocusEvent>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QSignalBlocker>
+#include <QVariant>
+#include <cmath>
+
+namespace kes {
+
+namespace {
+constexpr const char* kTwipProperty = "kesTwipRect";
+
+void applyTwips(QWidget* w, const TwipRect& r) {
+  w->setProperty(kTwipProperty, QRectF(r.left, r.top, r.width, r.height));
+  const int l = twipsToPixels(r.left);
+  const int t = twipsToPixels(r.top);
+  const int rr = twipsToPixels(r.left + r.width);
+  const int b = twipsToPixels(r.top + r.height);
+  w->setGeometry(l, t, rr > l ? rr - l : 0, b > t ? b - t : 0);
+}
+}  // namespace
+
+// ---- Twips -----------------------------------------------------------------
+
+int twipsToPixels(double twips) {
+  const double p = twips / kTwipsPerPixel;
+  if (!std::isfinite(p)) return 0;
+  if (p > 1e6) return 1000000;
+  if (p < -1e6) return -1000000;
+  return static_cast<int>(std::lround(p));
+}
+
+void setTwipRect(QWidget* w, const TwipRect& r) { applyTwips(w, r); }
+
+void setTwipRect(QWidget* w, double left, double top, double width, double height) {
+  applyTwips(w, TwipRect{left, top, width, height});
+}
+
+TwipRect twipRect(const QWidget* w) {
+  const QVariant v = w->property(kTwipProperty);
+  if (v.isValid()) {
+    const QRectF r = v.toRectF();
+    return {r.x(), r.y(), r.width(), r.height()};
+  }
+  const QRect g = w->geometry();
+  return {g.x() * kTwipsPerPixel, g.y() * kTwipsPerPixel, g.width() * kTwipsPerPixel,
+          g.height() * kTwipsPerPixel};
+}
+
+void setTwipLeft(QWidget* w, double left) {
+  TwipRect r = twipRect(w);
+  r.left = left;
+  applyTwips(w, r);
+}
+void setTwipTop(QWidget* w, double top) {
+  TwipRect r = twipRect(w);
+  r.top = top;
+  applyTwips(w, r);
+}
+void setTwipWidth(QWidget* w, double width) {
+  TwipRect r = twipRect(w);
+  r.width = width;
+  applyTwips(w, r);
+}
+void setTwipHeight(QWidget* w, double height) {
+  TwipRect r = twipRect(w);
+  r.height = height;
+  applyTwips(w, r);
+}
+
+QFont designFont() {
+  QFont f(QStringLiteral("Sans Serif"));
+  f.setPointSizeF(8.0);
+  return f;
+}
+
+// ---- Text box ----------------------------------------------------------------
+
+TextBox::TextBox(QWidget* parent, const char* name, const std::string& startText,
+                 const std::string& tip)
+    : QLineEdit(parent) {
+  setObjectName(QString::fromLatin1(name));
+  if (!tip.empty()) setToolTip(QString::fromStdString(tip));
+  QLineEdit::setText(QString::fromStdString(startText));
+  text_ = QLineEdit::text().toStdString();
+  connect(this, &QLineEdit::textChanged, this, [this](const QString& t) { takeText(t); });
+}
+
+void TextBox::setText(const std::string& t) {
+  if (t == text_) return;
+  {
+    const QSignalBlocker block(this);
+    QLineEdit::setText(QString::fromStdString(t));
+  }
+  const std::string now = QLineEdit::text().toStdString();
+  if (now == text_) return;
+  text_ = now;
+  if (onChange) onChange();
+}
+
+void TextBox::takeText(const QString& t) {
+  std::string now = t.toStdString();
+  if (now == text_) return;
+  text_ = std::move(now);
+  if (onChange) onChange();
+}
+
+void TextBox::focusInEvent(QFocusEvent* e) {
+  QLineEdit::focusInEvent(e);
+  if (onGotFocus) onGotFocus();
+}
+
+// ---- Scroll bar --------------------------------------------------------------
+
+ScrollBar::ScrollBar(Qt::Orientation o, QWidget* parent, const char* name, const std::string& tip)
+    : QScrollBar(o, parent) {
+  setObjectName(QString::fromLatin1(name));
+  if (!tip.empty()) setToolTip(QString::fromStdString(tip));
+  setMinMax(0, 32767);
+  setSingleStep(1);
+  setPageStep(1);
+  connect(this, &QAbstractSlider::valueChanged, this, [this](int v) { takeValue(v); });
+  connect(this, &QAbstractSlider::sliderReleased, this, [this] { thumbReleased(); });
+}
+
+void ScrollBar::setMinMax(int minEnd, int maxEnd) {
+  minEnd_ = minEnd;
+  maxEnd_ = maxEnd;
+  const QSignalBlocker block(this);
+  setRange(std::min(minEnd, maxEnd), std::max(minEnd, maxEnd));
+  // A bar whose left or top end carries the larger value is drawn reversed,
+  // so that end and its arrow still mean the larger value.
+  setInvertedAppearance(minEnd > maxEnd);
+  setInvertedControls(minEnd > maxEnd);
+  last_ = QScrollBar::value();
+}
+
+bool ScrollBar::setValue(int v) {
+  if (v < minimum() || v > maximum()) return false;
+  if (v == QScrollBar::value()) return true;
+  {
+    const QSignalBlocker block(this);
+    QScrollBar::setValue(v);
+  }
+  last_ = v;
+  if (onChange) onChange();
+  return true;
+}
+
+void ScrollBar::takeValue(int v) {
+  if (isSliderDown()) {
+    if (onScroll) onScroll();
+    return;
+  }
+  if (v == last_) return;
+  last_ = v;
+  if (onChange) onChange();
+}
+
+void ScrollBar::thumbReleased() {
+  const int v = QScrollBar::value();
+  if (v == last_) return;
+  last_ = v;
+  if (onChange) onChange();
+}
+
+// ---- Check box ---------------------------------------------------------------
+
+namespace {
+Qt::CheckState stateOf(int v) {
+  return v == 1 ? Qt::Checked : v == 2 ? Qt::PartiallyChecked : Qt::Unchecked;
+}
+int valueOf(int state) {
+  return state == Qt::Checked ? 1 : state == Qt::PartiallyChecked ? 2 : 0;
+}
+}  // namespace
+
+CheckBox::CheckBox(QWidget* parent, const char* name, const std::string& caption,
+                   const std::string& tip, int startValue)
+    : QCheckBox(QString::fromStdString(caption), parent) {
+  setObjectName(QString::fromLatin1(name));
+  if (!tip.empty()) setToolTip(QString::fromStdString(tip));
+  value_ = (startValue >= 0 && startValue <= 2) ? startValue : 0;
+  if (value_ == 2) setTristate(true);
+  setCheckState(stateOf(value_));
+  connect(this, &QCheckBox::stateChanged, this, [this](int s) { takeState(s); });
+}
+
+bool CheckBox::setValue(int v) {
+  if (v < 0 || v > 2) return false;
+  if (v == value_) return true;
+  {
+    const QSignalBlocker block(this);
+    if (v == 2) setTristate(true);
+    setCheckState(stateOf(v));
+  }
+  value_ = v;
+  if (onClick) onClick();
+  return true;
+}
+
+void CheckBox::nextCheckState() {
+  // The user toggles between ticked and unticked; greyed comes only from code.
+  setCheckState(value_ == 1 ? Qt::Unchecked : Qt::Checked);
+}
+
+void CheckBox::takeState(int state) {
+  const int v = valueOf(state);
+  if (v == value_) return;
+  value_ = v;
+  if (onClick) onClick();
+}
+
+// ---- Option button -----------------------------------------------------------
+
+OptionButton::OptionButton(QWidget* parent, const char* name, const std::string& caption,
+                           const std::string& tip)
+    : QRadioButton(QString::fromStdString(caption), parent) {
+  setObjectName(QString::fromLatin1(name));
+  if (!tip.empty()) setToolTip(QString::fromStdString(tip));
+  connect(this, &QAbstractButton::toggled, this, [this](bool on) {
+    if (on && onClick) onClick();
+  });
+}
+
+void OptionButton::setValue(bool selected) {
+  if (selected) {
+    setChecked(true);  // toggled(true) runs onClick when it was not selected
+    return;
+  }
+  if (!isChecked()) return;
+  // Qt keeps the checked button of an exclusive group checked; clear it alone.
+  const bool exclusive = autoExclusive();
+  setAutoExclusive(false);
+  setChecked(false);
+  setAutoExclusive(exclusive);
+}
+
+// ---- Command button ----------------------------------------------------------
+
+CommandButton::CommandButton(QWidget* parent, const char* name, const std::string& caption,
+                             const std::string& tip)
+    : QPushButton(QString::fromStdString(caption), parent) {
+  setObjectName(QString::fromLatin1(name));
+  if (!tip.empty()) setToolTip(QString::fromStdString(tip));
+  setAutoDefault(false);
+  connect(this, &QAbstractButton::clicked, this, [this] {
+    if (onClick) onClick();
+  });
+}
+
+int CommandButton::buttonCode(Qt::MouseButton b) {
+  switch (b) {
+    case Qt::LeftButton: return 1;
+    case Qt::RightButton: return 2;
+    case Qt::MiddleButton: return 4;
+    default: return 0;
+  }
+}
+
+void CommandButton::mousePressEvent(QMouseEvent* e) {
+  if (onMouseDown) onMouseDown(buttonCode(e->button()));
+  QPushButton::mousePressEvent(e);
+}
+
+void CommandButton::mouseReleaseEvent(QMouseEvent* e) {
+  if (onMouseUp) onMouseUp(buttonCode(e->button()));
+  QPushButton::mouseReleaseEvent(e);
+}
+
+// ---- Label and frame ---------------------------------------------------------
+
+Label::Label(QWidget* parent, const char* name, const std::string& caption, const std::string& tip)
+    : QLabel(parent) {
+  setObjectName(QString::fromLatin1(name));
+  setTextFormat(Qt::PlainText);
+  setText(QString::fromStdString(caption));
+  if (!tip.empty()) setToolTip(QString::fromStdString(tip));
+}
+
+std::string Label::caption() const { return text().toStdString(); }
+
+void Label::setCaption(const std::string& c) { setText(QString::fromStdString(c)); }
+
+void Label::setForeColor(const QColor& c) {
+  QPalette p = palette();
+  p.setColor(QPalette::WindowText, c);
+  setPalette(p);
+}
+
+Frame::Frame(QWidget* parent, const char* name, const std::string& caption)
+    : QGroupBox(QString::fromStdString(caption), parent) {
+  setObjectName(QString::fromLatin1(name));
+}
+
+// ---- Combo box ---------------------------------------------------------------
+
+ComboBox::ComboBox(QWidget* parent, const char* name, const std::string& tip) : QComboBox(parent) {
+  setObjectName(QString::fromLatin1(name));
+  setEditable(true);
+  setInsertPolicy(QComboBox::NoInsert);
+  if (!tip.empty()) setToolTip(QString::fromStdString(tip));
+  connect(this, &QComboBox::editTextChanged, this, [this](const QString& t) { takeText(t); });
+  connect(this, &QComboBox::activated, this, [this](int i) {
+    setText(listItem(i));
+    if (onClick) onClick();
+  });
+}
+
+void ComboBox::setText(const std::string& t) {
+  if (t == text_) return;
+  {
+    const QSignalBlocker block(this);
+    setEditText(QString::fromStdString(t));
+  }
+  const std::string now = currentText().toStdString();
+  if (now == text_) return;
+  text_ = now;
+  if (onChange) onChange();
+}
+
+void ComboBox::takeText(const QString& t) {
+  std::string now = t.toStdString();
+  if (now == text_) return;
+  text_ = std::move(now);
+  if (onChange) onChange();
+}
+
+void ComboBox::clearList() {
+  {
+    const QSignalBlocker block(this);
+    clear();
+    setEditText(QString());
+  }
+  if (text_.empty()) return;
+  text_.clear();
+  if (onChange) onChange();
+}
+
+void ComboBox::addItem(const std::string& item) {
+  const QSignalBlocker block(this);
+  const QString keep = currentText();
+  QComboBox::addItem(QString::fromStdString(item));
+  if (currentText() != keep) setEditText(keep);
+}
+
+std::string ComboBox::listItem(int i) const {
+  if (i < 0 || i >= count()) return {};
+  return itemText(i).toStdString();
+}
+
+void ComboBox::pick(int i) {
+  if (i < 0 || i >= count()) return;
+  {
+    const QSignalBlocker block(this);
+    setCurrentIndex(i);
+  }
+  setText(listItem(i));
+  if (onClick) onClick();
+}
+
+// ---- Menu item ---------------------------------------------------------------
+
+MenuItem::MenuItem(QMenu* menu, const char* name, const std::string& caption, bool checked)
+    : QAction(QString::fromStdString(caption), menu) {
+  setObjectName(QString::fromLatin1(name));
+  menu->addAction(this);
+  setCheckMark(checked);
+  connect(this, &QAction::triggered, this, [this] {
+    // Qt toggles a checkable action before it reports the trigger; the mark
+    // belongs to the handler, so put it back first.
+    if (isChecked() != checked_) {
+      const QSignalBlocker block(this);
+      setChecked(checked_);
+    }
+    if (onClick) onClick();
+  });
+}
+
+void MenuItem::setCheckMark(bool on) {
+  checked_ = on;
+  if (on) {
+    setCheckable(true);
+    setChecked(true);
+  } else {
+    setChecked(false);
+    setCheckable(false);
+  }
+}
+
+void MenuItem::choose() { trigger(); }
+
+QAction* addSeparator(QMenu* menu, const char* name) {
+  QAction* a = menu->addSeparator();
+  a->setObjectName(QString::fromLatin1(name));
+  return a;
+}
+
+}  // namespace kes
