@@ -32,6 +32,11 @@ std::string inputBox(QWidget* parent, const std::string& prompt, const std::stri
 
 // Test hooks: while set, the dialogs are not shown and these answer instead.
 // Set them to nullptr to show real dialogs again.
+// Without an answerer and without a display (the offscreen platform, or no
+// widget application) nothing is shown and nothing waits: the message box
+// gives the answer that touches nothing (OK for an OK-only notice, No for
+// Yes/No, Cancel otherwise), the input box the empty text, and a note goes
+// to the standard error stream.
 void setMsgBoxAnswerer(std::function<MsgResult(const MsgBoxRequest&)> answerer);
 void setInputBoxAnswerer(std::function<std::string(const InputBoxRequest&)> answerer);
 

@@ -2,10 +2,22 @@
 // A picture box: a widget that shows an image drawn through the Surface
 // interface in user coordinates. Drawing goes to the image at once, so an
 // overlay drawn after a refresh stays until the next refresh. refresh()
-// clears and runs the paint procedure synchronously. Mouse events arrive in
-// user coordinates with the original button codes (1 left, 2 right; during a
-// move the set of held buttons).
+// clears and runs the paint procedure synchronously. The window system's
+// expose only shows the image; a resize re-creates the image at the new size
+// and runs the paint procedure. Mouse events arrive in user coordinates with
+// the original button codes (1 left, 2 right, 4 middle; during a move the set
+// of held buttons) and shift codes (1 shift, 2 ctrl, 4 alt).
+//
+// Pixels: user (x, y) lands on the pixel floor((x - left) / width * W),
+// floor((y - top) / height * H). A line leaves out its last pixel, as the
+// original platform's pens do, so a polyline or a rubber line drawn twice
+// with the exclusive-or pen restores every pixel. Text is always drawn with
+// the copy pen (the exclusive-or pen acts on lines, boxes, circles and
+// points). Coordinates that are not finite or lie far outside the picture
+// draw nothing; lines are clipped to the picture first.
 
+#include <QColor>
+#include <QFont>
 #include <QImage>
 #include <QWidget>
 #include <functional>
@@ -22,8 +34,7 @@ class PictureBox : public QWidget, public Surface {
   explicit PictureBox(QWidget* parent = nullptr);
   ~PictureBox() override;
 
-  // The paint procedure; refresh() and the window system's repaint requests
-  // (a resize, an expose) run it on a cleared image.
+  // The paint procedure; refresh() and a resize run it on a cleared image.
   std::function<void()> onPaint;
   // Mouse handlers: button code, shift state, x, y in user units.
   std::function<void(int button, int shift, double x, double y)> onMouseDown, onMouseMove, onMouseUp;
@@ -37,6 +48,10 @@ class PictureBox : public QWidget, public Surface {
   void setRecording(bool on);
   const std::vector<DrawOp>& ops() const;
   const QImage& image() const { return image_; }
+  // The pixel a user point lands on (may lie outside the image).
+  QPoint pixelOf(double x, double y) const;
+  // The colour of the pixel at user (x, y), or an invalid colour outside the image.
+  QColor colourAt(double x, double y) const;
 
   // Surface
   bool setScale(double left, double top, double right, double bottom) override;
@@ -77,11 +92,23 @@ class PictureBox : public QWidget, public Surface {
  private:
   QPointF toPixels(double x, double y) const;
   QPointF toUser(QPointF pixels) const;
+  void ensureImage();
+  bool resolve(int colour, QRgb& rgb) const;
+  void put(int x, int y, QRgb rgb);
+  void plotLine(int x0, int y0, int x1, int y1, QRgb rgb);
+  void markMask(int x, int y);
+  void commitMask(QRgb rgb, bool xorPen);
+  template <class Paint>
+  void paintMask(QRect bounds, Paint&& paint);
   QImage image_;
+  QImage mask_;   // Alpha8 scratch: a shape's pixels, each set once, before they are applied
+  QRect dirty_;   // the part of mask_ that holds a shape
+  QFont font_;
   std::unique_ptr<RecordingSurface> record_;
   double left_ = 0, top_ = 0, width_ = 1, height_ = 1;
   int fore_ = 0, back_ = 15, mode_ = kDrawCopyPen, drawWidth_ = 1;
   double curX_ = 0, curY_ = 0;
+  bool painting_ = false;
 };
 
 }  // namespace kes

@@ -53,6 +53,8 @@ class RecordingSurface : public Surface {
   // The operations since the last clear (the clear itself is the first).
   const std::vector<DrawOp>& ops() const { return ops_; }
   void forget() { ops_.clear(); }
+  // Moves the current position without recording an operation.
+  void setCurrent(double x, double y) { curX_ = x; curY_ = y; }
 
  private:
   int resolve(int colour) const { return colour == kForeColor ? fore_ : colour; }
