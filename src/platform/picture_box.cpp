@@ -266,18 +266,26 @@ void PictureBox::paintMask(QRect bounds, Paint&& paint) {
   dirty_ |= r;
 }
 
+// Asks the window system to show the image again; once per paint procedure
+// and once per pending repaint, since a paint draws a thousand segments.
+void PictureBox::showLater() {
+  if (painting_ || (updatePending_ && isVisible())) return;
+  updatePending_ = isVisible();  // a hidden box is painted in full when it is shown
+  update();
+}
+
 void PictureBox::clear() {
   ensureImage();
   if (!image_.isNull()) image_.fill(kPalette[validColour(back_) ? back_ : 15]);
   curX_ = left_;
   curY_ = top_;
   if (record_) record_->clear();
-  update();
+  showLater();
 }
 
 void PictureBox::refresh() {
   if (painting_) {  // a paint procedure asking for its own refresh: no endless recursion
-    update();
+    showLater();
     return;
   }
   clear();
@@ -289,7 +297,7 @@ void PictureBox::refresh() {
     painting_ = true;
     onPaint();
   }
-  update();
+  showLater();
 }
 
 void PictureBox::setRecording(bool on) {
@@ -329,7 +337,7 @@ void PictureBox::setBackColor(int colour) {
   if (!image_.isNull()) image_.fill(kPalette[back_]);
   curX_ = left_;
   curY_ = top_;
-  update();
+  showLater();
 }
 
 void PictureBox::setDrawMode(int mode) {
@@ -366,7 +374,7 @@ void PictureBox::point(double x, double y, int colour) {
     });
     commitMask(rgb, mode_ == kDrawXorPen);
   }
-  update();
+  showLater();
 }
 
 void PictureBox::line(double x1, double y1, double x2, double y2, int colour) {
@@ -395,7 +403,7 @@ void PictureBox::line(double x1, double y1, double x2, double y2, int colour) {
     });
     commitMask(rgb, mode_ == kDrawXorPen);
   }
-  update();
+  showLater();
 }
 
 void PictureBox::lineTo(double x2, double y2, int colour) { line(curX_, curY_, x2, y2, colour); }
@@ -433,7 +441,7 @@ void PictureBox::box(double x1, double y1, double x2, double y2, int colour) {
     });
     commitMask(rgb, mode_ == kDrawXorPen);
   }
-  update();
+  showLater();
 }
 
 void PictureBox::filledBox(double x1, double y1, double x2, double y2, int colour) {
@@ -453,7 +461,7 @@ void PictureBox::filledBox(double x1, double y1, double x2, double y2, int colou
   const int yb = std::min(H - 1, std::max(cy(a.y()), cy(b.y())));
   for (int y = yt; y <= yb; ++y)
     for (int x = xl; x <= xr; ++x) put(x, y, rgb);
-  update();
+  showLater();
 }
 
 void PictureBox::circle(double x, double y, double radius, int colour) {
@@ -506,7 +514,7 @@ void PictureBox::circle(double x, double y, double radius, int colour) {
     });
   }
   commitMask(rgb, mode_ == kDrawXorPen);
-  update();
+  showLater();
 }
 
 void PictureBox::print(std::string_view text) {
@@ -525,7 +533,7 @@ void PictureBox::print(std::string_view text) {
       pa.drawText(QPointF(ix, iy + fm.ascent()), s);
     });
     commitMask(rgb, false);  // text ignores the exclusive-or pen
-    update();
+    showLater();
   }
   curX_ = left_;
   if (height() > 0) curY_ += kLinePixels * height_ / height();
@@ -534,6 +542,7 @@ void PictureBox::print(std::string_view text) {
 // ---------------------------------------------------------------- events
 
 void PictureBox::paintEvent(QPaintEvent*) {
+  updatePending_ = false;
   QPainter p(this);
   if (image_.isNull())
     p.fillRect(rect(), QColor(kPalette[validColour(back_) ? back_ : 15]));

@@ -93,6 +93,7 @@ class PictureBox : public QWidget, public Surface {
   QPointF toPixels(double x, double y) const;
   QPointF toUser(QPointF pixels) const;
   void ensureImage();
+  void showLater();
   bool resolve(int colour, QRgb& rgb) const;
   void put(int x, int y, QRgb rgb);
   void plotLine(int x0, int y0, int x1, int y1, QRgb rgb);
@@ -109,6 +110,7 @@ class PictureBox : public QWidget, public Surface {
   int fore_ = 0, back_ = 15, mode_ = kDrawCopyPen, drawWidth_ = 1;
   double curX_ = 0, curY_ = 0;
   bool painting_ = false;
+  bool updatePending_ = false;
 };
 
 }  // namespace kes
