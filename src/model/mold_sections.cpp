@@ -1,0 +1,93 @@
+// The mold: camber sections laid on the chord from the luff to the leech at
+// 17, 34, 51, 68 and 85 percent of the luff, lifted to the chord's direction
+// and twisted; and the foot's own section.
+
+#include "model/steps.h"
+
+namespace kes::steps {
+
+void buildMoldSections(SailModel& m) {
+  Spline& sp = m.spline;
+  // Working values, kept from station to station when a statement fails: a
+  // zero chord keeps the chord angle and the twist offset of the station before.
+  double th = 0.0, offset = 0.0;
+
+  for (int k = 1; k <= 5; ++k) {
+    Curve& ms = m.MoldSections[k];
+    const int lp = 17 * k, tp = 100 - 17 * k;
+    const double Lx = m.LuffCurve(1, lp), Ly = m.LuffCurve(2, lp), Lz = m.LuffCurve(3, lp);
+    const double Tx = m.LeechCurve(1, tp), Ty = m.LeechCurve(2, tp), Tz = m.LeechCurve(3, tp);
+    double ch = 0.0;
+    set(ch, sqrt(sq(Num(Tx) - Lx) + sq(Num(Ty) - Ly) + sq(Num(Tz) - Lz)));
+    set(th, chordDirection(Num(Ty) - Ly, Num(Tx) - Lx));
+
+    const Num e = radians(m.EntryAngles[k]), a = radians(m.ExitAngles[k]);
+    const double p = m.DepthPositions[k], q = m.DepthPercents[k];
+    const Num c = ch;
+    sp.X[1] = 0.0;
+    sp.Y[1] = 0.0;
+    set(sp.X[2], c / 50.0);
+    set(sp.Y[2], c / 50.0 * tan(e));
+    set(sp.X[3], c * p / 100.0 - c / 100.0);
+    set(sp.Y[3], c * q / 100.0);
+    set(sp.X[4], c * p / 100.0);
+    set(sp.Y[4], c * q / 100.0);
+    set(sp.X[5], c * p / 100.0 + c / 100.0);
+    set(sp.Y[5], c * q / 100.0);
+    set(sp.X[6], c - c / 50.0);
+    set(sp.Y[6], c / 50.0 * tan(a));
+    set(sp.X[7], c);
+    sp.Y[7] = 0.0;
+    sp.n = 7;
+    FitSpline(sp);
+
+    // The camber goes sideways; lift the section to the chord's direction.
+    const Num cth = cos(Num(th)), sth = sin(Num(th));
+    for (int i = 1; i <= Curve::kPoints; ++i) {
+      ms(1, i) = sp.outX[i];
+      ms(2, i) = 0.0;
+      ms(3, i) = sp.outY[i];
+      const double x = ms(1, i), y = ms(2, i);
+      set(ms(1, i), Num(x) * cth - Num(y) * sth);
+      set(ms(2, i), Num(Ly) + Num(x) * sth + Num(y) * cth);
+    }
+
+    // Twist about the luff point: the sail's twist at each height less the
+    // angle the luff's sideways offset makes over the chord.
+    set(offset, atan(Num(Lz) / ch) * 180.0 / Pi);
+    for (int i = 1; i <= Curve::kPoints; ++i) {
+      const Num t = radians(Num(m.Twist) * ms(2, i) / m.LuffLength - offset);
+      const Num ct = cos(t), st = sin(t);
+      const double x = ms(1, i), z = ms(3, i);
+      set(ms(1, i), Num(Lx) + (Num(x) * ct - Num(z) * st));
+      set(ms(3, i), Num(Lz) + (Num(z) * ct + Num(x) * st));
+    }
+  }
+
+  // Station 0 follows the foot from the tack to the clew, its camber added
+  // to the foot's z; entry and exit one design unit from the ends.
+  {
+    Curve& ms = m.MoldSections[0];
+    const Num F = m.FootLength;
+    const double p = m.DepthPositions[0], q = m.DepthPercents[0];
+    sp.X[1] = 0.0;
+    sp.Y[1] = 0.0;
+    sp.X[2] = 1.0;
+    set(sp.Y[2], tan(radians(m.EntryAngles[0])));
+    set(sp.X[3], F * p / 100.0);
+    set(sp.Y[3], F * q / 100.0);
+    set(sp.X[4], F - 1.0);
+    set(sp.Y[4], tan(radians(m.ExitAngles[0])));
+    set(sp.X[5], F);
+    sp.Y[5] = 0.0;
+    sp.n = 5;
+    FitSpline(sp);
+    for (int i = 1; i <= Curve::kPoints; ++i) {
+      ms(1, i) = m.FootCurve(1, 101 - i);
+      ms(2, i) = m.FootCurve(2, 101 - i);
+      set(ms(3, i), Num(m.FootCurve(3, 101 - i)) + sp.outY[i]);
+    }
+  }
+}
+
+}  // namespace kes::steps

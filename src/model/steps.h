@@ -1,0 +1,38 @@
+#pragma once
+// The recompute's steps, in the order recompute() runs them. Each writes its
+// results through kes::set / Curve::put, so a statement that fails (a
+// division by zero, the root of a negative number, a result that is not
+// finite, an index out of range) keeps its target's old value.
+
+#include "common/checked.h"
+#include "common/numbers.h"
+#include "model/sail_model.h"
+
+namespace kes::steps {
+
+// Direction of the chord (dx, dy), radians. While the chord runs aft (dx > 0)
+// this is the arctangent of its slope, exactly; otherwise the real direction,
+// so a clew forward of the point the chord starts from is still reached.
+// Fails only for a chord of no length.
+inline Num chordDirection(Num dy, Num dx) {
+  if (dx.ok && dx.v > 0.0) return atan(dy / dx);
+  return atan2(dy, dx);
+}
+
+inline Num sq(Num a) { return a * a; }
+
+// Degrees to radians with the stored Pi.
+inline Num radians(Num degrees) { return degrees * Pi / 180.0; }
+
+void placeClew(SailModel& m);                       // ClewX, ClewY
+void buildLuff(SailModel& m);                       // LuffCurve, LuffView
+void buildHead(SailModel& m);                       // HeadCurve, HeadView
+void leechAndFootLines(SailModel& m);               // LeechChord, LeechAngle, FootAngle
+void buildLeech(SailModel& m);                      // LeechCurve (before its hollow)
+void hollowLeech(const SailInputs& in, SailModel& m);  // hollow between battens
+void buildFoot(SailModel& m);                       // FootCurve, FootView
+void buildMoldSections(SailModel& m);               // MoldSections 1..5, then 0
+void setFullView(const SailInputs& in, SailModel& m);  // fullView
+void measureArea(SailModel& m);                     // area
+
+}  // namespace kes::steps
