@@ -93,6 +93,7 @@ void TextBox::setText(const std::string& t) {
   {
     const QSignalBlocker block(this);
     QLineEdit::setText(QString::fromStdString(t));
+    setCursorPosition(0);  // a text set from code shows from its start
   }
   const std::string now = QLineEdit::text().toStdString();
   if (now == text_) return;
@@ -293,6 +294,7 @@ void Label::setForeColor(const QColor& c) {
 Frame::Frame(QWidget* parent, const char* name, const std::string& caption)
     : QGroupBox(QString::fromStdString(caption), parent) {
   setObjectName(QString::fromLatin1(name));
+  setAutoFillBackground(true);  // a frame hides what lies under it, the plan view too
 }
 
 // ---- Combo box ---------------------------------------------------------------

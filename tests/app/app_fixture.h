@@ -1,0 +1,122 @@
+#pragma once
+// The main window under test: one widget application on the offscreen
+// platform for the whole program, a fresh temporary current directory for
+// each test (so last-used designs and plot files never leak between tests),
+// every dialog answered by the test and every program start recorded.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QKeyEvent>
+#include <QTemporaryDir>
+#include <deque>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/form1.h"
+#include "platform/dialogs.h"
+#include "platform/system.h"
+
+namespace kes::test {
+
+inline QApplication& qtApp() {
+  if (auto* existing = qobject_cast<QApplication*>(QCoreApplication::instance())) return *existing;
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  static int argc = 1;
+  static char name[] = "test_app";
+  static char* argv[] = {name, nullptr};
+  static QApplication* app = new QApplication(argc, argv);
+  return *app;
+}
+
+// Programs the window asked to start.
+inline std::vector<std::string>& startedPrograms() {
+  static std::vector<std::string> started;
+  return started;
+}
+inline bool& programsStart() {
+  static bool ok = true;
+  return ok;
+}
+inline bool recordStart(const std::string& name, const std::vector<std::string>&) {
+  startedPrograms().push_back(name);
+  return programsStart();
+}
+
+class AppTest : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    qtApp();
+    setSingleInstanceCheckEnabled(false);
+    setProgramStarterHook(&recordStart);
+  }
+
+  void SetUp() override {
+    ASSERT_TRUE(dir.isValid());
+    oldDir = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(dir.path()));
+    startedPrograms().clear();
+    programsStart() = true;
+    messages.clear();
+    inputs.clear();
+    answers.clear();
+    setMsgBoxAnswerer([this](const MsgBoxRequest& r) {
+      messages.push_back(r);
+      if (msgAnswers.empty()) return MsgResult::Ok;
+      const MsgResult a = msgAnswers.front();
+      msgAnswers.pop_front();
+      return a;
+    });
+    setInputBoxAnswerer([this](const InputBoxRequest& r) {
+      inputs.push_back(r);
+      if (answers.empty()) return std::string();  // Cancel
+      std::string a = answers.front();
+      answers.pop_front();
+      return a;
+    });
+  }
+
+  void TearDown() override {
+    form.reset();
+    Form1::setInstanceProbe(nullptr);
+    setMsgBoxAnswerer(nullptr);
+    setInputBoxAnswerer(nullptr);
+    QDir::setCurrent(oldDir);
+  }
+
+  // The window as the program starts it.
+  Form1& start() {
+    form = std::make_unique<Form1>();
+    EXPECT_TRUE(form->Form_Load());
+    QCoreApplication::processEvents();
+    return *form;
+  }
+
+  // Files in the test's current directory.
+  QStringList files() const { return QDir(dir.path()).entryList(QDir::Files); }
+
+  void touch(const char* name) const {
+    QFile f(QDir(dir.path()).filePath(QString::fromLatin1(name)));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("x\r\n");
+  }
+
+  // A key pressed while `to` has the focus: returns whether the key reached it.
+  static bool press(QWidget* to, Qt::Key key) {
+    QKeyEvent ev(QEvent::KeyPress, key, Qt::NoModifier);
+    QApplication::sendEvent(to, &ev);
+    return ev.isAccepted();
+  }
+
+  QTemporaryDir dir;
+  QString oldDir;
+  std::unique_ptr<Form1> form;
+  std::vector<MsgBoxRequest> messages;
+  std::vector<InputBoxRequest> inputs;
+  std::deque<std::string> answers;     // input box answers; empty text = Cancel
+  std::deque<MsgResult> msgAnswers;    // message box answers; OK when none left
+};
+
+}  // namespace kes::test

@@ -1,0 +1,284 @@
+// The input boxes, the camber-station selector and its scroll bars, the batten
+// buttons, the "?" and Batten Hollow commands and the view controls, driven
+// through the window.
+
+#include <QRegularExpression>
+#include <cmath>
+#include <random>
+
+#include "app_fixture.h"
+#include "common/numbers.h"
+#include "view/rotation.h"
+
+namespace kes::test {
+namespace {
+
+bool matches(const std::string& text, const char* pattern) {
+  return QRegularExpression(QRegularExpression::anchoredPattern(QString::fromLatin1(pattern)))
+      .match(QString::fromStdString(text))
+      .hasMatch();
+}
+
+// ---- Recompute from the boxes --------------------------------------------------
+
+TEST_F(AppTest, EveryKeystrokeInASizeBoxRecomputesAndRepaints) {
+  Form1& f = start();
+  const double clewBefore = f.m.ClewX;
+  f.Text[4]->setText("60");  // a longer foot moves the clew
+  EXPECT_EQ(f.m.FootLength, 60);
+  EXPECT_NE(f.m.ClewX, clewBefore);
+  EXPECT_DOUBLE_EQ(f.Picture1->scaleLeft(), f.m.fullView.left);
+  EXPECT_DOUBLE_EQ(f.m.HandleSize, 0.5);  // luff 100 / 200
+}
+
+TEST_F(AppTest, ZeroLuffStopsTheRecomputeAndKeepsTheDrawing) {
+  Form1& f = start();
+  const double clew = f.m.ClewX;
+  const std::string area = f.Text[46]->text();
+  f.Text[1]->setText("");
+  EXPECT_EQ(f.m.LuffLength, 0);
+  EXPECT_EQ(f.m.HandleSize, 0);
+  EXPECT_EQ(f.m.ClewX, clew);
+  EXPECT_EQ(f.Text[46]->text(), area);
+}
+
+TEST_F(AppTest, NothingRecomputesWhileADesignLoads) {
+  Form1& f = start();
+  f.LoadingFlag = 1;
+  const double handle = f.m.HandleSize;
+  f.Text[1]->setText("200");
+  EXPECT_EQ(f.m.HandleSize, handle);
+  EXPECT_EQ(f.m.LuffLength, 100);
+}
+
+TEST_F(AppTest, JunkTypedIntoEveryBoxNeverReachesTheModel) {
+  Form1& f = start();
+  const char* junk[] = {"",      "abc",  "1e400", "-1e400", "1,5",  "-", ".",    "9999999999",
+                        "-37.5", "1e-400", "NaN",  "inf",    "  12x", "0",  "--3", "1e308"};
+  std::mt19937 rng(7);
+  std::vector<TextBox*> boxes;
+  for (QObject* o : f.findChildren<QLineEdit*>())
+    if (auto* b = dynamic_cast<TextBox*>(o)) boxes.push_back(b);
+  ASSERT_EQ(boxes.size(), 89u);  // Text1..46, 15 batten, 4 reef and 24 mold boxes
+  for (int round = 0; round < 300; ++round) {
+    TextBox* b = boxes[rng() % boxes.size()];
+    b->setText(junk[rng() % std::size(junk)]);
+  }
+  // Every option of the window once more over the junk.
+  f.Option[2]->click();
+  f.Option5[0]->click();
+  f.Option[1]->click();
+  f.Command[4]->click();
+  f.Command[24]->click();
+  const double values[] = {f.m.LuffLength, f.m.HeadWidth, f.m.LeechDiagonal, f.m.FootLength,
+                           f.m.ClewX,      f.m.ClewY,     f.m.LeechChord,    f.m.LeechAngle,
+                           f.m.FootAngle,  f.m.HandleSize, f.m.area,         f.m.Twist};
+  for (double v : values) EXPECT_TRUE(std::isfinite(v));
+  for (const Curve* c : {&f.m.LuffCurve, &f.m.HeadCurve, &f.m.LeechCurve, &f.m.FootCurve,
+                         &f.m.LuffView, &f.m.LeechView})
+    for (int coord = 1; coord <= 3; ++coord)
+      for (int i = 0; i <= 100; ++i) ASSERT_TRUE(std::isfinite((*c)(coord, i)));
+  for (const Curve& s : f.m.MoldSections)
+    for (int coord = 1; coord <= 3; ++coord)
+      for (int i = 0; i <= 100; ++i) ASSERT_TRUE(std::isfinite(s(coord, i)));
+  EXPECT_TRUE(std::isfinite(f.Picture1->scaleWidth()));
+}
+
+// ---- Camber stations and the mold bars --------------------------------------------
+
+TEST_F(AppTest, StationSelectorShowsTheStationSelectedAtStart) {
+  Form1& f = start();
+  EXPECT_EQ(f.CurrentSection, 1);
+  EXPECT_TRUE(f.Option5[1]->value());
+  EXPECT_FALSE(f.Option5[5]->value());
+}
+
+TEST_F(AppTest, EnteringMoldRoundsTheBarsHalfToEven) {
+  Form1& f = start();
+  f.ent[1]->setText("2.25");
+  f.dep[1]->setText("2.75");
+  f.CurrentSection = 1;
+  f.Option[2]->click();
+  EXPECT_EQ(f.VScroll[1]->value(), 22);
+  EXPECT_EQ(f.VScroll[2]->value(), 28);
+  // The bars write their tenths back into the boxes.
+  EXPECT_EQ(f.ent[1]->text(), "2.2");
+  EXPECT_EQ(f.dep[1]->text(), "2.8");
+  EXPECT_EQ(f.pos[1]->text(), "42");
+  EXPECT_EQ(f.VScroll[3]->value(), 420);
+}
+
+TEST_F(AppTest, StationBoxesOutsideTheBarsRangeLeaveTheBarWhereItWas) {
+  Form1& f = start();
+  f.Option5[2]->click();
+  ASSERT_EQ(f.VScroll[3]->value(), 420);
+  f.pos[3]->setText("15");  // below 20 percent: the bar refuses 150
+  f.Option5[3]->click();
+  EXPECT_EQ(f.CurrentSection, 3);
+  EXPECT_EQ(f.VScroll[3]->value(), 420);
+  EXPECT_EQ(f.pos[3]->text(), "15");
+  f.dep[4]->setText("12.34");
+  f.Option5[4]->click();
+  EXPECT_EQ(f.VScroll[2]->value(), 123);
+  EXPECT_EQ(f.dep[4]->text(), "12.3");
+  EXPECT_DOUBLE_EQ(f.m.DepthPercents[4], 12.3);
+}
+
+TEST_F(AppTest, ABarStepEditsTheSelectedStationInTenths) {
+  Form1& f = start();
+  f.Option5[2]->click();
+  ASSERT_EQ(f.VScroll[1]->value(), 280);
+  f.ent[2]->setText("30");  // typing does not move the bar
+  EXPECT_EQ(f.VScroll[1]->value(), 280);
+  f.VScroll[1]->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+  EXPECT_EQ(f.VScroll[1]->value(), 281);
+  EXPECT_EQ(f.ent[2]->text(), "28.1");
+  EXPECT_DOUBLE_EQ(f.m.EntryAngles[2], 28.1);
+}
+
+TEST_F(AppTest, AMoldBoxSelectsItsStationOnFocusAndOnChange) {
+  Form1& f = start();
+  f.Option[2]->click();
+  f.ex[4]->setText("20");
+  EXPECT_EQ(f.CurrentSection, 4);
+  EXPECT_TRUE(f.Option5[1]->value());  // a change by itself leaves the selector
+  f.moldBox_GotFocus(0);
+  EXPECT_EQ(f.CurrentSection, 0);
+  EXPECT_TRUE(f.Option5[0]->value());
+  EXPECT_EQ(f.VScroll[4]->value(), 160);
+}
+
+// ---- Battens -------------------------------------------------------------------
+
+TEST_F(AppTest, StandardBattensFillTheBattenBoxesAndRecompute) {
+  Form1& f = start();
+  f.Command[4]->click();  // "Std 4"
+  const char* positions[5] = {"20", "40", "60", "80", ""};
+  for (int k = 0; k < 5; ++k) EXPECT_EQ(f.BatPos[k]->text(), positions[k]) << k;
+  for (int k = 0; k < 4; ++k) {
+    EXPECT_TRUE(matches(f.BatAngl[k]->text(), "-?\\d+\\.\\d")) << f.BatAngl[k]->text();
+    EXPECT_EQ(f.BatAngl[k]->text(), f.BatAngl[0]->text());
+    EXPECT_GT(parseLenient(f.BatLngth[k]->text()), 0) << k;
+  }
+  EXPECT_EQ(f.BatLngth[1]->text(), f.BatLngth[2]->text());
+  EXPECT_EQ(f.BatAngl[4]->text(), "");
+  EXPECT_EQ(f.BatLngth[4]->text(), "");
+
+  f.Command[15]->click();  // "Std 3" after "Std 4" empties row 3
+  EXPECT_EQ(f.BatPos[0]->text(), "25");
+  EXPECT_EQ(f.BatPos[3]->text(), "");
+  EXPECT_EQ(f.BatAngl[3]->text(), "");
+  EXPECT_EQ(f.BatLngth[3]->text(), "");
+
+  f.Command[19]->click();  // "None" empties the lengths only
+  for (int k = 0; k < 5; ++k) EXPECT_EQ(f.BatLngth[k]->text(), "");
+  EXPECT_EQ(f.BatPos[0]->text(), "25");
+}
+
+TEST_F(AppTest, FullLengthButtonWritesTheFootAngleAndTheLength) {
+  Form1& f = start();
+  f.BatPos[2]->setText("50");
+  f.Command[20]->click();  // "<" of row 2
+  EXPECT_TRUE(matches(f.BatAngl[2]->text(), "-?\\d+\\.\\d")) << f.BatAngl[2]->text();
+  EXPECT_TRUE(matches(f.BatLngth[2]->text(), "\\d+\\.\\d\\d")) << f.BatLngth[2]->text();
+  EXPECT_GT(parseLenient(f.BatLngth[2]->text()), 0);
+  EXPECT_EQ(f.BatPos[2]->text(), "50");
+  EXPECT_EQ(f.BatLngth[0]->text(), "");  // the other rows are left alone
+}
+
+// ---- "?" and Batten Hollow ----------------------------------------------------------
+
+TEST_F(AppTest, DiagonalFromTheTackAngle) {
+  Form1& f = start();
+  f.Text[4]->setText("50");
+  answers = {"", "90"};  // no clew height: the tack-angle box follows
+  f.Command[5]->click();
+  ASSERT_EQ(inputs.size(), 2u);
+  EXPECT_EQ(inputs[0].title, "Clew Height");
+  EXPECT_EQ(inputs[1].title, "Tack Angle");
+  EXPECT_EQ(inputs[1].defaultText, "90");
+  EXPECT_EQ(f.Text[3]->text(), "111.80");
+  EXPECT_EQ(f.m.LeechDiagonal, 111.8);
+}
+
+TEST_F(AppTest, CancelledInputBoxesChangeNothing) {
+  Form1& f = start();
+  const std::string diagonal = f.Text[3]->text();
+  answers = {"", ""};  // both boxes cancelled
+  f.Command5_Click();
+  EXPECT_EQ(f.Text[3]->text(), diagonal);
+
+  answers = {"1.5"};
+  f.dummy37->choose();
+  EXPECT_DOUBLE_EQ(f.BattenHollow, 0.015);
+  answers = {""};
+  f.dummy37->choose();
+  EXPECT_DOUBLE_EQ(f.BattenHollow, 0.015);
+  EXPECT_EQ(inputs.back().title, "Batten Hollow");
+  answers = {"-2"};
+  f.dummy37->choose();
+  EXPECT_DOUBLE_EQ(f.BattenHollow, 0.02);
+}
+
+// ---- View controls ----------------------------------------------------------------
+
+TEST_F(AppTest, ViewBarsAndButtonsTurnTheView) {
+  Form1& f = start();
+  f.HScroll[1]->setValue(30);
+  EXPECT_EQ(f.m.ViewAngleY, 30);
+  EXPECT_EQ(f.Label40->caption(), viewAnglesCaption(f.m));
+  f.Command1_MouseDown(1);
+  f.Command1_MouseDown(1);
+  f.Command1_MouseDown(2);
+  EXPECT_EQ(f.m.ViewAngleZ, 2);
+  f.VScroll[5]->setValue(20);
+  f.Command[3]->click();  // "N" recomputes: the view is unturned
+  EXPECT_EQ(f.m.ViewAngleY, 0);
+  EXPECT_EQ(f.Label40->caption(), kViewBanner);
+  f.Command[2]->click();  // "R" applies both bars again
+  EXPECT_EQ(f.m.ViewAngleY, 30);
+  EXPECT_EQ(f.m.ViewAngleX, 20);
+  EXPECT_EQ(f.m.ViewAngleZ, 0);
+}
+
+TEST_F(AppTest, RightButtonBoxZoomsAndViewRestoresTheFullView) {
+  Form1& f = start();
+  const double fullLeft = f.Picture1->scaleLeft();
+  f.Picture1_MouseDown(2, 0, 10, 20);
+  f.Picture1_MouseMove(2, 0, 30, 60);
+  f.Picture1_MouseUp(2, 0, 30, 60);
+  EXPECT_FALSE(f.Command[6]->isHidden());
+  EXPECT_NEAR(f.Picture1->scaleLeft(), 10, 1e-4);
+  f.Command[6]->click();
+  EXPECT_TRUE(f.Command[6]->isHidden());
+  EXPECT_DOUBLE_EQ(f.Picture1->scaleLeft(), fullViewScale(f.m).left);
+  // A click without a drag gives the recompute's full view.
+  f.Picture1_MouseDown(2, 0, 10, 20);
+  f.Picture1_MouseUp(2, 0, 10, 20);
+  EXPECT_DOUBLE_EQ(f.Picture1->scaleLeft(), fullLeft);
+  EXPECT_TRUE(f.Command[6]->isHidden());
+}
+
+TEST_F(AppTest, MoldViewButtonEnlargesAndRestoresTheSectionStrip) {
+  Form1& f = start();
+  f.Option[2]->click();
+  f.Command[7]->click();
+  EXPECT_EQ(f.MoldViewLarge, 1);
+  EXPECT_DOUBLE_EQ(twipRect(f.Picture2).width, 9720 - 345);
+  f.Command[7]->click();
+  EXPECT_EQ(f.MoldViewLarge, 0);
+  EXPECT_DOUBLE_EQ(twipRect(f.Picture2).width, 8775);
+  EXPECT_DOUBLE_EQ(twipRect(f.Picture2).top, 7320 - 2520);
+}
+
+TEST_F(AppTest, SectionMarkerFollowsTheSelectedStationInMoldMode) {
+  Form1& f = start();
+  f.Option[2]->click();
+  f.Option5[0]->click();
+  EXPECT_DOUBLE_EQ(twipRect(f.Shape1).top, 3630);
+  f.Option5[5]->click();
+  EXPECT_DOUBLE_EQ(twipRect(f.Shape1).top, 1830);
+}
+
+}  // namespace
+}  // namespace kes::test
