@@ -595,9 +595,9 @@ void Form1::wireHandlers() {
   Picture1->onMouseMove = [this](int b, int s, double x, double y) { Picture1_MouseMove(b, s, x, y); };
   Picture1->onMouseUp = [this](int b, int s, double x, double y) { Picture1_MouseUp(b, s, x, y); };
   HScroll[1]->onChange = [this] { HScroll1_Change(); };
-  HScroll[1]->onScroll = [this] { HScroll1_Change(); };  // HScroll1_Scroll does the same
+  HScroll[1]->onScroll = [this] { HScroll1_Scroll(); };
   VScroll[5]->onChange = [this] { VScroll5_Change(); };
-  VScroll[5]->onScroll = [this] { VScroll5_Change(); };  // VScroll5_Scroll does the same
+  VScroll[5]->onScroll = [this] { VScroll5_Scroll(); };
   Command[1]->onMouseDown = [this](int b) { Command1_MouseDown(b); };
   Command[2]->onClick = [this] { Command2_Click(); };
   Command[6]->onClick = [this] { Command6_Click(); };
@@ -1163,10 +1163,14 @@ void Form1::HScroll1_Change() {
   turnedView();
 }
 
+void Form1::HScroll1_Scroll() { HScroll1_Change(); }
+
 void Form1::VScroll5_Change() {
   scrollViewX(m, ViewStep, VScroll[5]->value());
   turnedView();
 }
+
+void Form1::VScroll5_Scroll() { VScroll5_Change(); }
 
 void Form1::Command1_MouseDown(int button) {
   pressViewZ(m, ViewStep, button);

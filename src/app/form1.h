@@ -111,7 +111,9 @@ class Form1 : public QMainWindow {
 
   // ---- Views -----------------------------------------------------------------
   void HScroll1_Change();
+  void HScroll1_Scroll();  // while the thumb is dragged: the view follows it
   void VScroll5_Change();
+  void VScroll5_Scroll();
   void Command1_MouseDown(int button);
   void Command2_Click();
   void Command6_Click();

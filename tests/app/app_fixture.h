@@ -103,11 +103,20 @@ class AppTest : public ::testing::Test {
     f.write("x\r\n");
   }
 
-  // A key pressed while `to` has the focus: returns whether the key reached it.
-  static bool press(QWidget* to, Qt::Key key) {
+  // Gives a control the focus, as a click into it would.
+  void focus(QWidget* w) {
+    form->activateWindow();
+    w->setFocus(Qt::MouseFocusReason);
+    QCoreApplication::processEvents();
+    ASSERT_EQ(QApplication::focusWidget(), w);
+  }
+
+  // A key pressed on the keyboard: it goes to the control with the focus.
+  static void press(Qt::Key key) {
+    QWidget* to = QApplication::focusWidget();
+    ASSERT_NE(to, nullptr);
     QKeyEvent ev(QEvent::KeyPress, key, Qt::NoModifier);
     QApplication::sendEvent(to, &ev);
-    return ev.isAccepted();
   }
 
   QTemporaryDir dir;

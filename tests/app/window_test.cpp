@@ -351,26 +351,28 @@ TEST_F(AppTest, MenuBarHoldsEveryItemWithItsCaption) {
 TEST_F(AppTest, EscAsksForAStopInEveryMode) {
   Form1& f = start();
   f.Option[6]->click();
-  press(f.BatPos[0], Qt::Key_Escape);
+  focus(f.BatPos[0]);
+  press(Qt::Key_Escape);
   EXPECT_EQ(f.StopRequest, 1);
 }
 
 TEST_F(AppTest, ArrowsTurnTheViewInSizeModeAndAreKeptFromTheBox) {
   Form1& f = start();
   TextBox* luff = f.Text[1];
+  focus(luff);
   luff->setCursorPosition(1);
-  press(luff, Qt::Key_Right);
+  press(Qt::Key_Right);
   EXPECT_EQ(f.HScroll[1]->value(), 5);
   EXPECT_EQ(f.m.ViewAngleY, 5);
   EXPECT_EQ(luff->cursorPosition(), 1);  // the caret did not move
-  press(luff, Qt::Key_Down);
+  press(Qt::Key_Down);
   EXPECT_EQ(f.VScroll[5]->value(), 5);
   EXPECT_EQ(f.m.ViewAngleX, 5);
-  press(luff, Qt::Key_Up);
-  press(luff, Qt::Key_Left);
+  press(Qt::Key_Up);
+  press(Qt::Key_Left);
   EXPECT_EQ(f.HScroll[1]->value(), 0);
   EXPECT_EQ(f.VScroll[5]->value(), 0);
-  press(luff, Qt::Key_Left);  // beyond the bar's end: refused, still kept from the box
+  press(Qt::Key_Left);  // beyond the bar's end: refused, still kept from the box
   EXPECT_EQ(f.HScroll[1]->value(), 0);
   EXPECT_EQ(luff->cursorPosition(), 1);
 }
@@ -379,8 +381,9 @@ TEST_F(AppTest, ArrowsMoveTheCaretInOtherModes) {
   Form1& f = start();
   f.Option[2]->click();
   TextBox* twist = f.Text[14];
+  focus(twist);
   twist->setCursorPosition(0);
-  press(twist, Qt::Key_Right);
+  press(Qt::Key_Right);
   EXPECT_EQ(twist->cursorPosition(), 1);
   EXPECT_EQ(f.HScroll[1]->value(), 0);
   EXPECT_EQ(f.StopRequest, 0);

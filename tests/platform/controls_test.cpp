@@ -13,20 +13,10 @@
 #include <QWidget>
 #include <memory>
 
+#include "platform/qt_app.h"
+
 namespace kes {
 namespace {
-
-QApplication& app() {
-  static QApplication* instance = [] {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    if (auto* existing = qobject_cast<QApplication*>(QCoreApplication::instance())) return existing;
-    static int argc = 1;
-    static char name[] = "test_platform";
-    static char* argv[] = {name, nullptr};
-    return new QApplication(argc, argv);
-  }();
-  return *instance;
-}
 
 // Typing and clicking as a person would, through the widgets' own events.
 void type(QWidget* w, const QString& keys) {
@@ -49,7 +39,7 @@ void clickMouse(QWidget* w, Qt::MouseButton b) {
 
 class Controls : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() { app(); }
+  static void SetUpTestSuite() { test::qtApp(); }
   void SetUp() override { host = std::make_unique<QWidget>(); }
   std::unique_ptr<QWidget> host;
 };
