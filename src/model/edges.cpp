@@ -16,16 +16,6 @@ void turnPoint(Curve& c, int i, Num ca, Num sa, Num dx, Num dy) {
   set(c(2, i), Num(x) * sa + Num(y) * ca + dy);
 }
 
-// Twists point i of c about the vertical axis through the tack by the sail's
-// twist at the point's height; zShift is taken off the twisted z.
-void twistPoint(Curve& c, int i, const SailModel& m, Num zShift) {
-  const Num t = radians(Num(m.Twist) * c(2, i) / m.LuffLength);
-  const Num ct = cos(t), st = sin(t);
-  const double x = c(1, i), z = c(3, i);
-  set(c(1, i), Num(x) * ct - Num(z) * st);
-  set(c(3, i), Num(z) * ct + Num(x) * st - zShift);
-}
-
 // One bend, round or roach: three control points, the middle one at
 // `middleX` with depth `depth`, the span `span`.
 void fitThree(Spline& sp, Num middleX, double depth, double span) {
@@ -80,10 +70,8 @@ void buildHead(SailModel& m) {
   }
   const Num a = radians(Num(m.HeadLuffAngle) - 90.0);
   const Num ca = cos(a), sa = sin(a);
-  for (int i = 1; i <= Curve::kPoints; ++i) {
-    turnPoint(c, i, ca, sa, luff(1, 100), luff(2, 100));
-    twistPoint(c, i, m, 0.0);
-  }
+  for (int i = 1; i <= Curve::kPoints; ++i) turnPoint(c, i, ca, sa, luff(1, 100), luff(2, 100));
+  twistCurve(c, m, {});
   m.HeadView = c;
 }
 
@@ -109,10 +97,8 @@ void buildLeech(SailModel& m) {
   const double hx = m.HeadCurve(1, 100), hy = m.HeadCurve(2, 100);
   const Num a = m.LeechAngle;
   const Num ca = cos(a), sa = sin(a);
-  for (int i = 1; i <= Curve::kPoints; ++i) {
-    turnPoint(c, i, ca, sa, hx, hy);
-    twistPoint(c, i, m, 0.0);
-  }
+  for (int i = 1; i <= Curve::kPoints; ++i) turnPoint(c, i, ca, sa, hx, hy);
+  twistCurve(c, m, {});
 }
 
 void buildFoot(SailModel& m) {
@@ -131,10 +117,10 @@ void buildFoot(SailModel& m) {
   }
   const Num a = m.FootAngle;
   const Num ca = cos(a), sa = sin(a);
-  for (int i = 1; i <= Curve::kPoints; ++i) {
-    turnPoint(c, i, ca, sa, leech(1, 100), leech(2, 100));
-    twistPoint(c, i, m, clewZ);  // brings the tack back to z = 0
-  }
+  for (int i = 1; i <= Curve::kPoints; ++i) turnPoint(c, i, ca, sa, leech(1, 100), leech(2, 100));
+  TwistAxis axis;
+  axis.zShift = clewZ;  // brings the tack back to z = 0
+  twistCurve(c, m, axis);
   m.FootView = c;
 }
 

@@ -55,13 +55,11 @@ void buildMoldSections(SailModel& m) {
     // Twist about the luff point: the sail's twist at each height less the
     // angle the luff's sideways offset makes over the chord.
     set(offset, atan(Num(Lz) / ch) * 180.0 / Pi);
-    for (int i = 1; i <= Curve::kPoints; ++i) {
-      const Num t = radians(Num(m.Twist) * ms(2, i) / m.LuffLength - offset);
-      const Num ct = cos(t), st = sin(t);
-      const double x = ms(1, i), z = ms(3, i);
-      set(ms(1, i), Num(Lx) + (Num(x) * ct - Num(z) * st));
-      set(ms(3, i), Num(Lz) + (Num(z) * ct + Num(x) * st));
-    }
+    TwistAxis axis;
+    axis.ox = Lx;
+    axis.oz = Lz;
+    axis.offset = offset;
+    twistCurve(ms, m, axis);
   }
 
   // Station 0 follows the foot from the tack to the clew, its camber added

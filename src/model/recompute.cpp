@@ -45,6 +45,13 @@ void measureArea(SailModel& m) {
 
 }  // namespace steps
 
+BattenRowInput readBattenRow(std::string_view positionText, std::string_view lengthText) {
+  BattenRowInput row;
+  row.position = parseStrict(positionText);
+  row.length = parseLenient(lengthText);
+  return row;
+}
+
 RecomputeResult recompute(const SailInputs& in, SailModel& m) {
   RecomputeResult result;
   if (in.loading) return result;

@@ -5,6 +5,7 @@
 // full-view scale of the plan view and the sail area.
 
 #include <string>
+#include <string_view>
 
 #include "common/checked.h"
 #include "common/curve.h"
@@ -19,6 +20,9 @@ struct BattenRowInput {
   Num position;          // BatPos(r), strict parse (fails for text that is no number)
   double length = 0.0;   // BatLngth(r), lenient parse
 };
+
+// A batten row's position and length texts as the recompute reads them.
+BattenRowInput readBattenRow(std::string_view positionText, std::string_view lengthText);
 
 // Everything the recompute reads, already parsed from the boxes by the window.
 struct SailInputs {

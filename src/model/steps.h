@@ -24,6 +24,18 @@ inline Num sq(Num a) { return a * a; }
 // Degrees to radians with the stored Pi.
 inline Num radians(Num degrees) { return degrees * Pi / 180.0; }
 
+// The twist about a vertical axis of points 1..100 of a curve: each point is
+// turned by t = Twist x y / LuffLength - offset degrees, y its height, then
+//   x = ox + (x cos t - z sin t),  z = oz + (z cos t + x sin t) - zShift.
+// The edges turn about the tack (ox = oz = offset = 0), the mold sections
+// about their luff point. A point whose angle fails keeps its x and z.
+struct TwistAxis {
+  double ox = 0.0, oz = 0.0;  // the axis
+  double offset = 0.0;        // degrees taken off the sail's twist
+  double zShift = 0.0;        // taken off the twisted z
+};
+void twistCurve(Curve& c, const SailModel& m, const TwistAxis& axis);
+
 void placeClew(SailModel& m);                       // ClewX, ClewY
 void buildLuff(SailModel& m);                       // LuffCurve, LuffView
 void buildHead(SailModel& m);                       // HeadCurve, HeadView
