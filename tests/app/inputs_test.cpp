@@ -152,7 +152,9 @@ TEST_F(AppTest, AMoldBoxSelectsItsStationOnFocusAndOnChange) {
 
 TEST_F(AppTest, StandardBattensFillTheBattenBoxesAndRecompute) {
   Form1& f = start();
-  f.Command[4]->click();  // "Std 4"
+  f.HScroll[1]->setValue(30);  // a turned view shows whether the recompute ran
+  f.Command[4]->click();       // "Std 4"
+  EXPECT_EQ(f.m.ViewAngleY, 0);
   const char* positions[5] = {"20", "40", "60", "80", ""};
   for (int k = 0; k < 5; ++k) EXPECT_EQ(f.BatPos[k]->text(), positions[k]) << k;
   for (int k = 0; k < 4; ++k) {
@@ -178,7 +180,9 @@ TEST_F(AppTest, StandardBattensFillTheBattenBoxesAndRecompute) {
 TEST_F(AppTest, FullLengthButtonWritesTheFootAngleAndTheLength) {
   Form1& f = start();
   f.BatPos[2]->setText("50");
+  f.HScroll[1]->setValue(30);
   f.Command[20]->click();  // "<" of row 2
+  EXPECT_EQ(f.m.ViewAngleY, 0);  // the boxes' handlers recomputed
   EXPECT_TRUE(matches(f.BatAngl[2]->text(), "-?\\d+\\.\\d")) << f.BatAngl[2]->text();
   EXPECT_TRUE(matches(f.BatLngth[2]->text(), "\\d+\\.\\d\\d")) << f.BatLngth[2]->text();
   EXPECT_GT(parseLenient(f.BatLngth[2]->text()), 0);

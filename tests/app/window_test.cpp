@@ -147,6 +147,17 @@ TEST_F(AppTest, WindowKeepsItsDesignedMinimumAndPlacesEveryControlInTwips) {
   expectPlaced(f.Picture2, 720, 4800, "Picture2");
 }
 
+TEST_F(AppTest, MinimisedWindowIsNotLaidOut) {
+  Form1& f = start();
+  setTwipLeft(f.FrameSize, 0);
+  f.setWindowState(Qt::WindowMinimized);
+  f.Form_Resize();
+  EXPECT_DOUBLE_EQ(twipRect(f.FrameSize).left, 0);
+  f.setWindowState(Qt::WindowNoState);
+  f.Form_Resize();
+  EXPECT_DOUBLE_EQ(twipRect(f.FrameSize).left, 6960);
+}
+
 TEST_F(AppTest, EnlargingKeepsFramesAtTheRightEdgeAndThePlanViewsAspect) {
   Form1& f = start();
   f.setOuterSizeTwips(12000, 9000);
