@@ -7,7 +7,7 @@
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QScreen>
-#include <cmath>
+#include <algorithm>
 #include <optional>
 
 #include "app/form2.h"
