@@ -7,151 +7,61 @@
 
 namespace {
 
-using kes::format0_0;
-using kes::format0_00;
-using kes::parseLeading;
-using kes::parseLenient;
-using kes::parseStrict;
-
-TEST(LenientParse, TakesTheNumberTheTextBeginsWith) {
-  EXPECT_EQ(parseLenient("12"), 12.0);
-  EXPECT_EQ(parseLenient("12abc"), 12.0);
-  EXPECT_EQ(parseLenient("12 in"), 12.0);
-  EXPECT_EQ(parseLenient("   7.25"), 7.25);
-  EXPECT_EQ(parseLenient("\t-3"), -3.0);
-  EXPECT_EQ(parseLenient("+4"), 4.0);
-  EXPECT_EQ(parseLenient(".5"), 0.5);
-  EXPECT_EQ(parseLenient("-.25"), -0.25);
-  EXPECT_EQ(parseLenient("12."), 12.0);
-  EXPECT_EQ(parseLenient("1.2.3"), 1.2);
-  EXPECT_EQ(parseLenient("1,5"), 1.0);
-  EXPECT_EQ(parseLenient("5-"), 5.0);
+TEST(Parse, LenientTakesTheLeadingNumber) {
+  const std::pair<const char*, double> cases[] = {
+      {"12", 12}, {"12abc", 12}, {"   7.25", 7.25}, {"\t-3", -3}, {"+4", 4}, {".5", 0.5},
+      {"-.25", -0.25}, {"12.", 12}, {"1.2.3", 1.2}, {"1,5", 1}, {"5-", 5}, {"1e3", 1000},
+      {"1E+3", 1000}, {"2.5e-2", 0.025}, {"1e", 1}, {"3e2x", 300}, {"", 0}, {"abc", 0},
+      {"-", 0}, {".", 0}, {"+-5", 0}, {"inf", 0}, {"nan", 0}, {"1e400", 0}, {"-1e400", 0},
+      {"1e-400", 0}, {"1e308", 1e308}};
+  for (const auto& [text, value] : cases) EXPECT_EQ(kes::parseLenient(text), value) << text;
+  EXPECT_FALSE(std::signbit(kes::parseLenient("-0")));
+  EXPECT_FALSE(kes::parseLeading("1e400").good());
+  EXPECT_TRUE(kes::parseLeading("1e-400").good());
+  EXPECT_TRUE(kes::parseLeading("abc").good());
 }
 
-TEST(LenientParse, NoNumberReadsZero) {
-  EXPECT_EQ(parseLenient(""), 0.0);
-  EXPECT_EQ(parseLenient("abc"), 0.0);
-  EXPECT_EQ(parseLenient("-"), 0.0);
-  EXPECT_EQ(parseLenient("."), 0.0);
-  EXPECT_EQ(parseLenient("+-5"), 0.0);
-  EXPECT_EQ(parseLenient("inf"), 0.0);
-  EXPECT_EQ(parseLenient("nan"), 0.0);
-  EXPECT_FALSE(std::signbit(parseLenient("-0")));
+TEST(Parse, StrictWantsTheWholeText) {
+  EXPECT_EQ(kes::parseStrict(" 12.5 ").v, 12.5);
+  EXPECT_EQ(kes::parseStrict("-.5").v, -0.5);
+  EXPECT_EQ(kes::parseStrict("1e2").v, 100.0);
+  for (const char* bad : {"12abc", "", "   ", "abc", "1,5", "1e", ".", "1e400", "inf"})
+    EXPECT_FALSE(kes::parseStrict(bad).good()) << bad;
 }
 
-TEST(LenientParse, Exponents) {
-  EXPECT_EQ(parseLenient("1e3"), 1000.0);
-  EXPECT_EQ(parseLenient("1E+3"), 1000.0);
-  EXPECT_EQ(parseLenient("2.5e-2"), 0.025);
-  EXPECT_EQ(parseLenient("1e"), 1.0);
-  EXPECT_EQ(parseLenient("1e+"), 1.0);
-  EXPECT_EQ(parseLenient("3e2x"), 300.0);
-  EXPECT_EQ(parseLenient("1E+20"), 1e20);
-}
-
-TEST(LenientParse, HugeAndTinyNumbersStayFinite) {
-  EXPECT_EQ(parseLenient("1e400"), 0.0);
-  EXPECT_EQ(parseLenient("-1e400"), 0.0);
-  EXPECT_FALSE(parseLeading("1e400").good());
-  EXPECT_FALSE(parseLeading("123456789e308").good());
-  EXPECT_EQ(parseLenient("1e-400"), 0.0);
-  EXPECT_TRUE(parseLeading("1e-400").good());
-  EXPECT_EQ(parseLenient("1e308"), 1e308);
-  EXPECT_EQ(parseLeading("abc").v, 0.0);
-  EXPECT_TRUE(parseLeading("abc").good());
-}
-
-TEST(StrictParse, WholeTextMustBeANumber) {
-  EXPECT_EQ(parseStrict("12").v, 12.0);
-  EXPECT_TRUE(parseStrict(" 12.5 ").good());
-  EXPECT_EQ(parseStrict(" 12.5 ").v, 12.5);
-  EXPECT_EQ(parseStrict("-.5").v, -0.5);
-  EXPECT_EQ(parseStrict("1e2").v, 100.0);
-  EXPECT_FALSE(parseStrict("12abc").good());
-  EXPECT_FALSE(parseStrict("").good());
-  EXPECT_FALSE(parseStrict("   ").good());
-  EXPECT_FALSE(parseStrict("abc").good());
-  EXPECT_FALSE(parseStrict("1,5").good());
-  EXPECT_FALSE(parseStrict("1e").good());
-  EXPECT_FALSE(parseStrict(".").good());
-  EXPECT_FALSE(parseStrict("1e400").good());
-  EXPECT_FALSE(parseStrict("inf").good());
-}
-
-TEST(FixedFormats, HalvesAwayFromZeroOnTheDecimalValue) {
-  EXPECT_EQ(format0_00(1.005), "1.01");
-  EXPECT_EQ(format0_00(2.675), "2.68");
-  EXPECT_EQ(format0_00(-2.675), "-2.68");
-  EXPECT_EQ(format0_00(100.0), "100.00");
-  EXPECT_EQ(format0_00(2.5), "2.50");
-  EXPECT_EQ(format0_00(39.7513046955694), "39.75");
-  EXPECT_EQ(format0_00(9.995), "10.00");
-  EXPECT_EQ(format0_00(0.0), "0.00");
-  EXPECT_EQ(format0_00(0.004), "0.00");
-  EXPECT_EQ(format0_00(0.005), "0.01");
-  EXPECT_EQ(format0_0(26.56505), "26.6");
-  EXPECT_EQ(format0_0(0.05), "0.1");
-  EXPECT_EQ(format0_0(-0.05), "-0.1");
-  EXPECT_EQ(format0_0(-0.04), "0.0");
-  EXPECT_EQ(format0_0(-0.0), "0.0");
-  EXPECT_EQ(format0_0(5.0006), "5.0");
-  EXPECT_EQ(format0_0(99.96), "100.0");
-  EXPECT_EQ(format0_0(1234567.25), "1234567.3");
-}
-
-TEST(FixedFormats, HugeAndNonFiniteValues) {
-  const std::string big = format0_0(1e300);
+TEST(Format, FixedDecimalsHalvesAwayFromZero) {
+  const std::pair<double, const char*> two[] = {
+      {1.005, "1.01"}, {2.675, "2.68"}, {-2.675, "-2.68"}, {100, "100.00"}, {9.995, "10.00"},
+      {0.004, "0.00"}, {0.005, "0.01"}, {39.7513046955694, "39.75"}, {-1.5e20, "-150000000000000000000.00"},
+      {std::numeric_limits<double>::infinity(), "0.00"}};
+  for (const auto& [v, text] : two) EXPECT_EQ(kes::format0_00(v), text) << v;
+  const std::pair<double, const char*> one[] = {
+      {26.56505, "26.6"}, {0.05, "0.1"}, {-0.05, "-0.1"}, {-0.04, "0.0"}, {-0.0, "0.0"},
+      {5.0006, "5.0"}, {99.96, "100.0"}};
+  for (const auto& [v, text] : one) EXPECT_EQ(kes::format0_0(v), text) << v;
+  const std::string big = kes::format0_0(1e300);
   EXPECT_EQ(big.size(), 303u);
-  EXPECT_EQ(big.substr(0, 2), "10");
-  EXPECT_EQ(big.substr(big.size() - 2), ".0");
-  EXPECT_EQ(format0_00(-1.5e20), "-150000000000000000000.00");
-  EXPECT_EQ(format0_0(std::numeric_limits<double>::infinity()), "0.0");
-  EXPECT_EQ(format0_00(std::nan("")), "0.00");
+  EXPECT_EQ(big.substr(0, 2) + big.substr(big.size() - 2), "10.0");
 }
 
-TEST(PlainNumber, FifteenDigitsLeadingZeroNoTrailingZeros) {
-  EXPECT_EQ(kes::plainNumber(12.5), "12.5");
-  EXPECT_EQ(kes::plainNumber(0.5), "0.5");
-  EXPECT_EQ(kes::plainNumber(-0.5), "-0.5");
-  EXPECT_EQ(kes::plainNumber(-3.0), "-3");
-  EXPECT_EQ(kes::plainNumber(0.0), "0");
-  EXPECT_EQ(kes::plainNumber(-0.0), "0");
-  EXPECT_EQ(kes::plainNumber(100.0), "100");
-  EXPECT_EQ(kes::plainNumber(28.0 / 10.0), "2.8");
-  EXPECT_EQ(kes::plainNumber(0.006 * 100), "0.6");
-  EXPECT_EQ(kes::plainNumber(0.99 * std::sqrt(40.0 * 40.0 + 3.5 * 3.5)), "39.7513046955694");
-  EXPECT_EQ(kes::plainNumber(1.0 / 3.0), "0.333333333333333");
-  EXPECT_EQ(kes::plainNumber(0.001), "0.001");
-  EXPECT_EQ(kes::plainNumber(123456789012345.0), "123456789012345");
-  EXPECT_EQ(kes::plainNumber(1e15), "1E+15");
-  EXPECT_EQ(kes::plainNumber(-2.5e-16), "-2.5E-16");
-  EXPECT_EQ(kes::plainNumber(1e300), "1E+300");
+TEST(Format, PlainSignedAndDesignNumbers) {
+  const std::pair<double, const char*> plain[] = {
+      {12.5, "12.5"}, {0.5, "0.5"}, {-0.5, "-0.5"}, {-3, "-3"}, {-0.0, "0"}, {100, "100"},
+      {28.0 / 10, "2.8"}, {0.006 * 100, "0.6"}, {1.0 / 3, "0.333333333333333"},
+      {0.99 * std::sqrt(1612.25), "39.7513046955694"}, {123456789012345.0, "123456789012345"},
+      {1e15, "1E+15"}, {-2.5e-16, "-2.5E-16"}};
+  for (const auto& [v, text] : plain) EXPECT_EQ(kes::plainNumber(v), text) << v;
+  const std::pair<double, const char*> design[] = {
+      {100, " 100 "}, {0.5, " .5 "}, {0.006, " .006 "}, {-3, "-3 "}, {0, " 0 "}, {-0.25, "-.25 "}};
+  for (const auto& [v, text] : design) EXPECT_EQ(kes::designNumber(v), text) << v;
+  EXPECT_EQ(kes::signedNumber(10), " 10");
 }
 
-TEST(SignedNumber, SignPositionAndNoLeadingZero) {
-  EXPECT_EQ(kes::signedNumber(10.0), " 10");
-  EXPECT_EQ(kes::signedNumber(-2.0), "-2");
-  EXPECT_EQ(kes::signedNumber(0.5), " .5");
-  EXPECT_EQ(kes::signedNumber(-0.25), "-.25");
-  EXPECT_EQ(kes::signedNumber(0.0), " 0");
-  EXPECT_EQ(kes::signedNumber(12.34), " 12.34");
-}
-
-TEST(DesignNumber, SignedNumberWithOneTrailingBlank) {
-  EXPECT_EQ(kes::designNumber(100.0), " 100 ");
-  EXPECT_EQ(kes::designNumber(0.5), " .5 ");
-  EXPECT_EQ(kes::designNumber(0.006), " .006 ");
-  EXPECT_EQ(kes::designNumber(-3.0), "-3 ");
-  EXPECT_EQ(kes::designNumber(0.0), " 0 ");
-}
-
-TEST(NumberForms, ReadBackByBothParses) {
-  for (double v : {100.0, 0.5, 0.006, -3.0, 12.5, -0.25, 1e20, -2.5e-16, 1.7e308, 1e-300,
-                   39.7513046955694, 1.0 / 3.0}) {
-    const double lenient = parseLenient(kes::designNumber(v));
+TEST(Format, NumbersReadBackByBothParses) {
+  for (double v : {100.0, 0.006, -0.25, 1e20, -2.5e-16, 1.7e308, 1e-300, 1.0 / 3.0}) {
+    const double lenient = kes::parseLenient(kes::designNumber(v));
     EXPECT_NEAR(lenient, v, std::fabs(v) * 1e-14) << v;
-    EXPECT_TRUE(parseStrict(kes::designNumber(v)).good()) << v;
-    EXPECT_EQ(parseStrict(kes::plainNumber(v)).v, lenient) << v;
+    EXPECT_EQ(kes::parseStrict(kes::plainNumber(v)).v, lenient) << v;
   }
 }
 

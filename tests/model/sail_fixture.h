@@ -1,10 +1,8 @@
 #pragma once
-// The designed default sail and helpers that look at every value of a model.
+// The designed default sail and a look at every value of a model.
 
 #include <cmath>
-#include <functional>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "model/sail_model.h"
@@ -15,23 +13,19 @@ namespace kes::testing {
 inline SailInputs defaultInputs() {
   SailInputs in;
   const double text[15] = {0, 100, 10, 110, 50, 130, 3, 60, 3, 40, 4, 50, 12, 55, 7};
-  for (int i = 0; i < 15; ++i) in.text[i] = text[i];
-  const double ent[6] = {28, 28, 28, 28, 28, 28};
-  const double dep[6] = {8, 9, 10, 10, 9, 8};
-  const double pos[6] = {42, 42, 42, 42, 44, 47};
+  const double dep[6] = {8, 9, 10, 10, 9, 8}, pos[6] = {42, 42, 42, 42, 44, 47};
   const double ex[6] = {16, 18, 19, 16, 15, 14};
+  for (int i = 0; i < 15; ++i) in.text[i] = text[i];
   for (int i = 0; i < 6; ++i) {
-    in.ent[i] = ent[i];
+    in.ent[i] = 28;
     in.dep[i] = dep[i];
     in.pos[i] = pos[i];
     in.ex[i] = ex[i];
   }
-  in.currentSection = 1;
-  in.unit = Unit::Inches;
   return in;
 }
 
-// A sail with every bend, round, roach and twist at 0 and a square head.
+// Every bend, round, roach and twist 0 and a square head.
 inline SailInputs straightInputs() {
   SailInputs in = defaultInputs();
   for (int i : {6, 8, 10, 12, 14}) in.text[i] = 0.0;
@@ -39,85 +33,48 @@ inline SailInputs straightInputs() {
   return in;
 }
 
-inline void setBatten(SailInputs& in, int row, Num position, double length) {
-  in.batten[row].position = position;
-  in.batten[row].length = length;
+inline SailModel computed(const SailInputs& in) {
+  SailModel m;
+  recompute(in, m);
+  return m;
 }
 
-// Calls f(name, value) for every number the model holds.
-inline void forEachValue(const SailModel& m,
-                         const std::function<void(const std::string&, double)>& f) {
-  const auto curve = [&](const std::string& name, const Curve& c) {
-    for (int k = 0; k <= 3; ++k)
-      for (int i = 0; i <= Curve::kPoints; ++i)
-        f(name + "(" + std::to_string(k) + "," + std::to_string(i) + ")", c(k, i));
-  };
-  const std::pair<const char*, double> scalars[] = {
-      {"LuffLength", m.LuffLength}, {"HeadWidth", m.HeadWidth},
-      {"HeadLuffAngle", m.HeadLuffAngle}, {"LeechDiagonal", m.LeechDiagonal},
-      {"FootLength", m.FootLength}, {"AftBend", m.AftBend}, {"AftBendPos", m.AftBendPos},
-      {"SideBend", m.SideBend}, {"SideBendPos", m.SideBendPos}, {"FootRound", m.FootRound},
-      {"FootRoundPos", m.FootRoundPos}, {"Roach", m.Roach}, {"RoachPos", m.RoachPos},
-      {"Twist", m.Twist}, {"ClewX", m.ClewX}, {"ClewY", m.ClewY},
-      {"LeechChord", m.LeechChord}, {"LeechAngle", m.LeechAngle}, {"FootAngle", m.FootAngle},
-      {"HandleSize", m.HandleSize}, {"ViewAngleX", m.ViewAngleX},
-      {"ViewAngleY", m.ViewAngleY}, {"ViewAngleZ", m.ViewAngleZ},
-      {"view.left", m.fullView.left}, {"view.top", m.fullView.top},
-      {"view.right", m.fullView.right}, {"view.bottom", m.fullView.bottom},
-      {"area", m.area}};
-  for (const auto& [name, v] : scalars) f(name, v);
-  curve("LuffCurve", m.LuffCurve);
-  curve("HeadCurve", m.HeadCurve);
-  curve("LeechCurve", m.LeechCurve);
-  curve("FootCurve", m.FootCurve);
-  curve("LuffView", m.LuffView);
-  curve("HeadView", m.HeadView);
-  curve("LeechView", m.LeechView);
-  curve("FootView", m.FootView);
-  for (int s = 0; s <= 6; ++s) {
-    curve("MoldSections[" + std::to_string(s) + "]", m.MoldSections[s]);
-    f("EntryAngles", m.EntryAngles[s]);
-    f("DepthPercents", m.DepthPercents[s]);
-    f("DepthPositions", m.DepthPositions[s]);
-    f("ExitAngles", m.ExitAngles[s]);
-  }
-  const Spline& sp = m.spline;
-  for (int i = 0; i <= 10; ++i) {
-    f("SplineX", sp.X[i]);
-    f("SplineY", sp.Y[i]);
-    f("SplineMoments", sp.moments[i]);
-    f("SplineCoef3", sp.coef3[i]);
-    f("SplineCoef2", sp.coef2[i]);
-    f("SplineCoef1", sp.coef1[i]);
-    f("SplineCoef0", sp.coef0[i]);
-    for (int j = 0; j <= 4; ++j) f("SplineMatrix", sp.matrix[i][j]);
-  }
-  for (int i = 0; i <= 101; ++i) {
-    f("SplineOutX", sp.outX[i]);
-    f("SplineOutY", sp.outY[i]);
-  }
+// Every number the model holds, in a fixed order.
+inline std::vector<double> values(const SailModel& m) {
+  std::vector<double> v = {m.LuffLength, m.HeadWidth, m.HeadLuffAngle, m.LeechDiagonal,
+                           m.FootLength, m.AftBend, m.AftBendPos, m.SideBend, m.SideBendPos,
+                           m.FootRound, m.FootRoundPos, m.Roach, m.RoachPos, m.Twist, m.ClewX,
+                           m.ClewY, m.LeechChord, m.LeechAngle, m.FootAngle, m.HandleSize,
+                           m.ViewAngleX, m.ViewAngleY, m.ViewAngleZ, m.fullView.left,
+                           m.fullView.top, m.fullView.right, m.fullView.bottom, m.area};
+  const auto add = [&v](const double* p, std::size_t n) { v.insert(v.end(), p, p + n); };
+  for (const Curve* c : {&m.LuffCurve, &m.HeadCurve, &m.LeechCurve, &m.FootCurve, &m.LuffView,
+                         &m.HeadView, &m.LeechView, &m.FootView})
+    add(&c->c[0][0], 4 * 101);
+  for (const Curve& c : m.MoldSections) add(&c.c[0][0], 4 * 101);
+  for (const double* t : {m.EntryAngles, m.DepthPercents, m.DepthPositions, m.ExitAngles}) add(t, 7);
+  const Spline& s = m.spline;
+  for (const double* a : {s.X, s.Y, s.moments, s.coef3, s.coef2, s.coef1, s.coef0}) add(a, 11);
+  add(&s.matrix[0][0], 55);
+  add(s.outX, 102);
+  add(s.outY, 102);
+  return v;
 }
 
-// The first value that is not finite, or empty text.
-inline std::string firstNonFinite(const SailModel& m) {
-  std::string bad;
-  forEachValue(m, [&](const std::string& name, double v) {
-    if (bad.empty() && !std::isfinite(v)) bad = name + " = " + std::to_string(v);
-  });
-  return bad;
+// Position of the first value that is not finite, -1 when all are.
+inline int firstNonFinite(const SailModel& m) {
+  const std::vector<double> v = values(m);
+  for (std::size_t i = 0; i < v.size(); ++i)
+    if (!std::isfinite(v[i])) return static_cast<int>(i);
+  return -1;
 }
 
-// The first value in which two models differ, or empty text.
-inline std::string firstDifference(const SailModel& a, const SailModel& b) {
-  std::vector<std::pair<std::string, double>> va;
-  forEachValue(a, [&](const std::string& name, double v) { va.emplace_back(name, v); });
-  std::size_t i = 0;
-  std::string diff;
-  forEachValue(b, [&](const std::string& name, double v) {
-    const double u = va[i++].second;
-    if (diff.empty() && !(u == v)) diff = name + ": " + std::to_string(u) + " vs " + std::to_string(v);
-  });
-  return diff;
+// Position of the first value in which two models differ, -1 when none.
+inline int firstDifference(const SailModel& a, const SailModel& b) {
+  const std::vector<double> u = values(a), v = values(b);
+  for (std::size_t i = 0; i < u.size(); ++i)
+    if (!(u[i] == v[i])) return static_cast<int>(i);
+  return -1;
 }
 
 }  // namespace kes::testing
