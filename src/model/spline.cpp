@@ -93,19 +93,25 @@ void FitSpline(Spline& s) {
     sampleStraight(s, n);
     return;
   }
+  // First the abscissae and their segments, then the cubics, so that the
+  // evaluations do not wait on one another.
+  int seg[kSamples + 1];
   int j = 1;
   int k = 0;
   double x = X[1];
   while (x <= X[n] && k < kSamples) {
     if (x > X[j + 1]) ++j;
     while (j < n - 1 && X[j + 1] == X[j] && x > X[j]) ++j;
-    const Num t = Num(x) - X[j];
-    const Num y = Num(s.coef3[j]) * t * t * t + Num(s.coef2[j]) * t * t + Num(s.coef1[j]) * t +
-                  s.coef0[j];
     ++k;
     s.outX[k] = x;
-    set(s.outY[k], y);
+    seg[k] = j;
     x += step;
+  }
+  for (int i = 1; i <= k; ++i) {
+    const int g = seg[i];
+    const double t = s.outX[i] - X[g];
+    const double y = s.coef3[g] * t * t * t + s.coef2[g] * t * t + s.coef1[g] * t + s.coef0[g];
+    if (std::isfinite(y)) s.outY[i] = y;
   }
   ++k;
   s.outX[k] = X[n];

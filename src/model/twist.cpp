@@ -39,29 +39,28 @@ inline void kernelSinCos(double x, double& s, double& c) {
 }  // namespace
 
 void twistCurve(Curve& c, const SailModel& m, const TwistAxis& axis) {
-  double t[kN], sn[kN], cs[kN];
-  bool ok[kN];
-  // Plain arithmetic here so the loop runs two points at a time; a division
-  // by a zero luff or an overflow shows as a value that is not finite.
+  // Plain arithmetic so the loops run two points at a time. A statement that
+  // fails (a division by a zero luff, an overflow) shows as a value that is
+  // not finite: such a point keeps its x and z.
   const double twist = m.Twist, luff = m.LuffLength, offset = axis.offset;
+  double t[kN], sn[kN], cs[kN];
   const double* y = &c.c[2][0];
   for (int i = 1; i < kN; ++i) t[i] = (twist * y[i] / luff - offset) * Pi / 180.0;
-  for (int i = 1; i < kN; ++i) {
-    ok[i] = std::isfinite(t[i]);
-    if (!ok[i]) t[i] = 0.0;
-  }
   for (int i = 1; i < kN; ++i) kernelSinCos(t[i], sn[i], cs[i]);
   for (int i = 1; i < kN; ++i) {
-    if (!(std::fabs(t[i]) <= kQuarterPi)) {
+    if (!(std::fabs(t[i]) <= kQuarterPi) && std::isfinite(t[i])) {
       sn[i] = std::sin(t[i]);
       cs[i] = std::cos(t[i]);
     }
   }
+  double* x = &c.c[1][0];
+  double* z = &c.c[3][0];
   for (int i = 1; i < kN; ++i) {
-    if (!ok[i]) continue;
-    const double x = c(1, i), z = c(3, i);
-    set(c(1, i), Num(axis.ox) + (Num(x) * cs[i] - Num(z) * sn[i]));
-    set(c(3, i), Num(axis.oz) + (Num(z) * cs[i] + Num(x) * sn[i]) - axis.zShift);
+    if (!std::isfinite(t[i])) continue;
+    const double nx = axis.ox + (x[i] * cs[i] - z[i] * sn[i]);
+    const double nz = axis.oz + (z[i] * cs[i] + x[i] * sn[i]) - axis.zShift;
+    if (std::isfinite(nx)) x[i] = nx;
+    if (std::isfinite(nz)) z[i] = nz;
   }
 }
 
