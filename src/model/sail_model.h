@@ -58,7 +58,8 @@ struct SailModel {
   double HandleSize = 0;
   double ViewAngleX = 0, ViewAngleY = 0, ViewAngleZ = 0;
 
-  ViewScale fullView;  // the recompute's full-view scale of Picture1
+  ViewScale fullView;  // the recompute's full-view scale of Picture1 (a view of no
+                       // width or no height is not set: the one before stays)
   double area = 0;     // last area, square design units
 
   Spline spline;       // the shared spline arrays
