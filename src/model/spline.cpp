@@ -115,7 +115,7 @@ void FitSpline(Spline& s) {
   }
   ++k;
   s.outX[k] = X[n];
-  s.outY[k] = Y[n];
+  set(s.outY[k], Y[n]);
   s.samples = k;
 }
 
