@@ -191,4 +191,27 @@ TEST(Area, ReadOutPerUnit) {
             "2.50 m2");
 }
 
+// The head edge is twisted about the tack by Twist x y / LuffLength degrees.
+// Checked against the library's sine and cosine for a small twist and for
+// one whose angles pass a quarter turn's half.
+TEST(Recompute, HeadTwistMatchesTheTurnAboutTheTack) {
+  for (double twist : {7.0, -7.0, 80.0}) {
+    SailInputs in = defaultInputs();
+    in.text[14] = twist;
+    SailModel m;
+    ASSERT_TRUE(kes::recompute(in, m).completed);
+    const double turn = (in.text[5] - 90.0) * kes::Pi / 180.0;
+    for (int i = 1; i <= 100; ++i) {
+      const double x0 = i * in.text[2] / 100.0;
+      const double x = x0 * std::cos(turn) + m.LuffCurve(1, 100);
+      const double y = x0 * std::sin(turn) + m.LuffCurve(2, 100);
+      const double z = m.LuffCurve(3, 100);
+      const double t = twist * y / m.LuffLength * kes::Pi / 180.0;
+      EXPECT_NEAR(m.HeadCurve(1, i), x * std::cos(t) - z * std::sin(t), 1e-12) << twist << " " << i;
+      EXPECT_NEAR(m.HeadCurve(3, i), z * std::cos(t) + x * std::sin(t), 1e-12) << twist << " " << i;
+      EXPECT_DOUBLE_EQ(m.HeadCurve(2, i), y);
+    }
+  }
+}
+
 }  // namespace
