@@ -1026,22 +1026,25 @@ bool Form1::eventFilter(QObject* watched, QEvent* e) {
 // ============================================================================
 
 void Form1::Command5_Click() {
-  const std::string clewHeight = inputBox(this, kClewHeightPrompt, kClewHeightTitle);
-  std::string tackAngle;
-  if (clewHeight.empty()) {
+  // Cancel in either box leaves the diagonal as it is; OK with no clew height
+  // asks for the tack angle, and OK with no tack angle means 0 degrees.
+  const std::optional<std::string> clewHeight = inputBox(this, kClewHeightPrompt, kClewHeightTitle);
+  if (!clewHeight) return;
+  std::optional<std::string> tackAngle = std::string();
+  if (clewHeight->empty()) {
     tackAngle = inputBox(this, kTackAnglePrompt, kTackAngleTitle, kTackAngleDefault);
-    if (tackAngle.empty()) return;  // Cancel: the diagonal stays as it is
+    if (!tackAngle) return;
   }
   const std::optional<std::string> diagonal = leechDiagonal(
-      m, Text[1]->text(), Text[2]->text(), Text[4]->text(), clewHeight, tackAngle);
+      m, Text[1]->text(), Text[2]->text(), Text[4]->text(), *clewHeight, *tackAngle);
   if (diagonal) Text[3]->setText(*diagonal);
 }
 
 void Form1::dummy37_Click() {
-  const std::string answer =
+  const std::optional<std::string> answer =
       inputBox(this, kBattenHollowPrompt, kBattenHollowTitle, battenHollowDefault(BattenHollow));
-  if (answer.empty()) return;  // Cancel keeps the hollow and the drawing
-  BattenHollow = battenHollowFromAnswer(answer, BattenHollow);
+  if (!answer) return;  // Cancel keeps the hollow and the drawing
+  BattenHollow = battenHollowFromAnswer(*answer, BattenHollow);
   Command3_Click();
   if (Option[3]->value()) LayoutCrosscutSeams();
   if (Option[7]->value()) Command22_Click();

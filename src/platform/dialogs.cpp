@@ -16,8 +16,8 @@ std::function<MsgResult(const MsgBoxRequest&)>& msgAnswerer() {
   return f;
 }
 
-std::function<std::string(const InputBoxRequest&)>& inputAnswerer() {
-  static std::function<std::string(const InputBoxRequest&)> f;
+std::function<std::optional<std::string>(const InputBoxRequest&)>& inputAnswerer() {
+  static std::function<std::optional<std::string>(const InputBoxRequest&)> f;
   return f;
 }
 
@@ -57,7 +57,7 @@ void setMsgBoxAnswerer(std::function<MsgResult(const MsgBoxRequest&)> answerer) 
   msgAnswerer() = std::move(answerer);
 }
 
-void setInputBoxAnswerer(std::function<std::string(const InputBoxRequest&)> answerer) {
+void setInputBoxAnswerer(std::function<std::optional<std::string>(const InputBoxRequest&)> answerer) {
   inputAnswerer() = std::move(answerer);
 }
 
@@ -112,18 +112,19 @@ MsgResult msgBox(QWidget* parent, const std::string& prompt, const std::string& 
   }
 }
 
-std::string inputBox(QWidget* parent, const std::string& prompt, const std::string& title,
+std::optional<std::string> inputBox(QWidget* parent, const std::string& prompt, const std::string& title,
                      const std::string& defaultText) {
   if (inputAnswerer()) return inputAnswerer()(InputBoxRequest{prompt, title, defaultText});
   if (!canShowDialogs()) {
     std::fprintf(stderr, "kestrova: input box \"%s\" not shown (no display); answered Cancel: %s\n",
                  title.c_str(), prompt.c_str());
-    return {};
+    return std::nullopt;
   }
   bool ok = false;
   const QString text =
       QInputDialog::getText(parent, q(title), q(prompt), QLineEdit::Normal, q(defaultText), &ok);
-  return ok ? text.toStdString() : std::string();
+  if (!ok) return std::nullopt;
+  return text.toStdString();
 }
 
 }  // namespace kes

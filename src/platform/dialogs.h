@@ -4,6 +4,7 @@
 // of showing a dialog, so nothing in a test run waits on one.
 
 #include <functional>
+#include <optional>
 #include <string>
 
 class QWidget;
@@ -26,8 +27,8 @@ struct InputBoxRequest {
 MsgResult msgBox(QWidget* parent, const std::string& prompt, const std::string& title,
                  MsgButtons buttons = MsgButtons::Ok, MsgIcon icon = MsgIcon::None);
 
-// The typed text on OK, the empty text on Cancel.
-std::string inputBox(QWidget* parent, const std::string& prompt, const std::string& title,
+// The typed text on OK (which may be empty), no text at all on Cancel.
+std::optional<std::string> inputBox(QWidget* parent, const std::string& prompt, const std::string& title,
                      const std::string& defaultText = {});
 
 // Test hooks: while set, the dialogs are not shown and these answer instead.
@@ -35,9 +36,9 @@ std::string inputBox(QWidget* parent, const std::string& prompt, const std::stri
 // Without an answerer and without a display (the offscreen platform, or no
 // widget application) nothing is shown and nothing waits: the message box
 // gives the answer that touches nothing (OK for an OK-only notice, No for
-// Yes/No, Cancel otherwise), the input box the empty text, and a note goes
+// Yes/No, Cancel otherwise), the input box Cancel, and a note goes
 // to the standard error stream.
 void setMsgBoxAnswerer(std::function<MsgResult(const MsgBoxRequest&)> answerer);
-void setInputBoxAnswerer(std::function<std::string(const InputBoxRequest&)> answerer);
+void setInputBoxAnswerer(std::function<std::optional<std::string>(const InputBoxRequest&)> answerer);
 
 }  // namespace kes

@@ -71,8 +71,8 @@ class AppTest : public ::testing::Test {
     });
     setInputBoxAnswerer([this](const InputBoxRequest& r) {
       inputs.push_back(r);
-      if (answers.empty()) return std::string();  // Cancel
-      std::string a = answers.front();
+      if (answers.empty()) return std::optional<std::string>();  // Cancel
+      std::optional<std::string> a = answers.front();
       answers.pop_front();
       return a;
     });
@@ -124,7 +124,7 @@ class AppTest : public ::testing::Test {
   std::unique_ptr<Form1> form;
   std::vector<MsgBoxRequest> messages;
   std::vector<InputBoxRequest> inputs;
-  std::deque<std::string> answers;     // input box answers; empty text = Cancel
+  std::deque<std::optional<std::string>> answers;  // input box answers; nullopt = Cancel
   std::deque<MsgResult> msgAnswers;    // message box answers; OK when none left
 };
 

@@ -208,20 +208,31 @@ TEST_F(AppTest, DiagonalFromTheTackAngle) {
 TEST_F(AppTest, CancelledInputBoxesChangeNothing) {
   Form1& f = start();
   const std::string diagonal = f.Text[3]->text();
-  answers = {"", ""};  // both boxes cancelled
+  answers = {std::nullopt};  // the clew height cancelled
   f.Command5_Click();
   EXPECT_EQ(f.Text[3]->text(), diagonal);
+  EXPECT_EQ(inputs.size(), 1u);
+  answers = {"", std::nullopt};  // OK without a clew height, then the tack angle cancelled
+  f.Command5_Click();
+  EXPECT_EQ(f.Text[3]->text(), diagonal);
+  f.Text[4]->setText("50");
+  answers = {"", ""};  // OK without a tack angle: 0 degrees, the foot lies along the luff
+  f.Command5_Click();
+  EXPECT_EQ(f.Text[3]->text(), "50.00");
 
   answers = {"1.5"};
   f.dummy37->choose();
   EXPECT_DOUBLE_EQ(f.BattenHollow, 0.015);
-  answers = {""};
+  answers = {std::nullopt};
   f.dummy37->choose();
   EXPECT_DOUBLE_EQ(f.BattenHollow, 0.015);
   EXPECT_EQ(inputs.back().title, "Batten Hollow");
   answers = {"-2"};
   f.dummy37->choose();
   EXPECT_DOUBLE_EQ(f.BattenHollow, 0.02);
+  answers = {""};  // OK with no number: no hollow
+  f.dummy37->choose();
+  EXPECT_DOUBLE_EQ(f.BattenHollow, 0.0);
 }
 
 // ---- View controls ----------------------------------------------------------------

@@ -36,9 +36,11 @@ TEST_F(DialogsTest, AnAnswererIsAskedInsteadOfAPerson) {
   std::vector<InputBoxRequest> typed;
   setInputBoxAnswerer([&](const InputBoxRequest& r) {
     typed.push_back(r);
-    return std::string("100");
+    return std::optional<std::string>("100");
   });
   EXPECT_EQ(inputBox(nullptr, "enter the tack angle:", "Tack Angle", "90"), "100");
+  setInputBoxAnswerer([](const InputBoxRequest&) { return std::optional<std::string>(); });
+  EXPECT_EQ(inputBox(nullptr, "enter the tack angle:", "Tack Angle", "90"), std::nullopt);
   ASSERT_EQ(typed.size(), 1u);
   EXPECT_EQ(typed[0].title, "Tack Angle");
   EXPECT_EQ(typed[0].defaultText, "90");
@@ -51,7 +53,7 @@ TEST_F(DialogsTest, WithoutAnAnswererNothingWaitsOffscreen) {
   EXPECT_EQ(msgBox(nullptr, "Delete All Plot files?", "Delete All", MsgButtons::YesNo, MsgIcon::Question),
             MsgResult::No);  // the answer that deletes nothing
   EXPECT_EQ(msgBox(nullptr, "Go on?", "Kestrova", MsgButtons::OkCancel), MsgResult::Cancel);
-  EXPECT_EQ(inputBox(nullptr, "Batten hollow:", "Batten Hollow", "0.6"), "");
+  EXPECT_EQ(inputBox(nullptr, "Batten hollow:", "Batten Hollow", "0.6"), std::nullopt);  // Cancel
 }
 
 }  // namespace
