@@ -3,6 +3,6 @@
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 "$root/scripts/setup.sh"
-cmake -S "$root" -B "$root/build/release" -G Ninja -DCMAKE_BUILD_TYPE=Release -DKES_BENCH=OFF >/dev/null
+cmake -S "$root" -B "$root/build/release" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build "$root/build/release" --target kestrova
 exec "$root/build/release/kestrova"

@@ -7,7 +7,7 @@ root="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 export QT_QPA_PLATFORM=offscreen
 jobs="$(nproc)"
 
-cmake -S "$root" -B "$root/build/release" -G Ninja -DCMAKE_BUILD_TYPE=Release -DKES_WERROR=ON >/dev/null
+cmake -S "$root" -B "$root/build/release" -G Ninja -DCMAKE_BUILD_TYPE=Release -DKES_WERROR=ON -DKES_BENCH=ON >/dev/null
 cmake --build "$root/build/release" -j "$jobs"
 ctest --test-dir "$root/build/release" --output-on-failure -j "$jobs"
 
