@@ -7,6 +7,7 @@
 
 #include <string>
 
+#include "default_sail.h"
 #include "model/sail_model.h"
 #include "platform/recording_surface.h"
 #include "view/plan_view.h"
@@ -14,17 +15,7 @@
 namespace {
 
 kes::SailModel defaultSail() {
-  kes::SailInputs in;
-  const double text[15] = {0, 100, 10, 110, 50, 130, 3, 60, 3, 40, 4, 50, 12, 55, 7};
-  for (int i = 1; i <= 14; ++i) in.text[i] = text[i];
-  const double ent[6] = {28, 28, 28, 28, 28, 28}, dep[6] = {8, 9, 10, 10, 9, 8};
-  const double pos[6] = {42, 42, 42, 42, 44, 47}, ex[6] = {16, 18, 19, 16, 15, 14};
-  for (int i = 0; i < 6; ++i) {
-    in.ent[i] = ent[i];
-    in.dep[i] = dep[i];
-    in.pos[i] = pos[i];
-    in.ex[i] = ex[i];
-  }
+  kes::SailInputs in = kes::testing::defaultInputs();
   const double batPos[4] = {20, 40, 60, 80}, batLen[4] = {12, 16, 14, 9};
   for (int r = 0; r < 4; ++r) {
     in.batten[r].position = batPos[r];

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "model/battens.h"
+#include "default_sail.h"
 #include "model/sail_model.h"
 
 namespace {
@@ -33,20 +34,8 @@ void operator delete(void* p, std::size_t) noexcept { std::free(p); }
 
 namespace {
 
-// The start texts of the size boxes and the mold stations.
 kes::SailInputs defaultSail() {
-  kes::SailInputs in;
-  const double text[15] = {0, 100, 10, 110, 50, 130, 3, 60, 3, 40, 4, 50, 12, 55, 7};
-  for (int i = 0; i < 15; ++i) in.text[i] = text[i];
-  const double dep[6] = {8, 9, 10, 10, 9, 8};
-  const double pos[6] = {42, 42, 42, 42, 44, 47};
-  const double ex[6] = {16, 18, 19, 16, 15, 14};
-  for (int i = 0; i < 6; ++i) {
-    in.ent[i] = 28;
-    in.dep[i] = dep[i];
-    in.pos[i] = pos[i];
-    in.ex[i] = ex[i];
-  }
+  kes::SailInputs in = kes::testing::defaultInputs();
   in.currentSection = 1;
   in.unit = kes::Unit::Inches;
   in.battenHollow = 0.006;

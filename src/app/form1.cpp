@@ -958,10 +958,11 @@ void Form1::dummy31_Click() {
 
 void Form1::color_Click() {
   const bool black = !color->checked();
-  Picture1->setBackColor(black ? 0 : 15);
-  Picture1->setForeColor(black ? 15 : 0);
-  Picture2->setBackColor(black ? 15 : 0);
-  Picture2->setForeColor(black ? 0 : 15);
+  // The section strip always shows the inverse of the plan view.
+  Picture1->setBackColor(black ? kBlack : kWhite);
+  Picture1->setForeColor(black ? kWhite : kBlack);
+  Picture2->setBackColor(black ? kWhite : kBlack);
+  Picture2->setForeColor(black ? kBlack : kWhite);
   Label40->setForeColor(PictureBox::paletteColor(Picture1->foreColor()));
   Picture1->refresh();
   color->setCheckMark(black);

@@ -16,6 +16,17 @@ inline constexpr int kDrawXorPen = 7;
 // Colour argument meaning "the surface's own foreground colour".
 inline constexpr int kForeColor = -1;
 
+// The numbers of the 16-colour palette that the sail's drawings use.
+inline constexpr int kBlack = 0;
+inline constexpr int kBlue = 1;
+inline constexpr int kCyan = 3;
+inline constexpr int kGrey = 7;
+inline constexpr int kLightBlue = 9;
+inline constexpr int kLightGreen = 10;
+inline constexpr int kLightRed = 12;
+inline constexpr int kYellow = 14;
+inline constexpr int kWhite = 15;
+
 class Surface {
  public:
   virtual ~Surface() = default;

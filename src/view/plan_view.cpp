@@ -18,12 +18,6 @@ using view::kPlan;
 using view::line;
 using view::polyline;
 
-constexpr int kBlue = 1;
-constexpr int kGrey = 7;
-constexpr int kLightBlue = 9;
-constexpr int kLightGreen = 10;
-constexpr int kLightRed = 12;
-constexpr int kYellow = 14;
 
 // Leech point of a batten or reef position typed in percent of the leech from
 // the clew: 100 - p rounded half to even; fails outside 0..100.

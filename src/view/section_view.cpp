@@ -13,9 +13,6 @@ using view::dot;
 using view::draftPoint;
 using view::line;
 
-constexpr int kGrey = 7;
-constexpr int kLightBlue = 9;
-constexpr int kLightRed = 12;
 
 // The station labels of the vertical shape: the digit with a blank in the
 // sign's place before it and a blank after it.

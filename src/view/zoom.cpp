@@ -6,7 +6,6 @@
 namespace kes {
 
 namespace {
-constexpr int kCyan = 3;
 
 bool finite(double a, double b, double c, double d) {
   return std::isfinite(a) && std::isfinite(b) && std::isfinite(c) && std::isfinite(d);

@@ -16,20 +16,12 @@
 #include <vector>
 
 #include "app/form1.h"
+#include "qt_app.h"
 #include "platform/dialogs.h"
 #include "platform/system.h"
 
 namespace kes::test {
 
-inline QApplication& qtApp() {
-  if (auto* existing = qobject_cast<QApplication*>(QCoreApplication::instance())) return *existing;
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  static int argc = 1;
-  static char name[] = "test_app";
-  static char* argv[] = {name, nullptr};
-  static QApplication* app = new QApplication(argc, argv);
-  return *app;
-}
 
 // Programs the window asked to start.
 inline std::vector<std::string>& startedPrograms() {

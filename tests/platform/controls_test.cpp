@@ -13,7 +13,7 @@
 #include <QWidget>
 #include <memory>
 
-#include "platform/qt_app.h"
+#include "qt_app.h"
 
 namespace kes {
 namespace {

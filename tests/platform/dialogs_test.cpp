@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "platform/qt_app.h"
+#include "qt_app.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include <memory>
 #include <vector>
 
-#include "platform/qt_app.h"
+#include "qt_app.h"
 
 namespace {
 

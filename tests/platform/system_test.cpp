@@ -15,7 +15,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/qt_app.h"
+#include "qt_app.h"
 
 namespace {
 

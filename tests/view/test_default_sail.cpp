@@ -7,6 +7,7 @@
 #include <cmath>
 #include <string>
 
+#include "default_sail.h"
 #include "view/plan_view.h"
 #include "view/rotation.h"
 #include "view/zoom.h"
@@ -16,17 +17,7 @@ namespace kes {
 namespace {
 
 SailModel defaultSail() {
-  SailInputs in;
-  const double text[15] = {0, 100, 10, 110, 50, 130, 3, 60, 3, 40, 4, 50, 12, 55, 7};
-  for (int i = 1; i <= 14; ++i) in.text[i] = text[i];
-  const double dep[6] = {8, 9, 10, 10, 9, 8}, pos[6] = {42, 42, 42, 42, 44, 47};
-  const double ex[6] = {16, 18, 19, 16, 15, 14};
-  for (int i = 0; i < 6; ++i) {
-    in.ent[i] = 28;
-    in.dep[i] = dep[i];
-    in.pos[i] = pos[i];
-    in.ex[i] = ex[i];
-  }
+  SailInputs in = kes::testing::defaultInputs();
   in.battenHollow = 0.006;
   SailModel m;
   EXPECT_TRUE(recompute(in, m).completed);

@@ -1,5 +1,5 @@
 #pragma once
-// The one widget application of the platform tests, on the offscreen
+// The one widget application of a test program, on the offscreen
 // platform so that no display is needed. Any test that creates widgets calls
 // qtApp() first; an application created elsewhere in the program is reused.
 
@@ -11,7 +11,7 @@ inline QApplication& qtApp() {
   if (auto* existing = qobject_cast<QApplication*>(QCoreApplication::instance())) return *existing;
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   static int argc = 1;
-  static char name[] = "test_platform";
+  static char name[] = "kestrova_tests";
   static char* argv[] = {name, nullptr};
   static QApplication* app = new QApplication(argc, argv);
   return *app;
