@@ -5,6 +5,7 @@
 #include <QMouseEvent>
 #include <QSignalBlocker>
 #include <QVariant>
+#include <algorithm>
 #include <cmath>
 
 namespace kes {
@@ -122,46 +123,48 @@ ScrollBar::ScrollBar(Qt::Orientation o, QWidget* parent, const char* name, const
   setMinMax(0, 32767);
   setSingleStep(1);
   setPageStep(1);
-  connect(this, &QAbstractSlider::valueChanged, this, [this](int v) { takeValue(v); });
+  connect(this, &QAbstractSlider::valueChanged, this, [this](int) { takeValue(); });
   connect(this, &QAbstractSlider::sliderReleased, this, [this] { thumbReleased(); });
 }
 
 void ScrollBar::setMinMax(int minEnd, int maxEnd) {
+  const int lo = std::min(minEnd, maxEnd);
+  const int hi = std::max(minEnd, maxEnd);
+  const int keep = std::clamp(value(), lo, hi);
   minEnd_ = minEnd;
   maxEnd_ = maxEnd;
   const QSignalBlocker block(this);
-  setRange(std::min(minEnd, maxEnd), std::max(minEnd, maxEnd));
-  // A bar whose left or top end carries the larger value is drawn reversed,
-  // so that end and its arrow still mean the larger value.
-  setInvertedAppearance(minEnd > maxEnd);
-  setInvertedControls(minEnd > maxEnd);
-  last_ = QScrollBar::value();
+  setRange(lo, hi);
+  reversed_ = minEnd > maxEnd;
+  QScrollBar::setValue(toBar(keep));
+  last_ = keep;
 }
 
 bool ScrollBar::setValue(int v) {
   if (v < minimum() || v > maximum()) return false;
-  if (v == QScrollBar::value()) return true;
+  if (v == value()) return true;
   {
     const QSignalBlocker block(this);
-    QScrollBar::setValue(v);
+    QScrollBar::setValue(toBar(v));
   }
   last_ = v;
   if (onChange) onChange();
   return true;
 }
 
-void ScrollBar::takeValue(int v) {
+void ScrollBar::takeValue() {
   if (isSliderDown()) {
     if (onScroll) onScroll();
     return;
   }
+  const int v = value();
   if (v == last_) return;
   last_ = v;
   if (onChange) onChange();
 }
 
 void ScrollBar::thumbReleased() {
-  const int v = QScrollBar::value();
+  const int v = value();
   if (v == last_) return;
   last_ = v;
   if (onChange) onChange();

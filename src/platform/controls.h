@@ -89,15 +89,18 @@ class ScrollBar : public QScrollBar {
   ScrollBar(Qt::Orientation o, QWidget* parent, const char* name, const std::string& tip = {});
 
   // minEnd is the value at the left (or top) end, maxEnd at the right (or
-  // bottom) end; either may be the larger. The value is moved into the new
-  // range without running a handler.
+  // bottom) end; either may be the larger. The arrow and the track at the
+  // left or top end move the value toward minEnd, those at the other end
+  // toward maxEnd. The value is moved into the new range without running a
+  // handler.
   void setMinMax(int minEnd, int maxEnd);
   int minEnd() const { return minEnd_; }
   int maxEnd() const { return maxEnd_; }
   void setSmallChange(int step) { setSingleStep(step); }
   void setLargeChange(int step) { setPageStep(step); }
 
-  int value() const { return QScrollBar::value(); }
+  // The bar's value, also while its thumb is dragged.
+  int value() const { return fromBar(QScrollBar::value()); }
   // Sets the value from code. A value outside the range is refused: nothing
   // changes and false is returned. Runs onChange when the value changes.
   bool setValue(int v);
@@ -106,9 +109,15 @@ class ScrollBar : public QScrollBar {
   std::function<void()> onScroll;  // while the thumb is dragged
 
  private:
-  void takeValue(int v);
+  // Qt's bar always has its smaller value at the left or top end; a bar whose
+  // left or top end carries the larger value mirrors its values within the
+  // range, so that Qt's arrows, track and keys move it the designed way.
+  int fromBar(int q) const { return reversed_ ? minimum() + maximum() - q : q; }
+  int toBar(int v) const { return fromBar(v); }
+  void takeValue();
   void thumbReleased();
   int minEnd_ = 0, maxEnd_ = 32767;
+  bool reversed_ = false;
   int last_ = 0;  // the value of the last change handed to onChange
 };
 

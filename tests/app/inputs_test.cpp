@@ -2,6 +2,7 @@
 // buttons, the "?" and Batten Hollow commands and the view controls, driven
 // through the window.
 
+#include <QMouseEvent>
 #include <QRegularExpression>
 #include <cmath>
 #include <random>
@@ -124,16 +125,35 @@ TEST_F(AppTest, StationBoxesOutsideTheBarsRangeLeaveTheBarWhereItWas) {
   EXPECT_DOUBLE_EQ(f.m.DepthPercents[4], 12.3);
 }
 
+// A click with the left button on a control, at a point of its own.
+void clickAt(QWidget* w, QPoint at) {
+  const QPointF p(at);
+  QMouseEvent press(QEvent::MouseButtonPress, p, w->mapToGlobal(p), Qt::LeftButton,
+                    Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(w, &press);
+  QMouseEvent release(QEvent::MouseButtonRelease, p, w->mapToGlobal(p), Qt::LeftButton,
+                      Qt::NoButton, Qt::NoModifier);
+  QApplication::sendEvent(w, &release);
+}
+
 TEST_F(AppTest, ABarStepEditsTheSelectedStationInTenths) {
   Form1& f = start();
+  f.Option[2]->click();
   f.Option5[2]->click();
-  ASSERT_EQ(f.VScroll[1]->value(), 280);
+  ScrollBar* entry = f.VScroll[1];
+  ASSERT_EQ(entry->value(), 280);
   f.ent[2]->setText("30");  // typing does not move the bar
-  EXPECT_EQ(f.VScroll[1]->value(), 280);
-  f.VScroll[1]->triggerAction(QAbstractSlider::SliderSingleStepAdd);
-  EXPECT_EQ(f.VScroll[1]->value(), 281);
+  EXPECT_EQ(entry->value(), 280);
+  clickAt(entry, QPoint(entry->width() / 2, 2));  // its upper arrow
+  EXPECT_EQ(entry->value(), 281);
   EXPECT_EQ(f.ent[2]->text(), "28.1");
   EXPECT_DOUBLE_EQ(f.m.EntryAngles[2], 28.1);
+  clickAt(entry, QPoint(entry->width() / 2, entry->height() - 3));  // its lower arrow
+  EXPECT_EQ(f.ent[2]->text(), "28");
+  // The draft-position bar's upper end is 80 percent: its upper arrow moves aft.
+  ScrollBar* draft = f.VScroll[3];
+  clickAt(draft, QPoint(draft->width() / 2, 2));
+  EXPECT_EQ(f.pos[2]->text(), "42.1");
 }
 
 TEST_F(AppTest, AMoldBoxSelectsItsStationOnFocusAndOnChange) {

@@ -28,13 +28,16 @@ void type(QWidget* w, const QString& keys) {
   }
 }
 
-void clickMouse(QWidget* w, Qt::MouseButton b) {
-  const QPointF at(w->width() / 2.0, w->height() / 2.0);
+void clickAt(QWidget* w, QPointF at, Qt::MouseButton b = Qt::LeftButton) {
   QMouseEvent press(QEvent::MouseButtonPress, at, w->mapToGlobal(at), b, b, Qt::NoModifier);
   QApplication::sendEvent(w, &press);
   QMouseEvent release(QEvent::MouseButtonRelease, at, w->mapToGlobal(at), b, Qt::NoButton,
                       Qt::NoModifier);
   QApplication::sendEvent(w, &release);
+}
+
+void clickMouse(QWidget* w, Qt::MouseButton b) {
+  clickAt(w, QPointF(w->width() / 2.0, w->height() / 2.0), b);
 }
 
 class Controls : public ::testing::Test {
@@ -111,7 +114,6 @@ TEST_F(Controls, ReversedBarsKeepTheLargerValueAtTheirLeftOrTopEnd) {
   EXPECT_TRUE(mold.setValue(450));
   EXPECT_TRUE(mold.setValue(0));
   EXPECT_FALSE(mold.setValue(451));
-  EXPECT_TRUE(mold.invertedAppearance());
 
   ScrollBar draft(Qt::Vertical, host.get(), "VScroll3");
   draft.setMinMax(800, 200);
@@ -124,20 +126,47 @@ TEST_F(Controls, ReversedBarsKeepTheLargerValueAtTheirLeftOrTopEnd) {
   EXPECT_FALSE(ellipse.setValue(0));
   EXPECT_FALSE(ellipse.setValue(7));
   EXPECT_EQ(ellipse.value(), 3);
+}
 
-  // The arrow at the top of a reversed bar raises its value by the small change.
+TEST_F(Controls, ReversedBarsArrowsAndTrackMoveTowardTheirOwnEnd) {
+  // The entry-angle bar: 450 at the top, 0 at the bottom. Its upper arrow and
+  // a click in the track above the thumb raise the value; its lower arrow
+  // lowers it.
+  ScrollBar mold(Qt::Vertical, host.get(), "VScroll1");
+  mold.setMinMax(450, 0);
   mold.setSmallChange(1);
+  mold.setLargeChange(10);
+  mold.setGeometry(0, 0, 17, 200);
+  host->show();
   mold.setValue(280);
   int runs = 0;
   mold.onChange = [&] { ++runs; };
-  mold.triggerAction(QAbstractSlider::SliderSingleStepAdd);
+  clickAt(&mold, QPoint(8, 2));
   EXPECT_EQ(mold.value(), 281);
   EXPECT_EQ(runs, 1);
+  clickAt(&mold, QPoint(8, 197));
+  clickAt(&mold, QPoint(8, 197));
+  EXPECT_EQ(mold.value(), 279);
+  clickAt(&mold, QPoint(8, 22));  // the track between the upper arrow and the thumb
+  EXPECT_EQ(mold.value(), 289);
+  EXPECT_EQ(runs, 4);
+
+  // The view bar: 95 at the left end, 0 at the right end.
+  ScrollBar view(Qt::Horizontal, host.get(), "HScroll1");
+  view.setMinMax(95, 0);
+  view.setGeometry(0, 220, 200, 17);
+  EXPECT_EQ(view.value(), 0);
+  clickAt(&view, QPoint(2, 8));
+  EXPECT_EQ(view.value(), 1);
+  clickAt(&view, QPoint(197, 8));
+  EXPECT_EQ(view.value(), 0);
+  clickAt(&view, QPoint(197, 8));  // already at its right end
+  EXPECT_EQ(view.value(), 0);
 }
 
 TEST_F(Controls, ThumbDragScrollsAndChangesOnceOnRelease) {
-  ScrollBar bar(Qt::Horizontal, host.get(), "HScroll1");
-  bar.setMinMax(95, 0);
+  ScrollBar bar(Qt::Vertical, host.get(), "VScroll5");
+  bar.setMinMax(0, 90);
   int changes = 0, scrolls = 0;
   bar.onChange = [&] { ++changes; };
   bar.onScroll = [&] { ++scrolls; };
