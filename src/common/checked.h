@@ -4,9 +4,11 @@
 // The sail's arithmetic is written with Num, a double that remembers whether
 // anything that went into it failed: a division by zero, the square root of a
 // negative number, a curve index out of range, a text that is not a number, a
-// result that is not finite. A failed Num poisons everything computed from it,
-// and set() refuses to store it, so the target of a failing statement keeps
-// its old value and no NaN or infinity ever reaches the model.
+// result that is not finite. An overflow fails where it happens, even when a
+// later step would bring the value back (the arctangent of an overflowing
+// slope): the whole statement is skipped. A failed Num poisons everything
+// computed from it, and set() refuses to store it, so the target of a failing
+// statement keeps its old value and no NaN or infinity ever reaches the model.
 //
 //   set(LeechAngle, atan2(dy, dx));        // kept when dy, dx failed
 //   set(x, Num(a) / b);                    // kept when b == 0
@@ -24,31 +26,42 @@ struct Num {
   bool ok = true;
 
   constexpr Num() = default;
-  constexpr Num(double value) : v(value), ok(true) {}  // NOLINT: implicit on purpose
+  // Implicit on purpose. A value that is not finite is a failed one.
+  constexpr Num(double value) : v(value), ok(finite(value)) {}  // NOLINT
   static constexpr Num fail() { Num n; n.ok = false; return n; }
 
   // True when the value can be stored: nothing failed and it is finite.
   bool good() const { return ok && std::isfinite(v); }
+
+  // Finite without the library (usable in constant expressions): infinity
+  // and NaN both give NaN when subtracted from themselves.
+  static constexpr bool finite(double x) { return x - x == 0.0; }
+  // The result of an operation on inputs that did not fail.
+  static constexpr Num of(double value, bool inputsOk) {
+    Num r(value);
+    r.ok = r.ok && inputsOk;
+    return r;
+  }
 };
 
-inline Num operator+(Num a, Num b) { Num r(a.v + b.v); r.ok = a.ok && b.ok; return r; }
-inline Num operator-(Num a, Num b) { Num r(a.v - b.v); r.ok = a.ok && b.ok; return r; }
-inline Num operator*(Num a, Num b) { Num r(a.v * b.v); r.ok = a.ok && b.ok; return r; }
+inline Num operator+(Num a, Num b) { return Num::of(a.v + b.v, a.ok && b.ok); }
+inline Num operator-(Num a, Num b) { return Num::of(a.v - b.v, a.ok && b.ok); }
+inline Num operator*(Num a, Num b) { return Num::of(a.v * b.v, a.ok && b.ok); }
 inline Num operator/(Num a, Num b) {
   if (!a.ok || !b.ok || b.v == 0.0) return Num::fail();
   return Num(a.v / b.v);
 }
-inline Num operator-(Num a) { Num r(-a.v); r.ok = a.ok; return r; }
+inline Num operator-(Num a) { return Num::of(-a.v, a.ok); }
 
 inline Num sqrt(Num a) {
   if (!a.ok || a.v < 0.0) return Num::fail();
   return Num(std::sqrt(a.v));
 }
-inline Num abs(Num a) { Num r(std::fabs(a.v)); r.ok = a.ok; return r; }
-inline Num sin(Num a) { Num r(std::sin(a.v)); r.ok = a.ok; return r; }
-inline Num cos(Num a) { Num r(std::cos(a.v)); r.ok = a.ok; return r; }
-inline Num tan(Num a) { Num r(std::tan(a.v)); r.ok = a.ok; return r; }
-inline Num atan(Num a) { Num r(std::atan(a.v)); r.ok = a.ok; return r; }
+inline Num abs(Num a) { return Num::of(std::fabs(a.v), a.ok); }
+inline Num sin(Num a) { return Num::of(std::sin(a.v), a.ok); }
+inline Num cos(Num a) { return Num::of(std::cos(a.v), a.ok); }
+inline Num tan(Num a) { return Num::of(std::tan(a.v), a.ok); }
+inline Num atan(Num a) { return Num::of(std::atan(a.v), a.ok); }
 // Direction of the vector (x, y); fails only when the vector has no length.
 inline Num atan2(Num y, Num x) {
   if (!y.ok || !x.ok || (y.v == 0.0 && x.v == 0.0)) return Num::fail();
