@@ -159,9 +159,8 @@ std::string formatFixed(double value, int decimals) {
   const std::string fracPart = digits.substr(intLen);
   const std::size_t nz = intPart.find_first_not_of('0');
   intPart = nz == std::string::npos ? "0" : intPart.substr(nz);
-  const bool zero = intPart == "0" && fracPart.find_first_not_of('0') == std::string::npos;
   std::string out;
-  if (v.negative && !zero) out += '-';
+  if (v.negative) out += '-';
   out += intPart;
   if (decimals > 0) {
     out += '.';
@@ -171,14 +170,15 @@ std::string formatFixed(double value, int decimals) {
 }
 
 // Up to 15 significant digits without trailing zeros; leadingZero chooses
-// "0.5" or ".5". Exponent form outside 1e-15..1e15.
+// "0.5" or ".5". Exponent form when the first digit stands at 10^15 or
+// higher or below 10^-4 (after the rounding to 15 digits): "1E+15", "1E-05".
 std::string shortNumber(double value, bool leadingZero) {
   const Decimal v = decimal15(value);
   if (v.count == 0) return "0";
   std::string out;
   if (v.negative) out += '-';
   const std::string_view d(v.d, static_cast<std::size_t>(v.count));
-  if (v.exp10 >= 15 || v.exp10 < -15) {
+  if (v.exp10 >= 15 || v.exp10 < -4) {
     out += d[0];
     if (d.size() > 1) {
       out += '.';
@@ -213,7 +213,16 @@ std::string shortNumber(double value, bool leadingZero) {
 }  // namespace
 
 Num parseLeading(std::string_view text) {
-  const std::string_view t = text.substr(skipBlanks(text));
+  // Blanks, tabs and line feeds count for nothing anywhere in the text:
+  // " 1 2.5" reads 12.5, "- 3" reads -3.
+  std::string_view t = text.substr(skipBlanks(text));
+  std::string compact;
+  if (t.find_first_of(" \t\n") != std::string_view::npos) {
+    compact.reserve(t.size());
+    for (char c : t)
+      if (!isBlank(c) && c != '\n') compact += c;
+    t = compact;
+  }
   const Scan s = scanNumber(t);
   if (!s.digits) return Num(0.0);
   return convert(t.substr(0, s.end));

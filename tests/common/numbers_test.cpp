@@ -13,7 +13,8 @@ TEST(Parse, LenientTakesTheLeadingNumber) {
       {"-.25", -0.25}, {"12.", 12}, {"1.2.3", 1.2}, {"1,5", 1}, {"5-", 5}, {"1e3", 1000},
       {"1E+3", 1000}, {"2.5e-2", 0.025}, {"1e", 1}, {"3e2x", 300}, {"", 0}, {"abc", 0},
       {"-", 0}, {".", 0}, {"+-5", 0}, {"inf", 0}, {"nan", 0}, {"1e400", 0}, {"-1e400", 0},
-      {"1e-400", 0}, {"1e308", 1e308}};
+      {"1e-400", 0}, {"1e308", 1e308}, {" 1 2", 12}, {"- 3", -3}, {"1 e 3", 1000},
+      {"2\t5\n.5x", 25.5}, {"12\r5", 12}};
   for (const auto& [text, value] : cases) EXPECT_EQ(kes::parseLenient(text), value) << text;
   EXPECT_FALSE(std::signbit(kes::parseLenient("-0")));
   EXPECT_FALSE(kes::parseLeading("1e400").good());
@@ -25,7 +26,7 @@ TEST(Parse, StrictWantsTheWholeText) {
   EXPECT_EQ(kes::parseStrict(" 12.5 ").v, 12.5);
   EXPECT_EQ(kes::parseStrict("-.5").v, -0.5);
   EXPECT_EQ(kes::parseStrict("1e2").v, 100.0);
-  for (const char* bad : {"12abc", "", "   ", "abc", "1,5", "1e", ".", "1e400", "inf"})
+  for (const char* bad : {"12abc", "", "   ", "abc", "1,5", "1e", ".", "1e400", "inf", "1 2"})
     EXPECT_FALSE(kes::parseStrict(bad).good()) << bad;
 }
 
@@ -33,10 +34,12 @@ TEST(Format, FixedDecimalsHalvesAwayFromZero) {
   const std::pair<double, const char*> two[] = {
       {1.005, "1.01"}, {2.675, "2.68"}, {-2.675, "-2.68"}, {100, "100.00"}, {9.995, "10.00"},
       {0.004, "0.00"}, {0.005, "0.01"}, {39.7513046955694, "39.75"}, {-1.5e20, "-150000000000000000000.00"},
+      {-0.001, "-0.00"}, {-0.005, "-0.01"},
       {std::numeric_limits<double>::infinity(), "0.00"}};
   for (const auto& [v, text] : two) EXPECT_EQ(kes::format0_00(v), text) << v;
   const std::pair<double, const char*> one[] = {
-      {26.56505, "26.6"}, {0.05, "0.1"}, {-0.05, "-0.1"}, {-0.04, "0.0"}, {-0.0, "0.0"},
+      {26.56505, "26.6"}, {0.05, "0.1"}, {-0.05, "-0.1"}, {-0.04, "-0.0"}, {-1e-20, "-0.0"},
+      {-0.0, "0.0"},
       {5.0006, "5.0"}, {99.96, "100.0"}};
   for (const auto& [v, text] : one) EXPECT_EQ(kes::format0_0(v), text) << v;
   const std::string big = kes::format0_0(1e300);
@@ -49,16 +52,19 @@ TEST(Format, PlainSignedAndDesignNumbers) {
       {12.5, "12.5"}, {0.5, "0.5"}, {-0.5, "-0.5"}, {-3, "-3"}, {-0.0, "0"}, {100, "100"},
       {28.0 / 10, "2.8"}, {0.006 * 100, "0.6"}, {1.0 / 3, "0.333333333333333"},
       {0.99 * std::sqrt(1612.25), "39.7513046955694"}, {123456789012345.0, "123456789012345"},
-      {1e15, "1E+15"}, {-2.5e-16, "-2.5E-16"}};
+      {1e15, "1E+15"}, {-2.5e-16, "-2.5E-16"}, {123456789012345678.0, "1.23456789012346E+17"},
+      {0.0001, "0.0001"}, {0.00012, "0.00012"}, {0.00001, "1E-05"}, {-0.000123, "-0.000123"}, {-0.0000123, "-1.23E-05"},
+      {9.9999999999999999e-5, "0.0001"}, {1e-100, "1E-100"}};
   for (const auto& [v, text] : plain) EXPECT_EQ(kes::plainNumber(v), text) << v;
   const std::pair<double, const char*> design[] = {
-      {100, " 100 "}, {0.5, " .5 "}, {0.006, " .006 "}, {-3, "-3 "}, {0, " 0 "}, {-0.25, "-.25 "}};
+      {100, " 100 "}, {0.5, " .5 "}, {0.006, " .006 "}, {-3, "-3 "}, {0, " 0 "}, {-0.25, "-.25 "},
+      {0.0005, " .0005 "}, {0.00005, " 5E-05 "}};
   for (const auto& [v, text] : design) EXPECT_EQ(kes::designNumber(v), text) << v;
   EXPECT_EQ(kes::signedNumber(10), " 10");
 }
 
 TEST(Format, NumbersReadBackByBothParses) {
-  for (double v : {100.0, 0.006, -0.25, 1e20, -2.5e-16, 1.7e308, 1e-300, 1.0 / 3.0}) {
+  for (double v : {100.0, 0.006, -0.25, 1e20, -2.5e-16, 1.7e308, 1e-300, 1.0 / 3.0, -4.5e-5}) {
     const double lenient = kes::parseLenient(kes::designNumber(v));
     EXPECT_NEAR(lenient, v, std::fabs(v) * 1e-14) << v;
     EXPECT_EQ(kes::parseStrict(kes::plainNumber(v)).v, lenient) << v;
