@@ -56,9 +56,11 @@ void FitSpline(Spline& s) {
     s1 = s2;
   }
 
-  // Forward elimination and back substitution, natural end conditions.
+  // Forward elimination and back substitution, natural end conditions. A
+  // factor that cannot be formed (a zero pivot, from abscissae out of order)
+  // keeps the factor of the row before.
+  double f = 0.0;
   for (int i = 2; i <= n - 2; ++i) {
-    double f = 0.0;
     set(f, Num(s.matrix[i][1]) / s.matrix[i - 1][2]);
     set(s.matrix[i][2], Num(s.matrix[i][2]) - Num(f) * s.matrix[i - 1][3]);
     set(s.matrix[i][4], Num(s.matrix[i][4]) - Num(f) * s.matrix[i - 1][4]);
@@ -110,8 +112,14 @@ void FitSpline(Spline& s) {
   for (int i = 1; i <= k; ++i) {
     const int g = seg[i];
     const double t = s.outX[i] - X[g];
-    const double y = s.coef3[g] * t * t * t + s.coef2[g] * t * t + s.coef1[g] * t + s.coef0[g];
-    if (std::isfinite(y)) s.outY[i] = y;
+    s.outY[i] = s.coef3[g] * t * t * t + s.coef2[g] * t * t + s.coef1[g] * t + s.coef0[g];
+  }
+  // A sample whose cubic overflows takes the ordinate of the sample before
+  // (0 before the first): the statement forming it failed and kept its value.
+  double y = 0.0;
+  for (int i = 1; i <= k; ++i) {
+    if (std::isfinite(s.outY[i])) y = s.outY[i];
+    s.outY[i] = y;
   }
   ++k;
   s.outX[k] = X[n];

@@ -125,6 +125,30 @@ TEST(FitSpline, InteriorZeroLengthSegmentDependsOnlyOnThisCall) {
   for (int k = 1; k <= 101; ++k) EXPECT_EQ(a.outY[k], b.outY[k]) << k;
 }
 
+TEST(FitSpline, FactorOfAZeroPivotCarriesToTheNextRow) {
+  // Abscissae out of order make row 2's pivot 0 once row 1 is eliminated:
+  // row 3 is eliminated with row 2's factor 1/4 all the same, and row 2's
+  // back substitution keeps its eliminated right-hand side.
+  const Spline s = fitted({{0, 0}, {1, 1}, {2, 0}, {1.125, 1}, {3.125, 0}});
+  expectFinite(s);
+  EXPECT_NEAR(s.moments[4], 1.345388788426763, 1e-12);
+  EXPECT_NEAR(s.moments[3], 15.0 / 7.0, 1e-12);
+}
+
+TEST(FitSpline, AnOverflowingSampleRepeatsTheOneBefore) {
+  // A narrow spike of 1e306 swings the curve beyond the range of a double.
+  const Spline s = fitted({{0, 0}, {100, 0}, {100.2, 1e306}, {100.4, 0}, {200, 0}});
+  expectFinite(s);
+  int overflowing = 0;
+  for (int k = 2, seg = 1; k < s.samples; ++k) {
+    if (s.outX[k] > s.X[seg + 1]) ++seg;  // once per sample, as the sampling does
+    if (std::isfinite(cubic(s, seg, s.outX[k]))) continue;
+    ++overflowing;
+    EXPECT_EQ(s.outY[k], s.outY[k - 1]) << k;
+  }
+  EXPECT_GT(overflowing, 10);
+}
+
 TEST(FitSpline, ExtremeSpansEndAndStayFinite) {
   for (const auto& p : {std::array<double, 6>{1e16, 0, 1e16 + 1, 1, 1e16 + 2, 0},  // step too small
                         std::array<double, 6>{-1e308, 0, 0, 1e308, 1e308, 0},
