@@ -9,15 +9,15 @@ namespace kes::steps {
 void buildMoldSections(SailModel& m) {
   Spline& sp = m.spline;
   // Working values, kept from station to station when a statement fails: a
-  // zero chord keeps the chord angle and the twist offset of the station before.
-  double th = 0.0, offset = 0.0;
+  // zero chord keeps the chord angle and the twist offset of the station
+  // before, a chord too long to measure keeps the length before.
+  double ch = 0.0, th = 0.0, offset = 0.0;
 
   for (int k = 1; k <= 5; ++k) {
     Curve& ms = m.MoldSections[k];
     const int lp = 17 * k, tp = 100 - 17 * k;
     const double Lx = m.LuffCurve(1, lp), Ly = m.LuffCurve(2, lp), Lz = m.LuffCurve(3, lp);
     const double Tx = m.LeechCurve(1, tp), Ty = m.LeechCurve(2, tp), Tz = m.LeechCurve(3, tp);
-    double ch = 0.0;
     set(ch, sqrt(sq(Num(Tx) - Lx) + sq(Num(Ty) - Ly) + sq(Num(Tz) - Lz)));
     set(th, chordDirection(Num(Ty) - Ly, Num(Tx) - Lx));
 

@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "common/numbers.h"
+#include "model/steps.h"
 #include "sail_fixture.h"
 
 namespace {
@@ -101,6 +102,25 @@ TEST(Recompute, ImpossibleTriangleLandsTheClewOnTheLuff) {
   EXPECT_EQ(m.ClewX, 0.0);
   EXPECT_EQ(m.ClewY, -100.0);
   EXPECT_EQ(firstNonFinite(m), -1);
+}
+
+TEST(MoldSections, AChordTooLongToMeasureKeepsTheLengthBefore) {
+  // Station 1's chord is 50 long; station 2's leech point lies so far aft
+  // that the square of its chord overflows: station 2 is laid on a chord of 50.
+  SailModel m;
+  m.LuffLength = 100.0;
+  m.LuffCurve(2, 17) = 17.0;
+  m.LuffCurve(2, 34) = 34.0;
+  m.LeechCurve(1, 83) = 50.0;
+  m.LeechCurve(2, 83) = 17.0;
+  m.LeechCurve(1, 66) = 1e200;
+  m.LeechCurve(2, 66) = 34.0;
+  for (int k = 1; k <= 5; ++k) m.DepthPositions[k] = 50.0;
+  kes::steps::buildMoldSections(m);
+  EXPECT_EQ(firstNonFinite(m), -1);
+  EXPECT_DOUBLE_EQ(m.MoldSections[1](1, 100), 50.0);
+  EXPECT_DOUBLE_EQ(m.MoldSections[2](1, 100), 50.0);
+  EXPECT_DOUBLE_EQ(m.MoldSections[2](2, 100), 34.0);
 }
 
 TEST(RecomputeGuards, LoadingChangesNothing) {
