@@ -306,8 +306,9 @@ void Form1::buildMoldFrame(QWidget* c) {
   TextBox** arrays[4] = {ent, dep, pos, ex};
   for (int k = 0; k < 4; ++k) {
     const double left = 660 + 1050.0 * k;
-    label(f, (std::string(cols[k].name) + "Label").c_str(), cols[k].heading, left, 1170, 1035,
-          570);
+    // The heading stands centred over the column's boxes and bar.
+    label(f, (std::string(cols[k].name) + "Label").c_str(), cols[k].heading, left - 15, 1110, 975,
+          630, Qt::AlignHCenter | Qt::AlignBottom);
     const std::string bar = "VScroll" + std::to_string(k + 1);
     VScroll[k + 1] = new ScrollBar(Qt::Vertical, f, bar.c_str());
     VScroll[k + 1]->setMinMax(cols[k].top, cols[k].bottom);
@@ -335,10 +336,10 @@ void Form1::buildBattensFrame(QWidget* c) {
   QWidget* f = FrameBat;
   // Row 4 on top, row 0 lowest; each row: "<", length, angle, position.
   const int fullLength[5] = {24, 23, 20, 17, 16};
-  label(f, "BatAnglLabel", "Angle", 1200, 240, 555, 195);
-  label(f, "BatPosLabel", "Position", 1800, 240, 615, 195);
+  label(f, "BatAnglLabel", "Angle", 1200, 300, 555, 195);
+  label(f, "BatPosLabel", "Position", 1800, 300, 705, 195);
   for (int k = 4; k >= 0; --k) {
-    const double top = 240 + 570.0 * (4 - k);
+    const double top = 300 + 570.0 * (4 - k);
     const std::string n = std::to_string(k);
     label(f, ("BatLngthLabel(" + n + ")").c_str(), "Lngth " + std::to_string(k + 1), 420, top,
           735, 195);
@@ -355,7 +356,7 @@ void Form1::buildBattensFrame(QWidget* c) {
   Command[18] = button(f, "Command18", "Std 5", "Develop 5 standard battens (x3)", 1320, 3240, 555, 375);
   Command[19] = button(f, "Command19", "None", "", 1920, 3240, 495, 375);
 
-  label(f, "NumReefLabel", "Reef Points", 720, 3960, 735, 195);
+  label(f, "NumReefLabel", "Points", 720, 3960, 735, 195);
   label(f, "ReefPosLabel", "Position", 1560, 3960, 735, 195);
   for (int r = 1; r >= 0; --r) {
     const double top = 4200 + 390.0 * (1 - r);

@@ -3,6 +3,7 @@
 #include <QFocusEvent>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QSignalBlocker>
 #include <QVariant>
 #include <algorithm>
@@ -298,6 +299,25 @@ Frame::Frame(QWidget* parent, const char* name, const std::string& caption)
     : QGroupBox(QString::fromStdString(caption), parent) {
   setObjectName(QString::fromLatin1(name));
   setAutoFillBackground(true);  // a frame hides what lies under it, the plan view too
+}
+
+void Frame::paintEvent(QPaintEvent*) {
+  // An etched line round the frame with the caption on its top line, so that
+  // controls placed a little below the frame's top lie inside the line.
+  QPainter p(this);
+  const QFontMetrics fm(font());
+  const int mid = fm.height() / 2;
+  const QRect box = rect().adjusted(0, mid, -2, -2);
+  p.setPen(palette().color(QPalette::Mid));
+  p.drawRect(box);
+  p.setPen(palette().color(QPalette::Light));
+  p.drawRect(box.translated(1, 1));
+  const QString caption = title();
+  if (caption.isEmpty()) return;
+  const QRect text(6, 0, fm.horizontalAdvance(caption) + 6, fm.height());
+  p.fillRect(text, palette().window());
+  p.setPen(palette().color(QPalette::WindowText));
+  p.drawText(text, Qt::AlignCenter, caption);
 }
 
 // ---- Combo box ---------------------------------------------------------------

@@ -192,6 +192,9 @@ class Label : public QLabel {
 class Frame : public QGroupBox {
  public:
   Frame(QWidget* parent, const char* name, const std::string& caption);
+
+ protected:
+  void paintEvent(QPaintEvent* e) override;
 };
 
 // ---- Combo box ---------------------------------------------------------------

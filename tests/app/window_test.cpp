@@ -1,6 +1,7 @@
 // The main window's life cycle, layout, modes and menus, as a user meets them.
 
 #include <QMenuBar>
+#include <QStyle>
 
 #include "app/form2.h"
 #include "app_fixture.h"
@@ -398,6 +399,41 @@ TEST_F(AppTest, ArrowsMoveTheCaretInOtherModes) {
   EXPECT_EQ(twist->cursorPosition(), 1);
   EXPECT_EQ(f.HScroll[1]->value(), 0);
   EXPECT_EQ(f.StopRequest, 0);
+}
+
+}  // namespace
+}  // namespace kes::test
+
+namespace kes::test {
+namespace {
+
+// Every caption of the window can be read whole: no label, check box or
+// option button cuts its text.
+TEST_F(AppTest, EveryCaptionFitsItsControl) {
+  Form1& f = start();
+  for (Label* l : f.findChildren<Label*>()) {
+    if (l->caption().empty()) continue;
+    const std::string what = l->objectName().toStdString() + " \"" + l->caption() + "\"";
+    // A caption may wrap at its blanks, but no word may be wider than the label.
+    for (const QString& word : l->text().split(QLatin1Char(' '))) {
+      EXPECT_LE(l->fontMetrics().horizontalAdvance(word), l->width()) << what;
+    }
+    if (l->wordWrap()) {
+      EXPECT_LE(l->heightForWidth(l->width()), l->height()) << what;
+    }
+  }
+  // A check box or option button shows its caption to the right of its mark.
+  for (QAbstractButton* b : f.findChildren<QAbstractButton*>()) {
+    const bool option = dynamic_cast<OptionButton*>(b) != nullptr;
+    if (!option && !dynamic_cast<CheckBox*>(b)) continue;
+    QStyle* st = b->style();
+    const int mark = st->pixelMetric(option ? QStyle::PM_ExclusiveIndicatorWidth
+                                            : QStyle::PM_IndicatorWidth, nullptr, b);
+    const int gap = st->pixelMetric(option ? QStyle::PM_RadioButtonLabelSpacing
+                                           : QStyle::PM_CheckBoxLabelSpacing, nullptr, b);
+    EXPECT_LE(mark + gap + b->fontMetrics().horizontalAdvance(b->text()), b->width())
+        << b->objectName().toStdString() << " \"" << b->text().toStdString() << "\"";
+  }
 }
 
 }  // namespace
