@@ -326,6 +326,9 @@ ComboBox::ComboBox(QWidget* parent, const char* name, const std::string& tip) : 
   setObjectName(QString::fromLatin1(name));
   setEditable(true);
   setInsertPolicy(QComboBox::NoInsert);
+  // The box holds what was typed: no completion from the list, which would
+  // turn a new design name into the name of a listed design.
+  setCompleter(nullptr);
   if (!tip.empty()) setToolTip(QString::fromStdString(tip));
   connect(this, &QComboBox::editTextChanged, this, [this](const QString& t) { takeText(t); });
   connect(this, &QComboBox::activated, this, [this](int i) {

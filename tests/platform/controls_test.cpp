@@ -292,6 +292,25 @@ TEST_F(Controls, ComboListKeepsItsTextAndPickingRunsChangeThenClick) {
   EXPECT_EQ(events, (std::vector<std::string>{"change "}));
 }
 
+TEST_F(Controls, ComboKeepsTheNameAsTypedWithoutCompletingIt) {
+  // A new sail name that begins like a listed one stays as typed, so a save
+  // does not go to the listed design's files.
+  ComboBox combo(host.get(), "Combo1");
+  combo.addItem("genoa.sal");
+  combo.addItem("");
+  host->show();
+  host->activateWindow();
+  combo.setFocus();
+  QApplication::processEvents();
+  ASSERT_TRUE(combo.lineEdit()->hasFocus());
+  std::vector<std::string> seen;
+  combo.onChange = [&] { seen.push_back(combo.text()); };
+  type(combo.lineEdit(), "ge");
+  EXPECT_EQ(combo.text(), "ge");
+  EXPECT_EQ(combo.currentText().toStdString(), "ge");
+  EXPECT_EQ(seen, (std::vector<std::string>{"g", "ge"}));
+}
+
 TEST_F(Controls, TwipPlacementRemembersTwipsAndRoundsEdges) {
   QWidget w(host.get());
   setTwipRect(&w, 120, 120, 6757.5, 6375);
