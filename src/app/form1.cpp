@@ -654,13 +654,12 @@ bool Form1::Form_Load() {
   CurrentSection = 1;
   color_Click();
 
-  // Centre the designed window on the screen.
+  // Centre the window on the screen by its designed outer size.
   setOuterSizeTwips(kMinWidth, kMinHeight);
   if (const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen()) {
-    const QRect avail = s->availableGeometry();
-    const QSize outer = frameGeometry().size();
-    move(avail.x() + (avail.width() - outer.width()) / 2,
-         avail.y() + (avail.height() - outer.height()) / 2);
+    const QRect scr = s->geometry();
+    move(scr.x() + (scr.width() - twipsToPixels(kMinWidth)) / 2,
+         scr.y() + (scr.height() - twipsToPixels(kMinHeight)) / 2);
   }
 
   // Stack the six frames.

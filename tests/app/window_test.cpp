@@ -1,6 +1,7 @@
 // The main window's life cycle, layout, modes and menus, as a user meets them.
 
 #include <QMenuBar>
+#include <QScreen>
 #include <QStyle>
 
 #include "app/form2.h"
@@ -41,6 +42,14 @@ TEST_F(AppTest, StartUpShowsTheTitledWindowInSizeModeAndGreetsOnce) {
   EXPECT_EQ(messages[0].buttons, MsgButtons::Ok);
   EXPECT_EQ(messages[0].icon, MsgIcon::None);
   EXPECT_FALSE(messages[0].prompt.empty());
+}
+
+TEST_F(AppTest, StartUpCentresTheDesignedWindowOnTheScreen) {
+  Form1& f = start();
+  const QRect screen = f.screen()->geometry();
+  // The designed outer size is 9720 x 7320 twips, 648 x 488 pixels.
+  EXPECT_EQ(f.frameGeometry().topLeft(),
+            QPoint(screen.x() + (screen.width() - 648) / 2, screen.y() + (screen.height() - 488) / 2));
 }
 
 TEST_F(AppTest, StartUpLoadsTheLastDesignOnlyWhenItExists) {
