@@ -26,45 +26,41 @@ struct Num {
   bool ok = true;
 
   constexpr Num() = default;
-  // Implicit on purpose. A value that is not finite is a failed one.
-  constexpr Num(double value) : v(value), ok(finite(value)) {}  // NOLINT
+  constexpr Num(double value) : v(value), ok(true) {}  // NOLINT: implicit on purpose
   static constexpr Num fail() { Num n; n.ok = false; return n; }
 
   // True when the value can be stored: nothing failed and it is finite.
   bool good() const { return ok && std::isfinite(v); }
-
-  // Finite without the library (usable in constant expressions): infinity
-  // and NaN both give NaN when subtracted from themselves.
-  static constexpr bool finite(double x) { return x - x == 0.0; }
-  // The result of an operation on inputs that did not fail.
-  static constexpr Num of(double value, bool inputsOk) {
-    Num r(value);
-    r.ok = r.ok && inputsOk;
-    return r;
-  }
 };
 
-inline Num operator+(Num a, Num b) { return Num::of(a.v + b.v, a.ok && b.ok); }
-inline Num operator-(Num a, Num b) { return Num::of(a.v - b.v, a.ok && b.ok); }
-inline Num operator*(Num a, Num b) { return Num::of(a.v * b.v, a.ok && b.ok); }
+// Sums, differences and products carry an overflow on as an infinity or a
+// NaN, which good() refuses at the end of the statement. The steps that could
+// bring such a value back to a plain number (a division by it, an
+// arctangent) fail on it instead.
+inline Num operator+(Num a, Num b) { Num r(a.v + b.v); r.ok = a.ok && b.ok; return r; }
+inline Num operator-(Num a, Num b) { Num r(a.v - b.v); r.ok = a.ok && b.ok; return r; }
+inline Num operator*(Num a, Num b) { Num r(a.v * b.v); r.ok = a.ok && b.ok; return r; }
 inline Num operator/(Num a, Num b) {
-  if (!a.ok || !b.ok || b.v == 0.0) return Num::fail();
+  if (!a.good() || !b.good() || b.v == 0.0) return Num::fail();
   return Num(a.v / b.v);
 }
-inline Num operator-(Num a) { return Num::of(-a.v, a.ok); }
+inline Num operator-(Num a) { Num r(-a.v); r.ok = a.ok; return r; }
 
 inline Num sqrt(Num a) {
   if (!a.ok || a.v < 0.0) return Num::fail();
   return Num(std::sqrt(a.v));
 }
-inline Num abs(Num a) { return Num::of(std::fabs(a.v), a.ok); }
-inline Num sin(Num a) { return Num::of(std::sin(a.v), a.ok); }
-inline Num cos(Num a) { return Num::of(std::cos(a.v), a.ok); }
-inline Num tan(Num a) { return Num::of(std::tan(a.v), a.ok); }
-inline Num atan(Num a) { return Num::of(std::atan(a.v), a.ok); }
+inline Num abs(Num a) { Num r(std::fabs(a.v)); r.ok = a.ok; return r; }
+inline Num sin(Num a) { Num r(std::sin(a.v)); r.ok = a.ok; return r; }
+inline Num cos(Num a) { Num r(std::cos(a.v)); r.ok = a.ok; return r; }
+inline Num tan(Num a) { Num r(std::tan(a.v)); r.ok = a.ok; return r; }
+inline Num atan(Num a) {
+  if (!a.good()) return Num::fail();
+  return Num(std::atan(a.v));
+}
 // Direction of the vector (x, y); fails only when the vector has no length.
 inline Num atan2(Num y, Num x) {
-  if (!y.ok || !x.ok || (y.v == 0.0 && x.v == 0.0)) return Num::fail();
+  if (!y.good() || !x.good() || (y.v == 0.0 && x.v == 0.0)) return Num::fail();
   return Num(std::atan2(y.v, x.v));
 }
 
