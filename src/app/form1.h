@@ -86,7 +86,7 @@ class Form1 : public QMainWindow {
   void dummy31_Click();  // "&Analyze"
   void dummy37_Click();  // "Batten Hollow"
   void color_Click();    // "&Black Background"
-  // Key preview: keyCode is the original key number (27 Esc, 37..40 arrows);
+  // Key preview: keyCode is the virtual key number (27 Esc, 37..40 arrows);
   // setting it to 0 keeps the key from the focused control.
   void Form_KeyDown(int& keyCode, int shift);
 

@@ -5,12 +5,12 @@
 // clears and runs the paint procedure synchronously. The window system's
 // expose only shows the image; a resize re-creates the image at the new size
 // and runs the paint procedure. Mouse events arrive in user coordinates with
-// the original button codes (1 left, 2 right, 4 middle; during a move the set
+// the picture-box button codes (1 left, 2 right, 4 middle; during a move the set
 // of held buttons) and shift codes (1 shift, 2 ctrl, 4 alt).
 //
 // Pixels: user (x, y) lands on the pixel floor((x - left) / width * W),
-// floor((y - top) / height * H). A line leaves out its last pixel, as the
-// original platform's pens do, so a polyline or a rubber line drawn twice
+// floor((y - top) / height * H). A line leaves out its last pixel, as classic
+// picture-box pens do, so a polyline or a rubber line drawn twice
 // with the exclusive-or pen restores every pixel. Text is always drawn with
 // the copy pen (the exclusive-or pen acts on lines, boxes, circles and
 // points). Coordinates that are not finite or lie far outside the picture
