@@ -20,29 +20,22 @@ double gap(const Curve& a, int i, const Curve& b, int j) {
   return std::hypot(a(1, i) - b(1, j), a(2, i) - b(2, j));
 }
 
-TEST(Recompute, DefaultSail) {
+TEST(Recompute, DefaultSailEdgesAndSectionsJoin) {
   SailModel m;
   const auto r = kes::recompute(defaultInputs(), m);
-  EXPECT_TRUE(r.completed);
-  EXPECT_FALSE(r.stoppedEarly);
+  EXPECT_TRUE(r.completed && !r.stoppedEarly);
   EXPECT_EQ(firstNonFinite(m), -1);
-  EXPECT_EQ(m.HandleSize, 0.5);
-  EXPECT_EQ(m.SideBend, -3.0);
-  EXPECT_EQ(m.DepthPositions[5], 47.0);
-  EXPECT_EQ(m.EntryAngles[6], 0.0);
-  // The edges join up (the leech and the foot start from a twisted corner
-  // and are twisted once more, so they start near it).
+  EXPECT_EQ(m.SideBend, -3.0);  // stored negated
+  // The leech and the foot start from a twisted corner and are twisted once more.
   EXPECT_NEAR(gap(m.LuffCurve, 1, m.FootCurve, 100), 0.0, 1e-3);
-  EXPECT_NEAR(m.LuffCurve(2, 100), 100.0, 1e-9);
   EXPECT_NEAR(gap(m.LeechCurve, 1, m.HeadCurve, 100), 0.0, 0.2);
   EXPECT_NEAR(gap(m.FootCurve, 1, m.LeechCurve, 100), 0.0, 0.01);
   EXPECT_NEAR(m.FootCurve(3, 100), 0.0, 1e-9);
   for (int k = 1; k <= 5; ++k) EXPECT_NEAR(gap(m.MoldSections[k], 1, m.LuffCurve, 17 * k), 0, 1e-9);
   EXPECT_EQ(m.MoldSections[0](2, 100), m.FootCurve(2, 1));
   EXPECT_NEAR(m.MoldSections[0](3, 100), m.FootCurve(3, 1), 1e-12);
+  EXPECT_EQ(m.EntryAngles[6], 0.0);  // station 6 is never written
   for (int i = 0; i <= 100; ++i) EXPECT_EQ(m.MoldSections[6](3, i), 0.0);
-  EXPECT_GT(m.area, 4000.0);
-  EXPECT_LT(m.area, 7000.0);
 }
 
 TEST(Recompute, StraightSail) {
@@ -57,10 +50,6 @@ TEST(Recompute, StraightSail) {
   EXPECT_NEAR(m.LeechCurve(2, 100), m.ClewY, 1e-9);
   EXPECT_NEAR(gap(m.FootCurve, 100, m.LuffCurve, 1), 0.0, 1e-4);  // within the stored Pi
   EXPECT_NEAR(m.HeadCurve(1, 1), 0.1, 1e-4);  // a hundredth of the width aft
-  // Area of the four straight edges less the step from the luff's head to
-  // the head's first point, which is not added.
-  const double quad = 0.5 * std::fabs(-1000 + 10 * m.ClewY - 100 * m.ClewX);
-  EXPECT_NEAR(m.area, quad - 5.0, 0.01);
 }
 
 TEST(Recompute, BendsRoachAndFlatSections) {
@@ -78,30 +67,13 @@ TEST(Recompute, BendsRoachAndFlatSections) {
   const double dx = m.LeechCurve(1, 46) - hx, dy = m.LeechCurve(2, 46) - hy;
   EXPECT_NEAR(dx * ux + dy * uy, 0.4545 * m.LeechChord, 0.3);
   EXPECT_NEAR(dy * ux - dx * uy, 12.0, 0.05);  // positive: aft of the chord
-  // Without the side bend the flat sections lie on their chords, from the
-  // luff point to the leech point.
+  // Without the side bend the flat sections run flat from luff point to leech point.
   in.text[8] = 0.0;
   m = computed(in);
   for (int k = 1; k <= 5; ++k) {
-    const int lp = 17 * k, tp = 100 - lp;
-    EXPECT_NEAR(gap(m.MoldSections[k], 100, m.LeechCurve, tp), 0.0, 1e-9);
-    const double cx = m.LeechCurve(1, tp) - m.LuffCurve(1, lp);
-    const double cy = m.LeechCurve(2, tp) - m.LuffCurve(2, lp);
-    for (int i = 1; i <= 100; ++i) {
-      EXPECT_NEAR(m.MoldSections[k](3, i), m.LuffCurve(3, lp), 1e-12);
-      EXPECT_NEAR((m.MoldSections[k](1, i) - m.LuffCurve(1, lp)) * cy -
-                      (m.MoldSections[k](2, i) - m.LuffCurve(2, lp)) * cx, 0.0, 1e-9);
-    }
+    EXPECT_NEAR(gap(m.MoldSections[k], 100, m.LeechCurve, 100 - 17 * k), 0.0, 1e-9);
+    for (int i = 1; i <= 100; ++i) EXPECT_EQ(m.MoldSections[k](3, i), 0.0);
   }
-}
-
-TEST(Recompute, ImpossibleTriangleLandsTheClewOnTheLuff) {
-  SailInputs in = straightInputs();
-  in.text[3] = 200.0;
-  const SailModel m = computed(in);
-  EXPECT_EQ(m.ClewX, 0.0);
-  EXPECT_EQ(m.ClewY, -100.0);
-  EXPECT_EQ(firstNonFinite(m), -1);
 }
 
 TEST(MoldSections, AChordTooLongToMeasureKeepsTheLengthBefore) {
@@ -109,12 +81,10 @@ TEST(MoldSections, AChordTooLongToMeasureKeepsTheLengthBefore) {
   // that the square of its chord overflows: station 2 is laid on a chord of 50.
   SailModel m;
   m.LuffLength = 100.0;
-  m.LuffCurve(2, 17) = 17.0;
-  m.LuffCurve(2, 34) = 34.0;
+  m.LuffCurve(2, 17) = m.LeechCurve(2, 83) = 17.0;
+  m.LuffCurve(2, 34) = m.LeechCurve(2, 66) = 34.0;
   m.LeechCurve(1, 83) = 50.0;
-  m.LeechCurve(2, 83) = 17.0;
   m.LeechCurve(1, 66) = 1e200;
-  m.LeechCurve(2, 66) = 34.0;
   for (int k = 1; k <= 5; ++k) m.DepthPositions[k] = 50.0;
   kes::steps::buildMoldSections(m);
   EXPECT_EQ(firstNonFinite(m), -1);
@@ -123,7 +93,7 @@ TEST(MoldSections, AChordTooLongToMeasureKeepsTheLengthBefore) {
   EXPECT_DOUBLE_EQ(m.MoldSections[2](2, 100), 34.0);
 }
 
-TEST(RecomputeGuards, LoadingChangesNothing) {
+TEST(RecomputeGuards, LoadingOrAZeroStopsAfterStoringWhatWasRead) {
   SailModel m = computed(defaultInputs());
   const SailModel before = m;
   SailInputs in = straightInputs();
@@ -131,33 +101,20 @@ TEST(RecomputeGuards, LoadingChangesNothing) {
   const auto r = kes::recompute(in, m);
   EXPECT_FALSE(r.completed || r.stoppedEarly);
   EXPECT_EQ(firstDifference(before, m), -1);
-}
-
-TEST(RecomputeGuards, ZeroStopsAfterStoringWhatWasRead) {
-  struct Case {
-    int box;
-    void (*expect)(SailModel&);
-  };
-  const Case cases[] = {
-      {1, [](SailModel& e) { e.LuffLength = e.HandleSize = 0; }},
-      {2, [](SailModel& e) { e.LuffLength = 80, e.HandleSize = 0.4, e.HeadWidth = 0; }},
-      {3, [](SailModel& e) {
-         e.LuffLength = 80, e.HandleSize = 0.4, e.HeadWidth = 6, e.HeadLuffAngle = 100;
-         e.LeechDiagonal = 0;
-       }},
-      {4, [](SailModel& e) {
-         e.LuffLength = 80, e.HandleSize = 0.4, e.HeadWidth = 6, e.HeadLuffAngle = 100;
-         e.LeechDiagonal = 90, e.FootLength = 0;
-       }}};
-  for (const Case& c : cases) {
-    SailModel m = computed(defaultInputs());
+  // Read in the order luff, head width, head angle, diagonal, foot.
+  for (int box : {1, 2, 3, 4}) {
+    m = before;
     SailModel expected = m;
-    SailInputs in = straightInputs();
+    in = straightInputs();
     in.text[1] = 80, in.text[2] = 6, in.text[5] = 100, in.text[3] = 90, in.text[4] = 40;
-    in.text[c.box] = kes::parseLenient("");
+    in.text[box] = kes::parseLenient("");
     EXPECT_TRUE(kes::recompute(in, m).stoppedEarly);
-    c.expect(expected);
-    EXPECT_EQ(firstDifference(expected, m), -1) << "box " << c.box;
+    expected.LuffLength = in.text[1];
+    expected.HandleSize = in.text[1] / 200.0;
+    if (box >= 2) expected.HeadWidth = in.text[2];
+    if (box >= 3) expected.HeadLuffAngle = 100, expected.LeechDiagonal = in.text[3];
+    if (box >= 4) expected.FootLength = 0;
+    EXPECT_EQ(firstDifference(expected, m), -1) << "box " << box;
   }
 }
 
@@ -178,17 +135,16 @@ TEST(RecomputeGuards, RecomputeUndoesViewRotationAndKeepsFailedValues) {
 
 TEST(FullView, ScaleFromHeadHeightClewAndSection) {
   SailInputs in = defaultInputs();
-  SailModel m = computed(in);
-  const double headY = m.HeadCurve(2, 100), clewX = m.FootCurve(1, 1);
-  const double d = ((headY + 4.0) - (clewX + 3.0)) / 2;
+  const SailModel m = computed(in);
+  const double headY = m.HeadCurve(2, 100);
+  const double d = ((headY + 4.0) - (m.FootCurve(1, 1) + 3.0)) / 2;
   const double E = 4.0 + 3.0 + m.MoldSections[1](1, 100) / 100;
   EXPECT_DOUBLE_EQ(m.fullView.left, -d - E);
   EXPECT_DOUBLE_EQ(m.fullView.top, headY + E);
   EXPECT_DOUBLE_EQ(m.fullView.right, 1.06 * headY - d - E);
   EXPECT_DOUBLE_EQ(m.fullView.bottom, -E);
   in.currentSection = 9;  // the margin's statement fails as a whole
-  m = computed(in);
-  EXPECT_EQ(m.fullView.bottom, 0.0);
+  EXPECT_EQ(computed(in).fullView.bottom, 0.0);
 }
 
 TEST(Area, ReadOutPerUnit) {
@@ -202,20 +158,18 @@ TEST(Area, ReadOutPerUnit) {
     SailInputs in = straightInputs();
     in.text[1] = in.text[2] = in.text[4] = side;
     in.text[3] = std::sqrt(2.0) * side;
-    return computed(in);
+    return computed(in).area;
   };
-  const SailModel m = square(120.0 / std::sqrt(0.995));
-  EXPECT_EQ(kes::areaText(m.area, kes::Unit::Inches), "100.00 ft2");
-  EXPECT_NEAR(gap(m.LeechCurve, 100, m.FootCurve, 1), 0.0, 1e-9);
-  EXPECT_EQ(kes::areaText(square(1000.0 * std::sqrt(2.5 / 0.995)).area, kes::Unit::Millimeters),
+  EXPECT_EQ(kes::areaText(square(120.0 / std::sqrt(0.995)), kes::Unit::Inches), "100.00 ft2");
+  EXPECT_EQ(kes::areaText(square(1000.0 * std::sqrt(2.5 / 0.995)), kes::Unit::Millimeters),
             "2.50 m2");
 }
 
 // The head edge is twisted about the tack by Twist x y / LuffLength degrees.
-// Checked against the library's sine and cosine for a small twist and for
-// one whose angles pass a quarter turn's half.
+// Checked against the library's sine and cosine for twists whose angles stay
+// small, reach almost an eighth of a turn, and go well past it.
 TEST(Recompute, HeadTwistMatchesTheTurnAboutTheTack) {
-  for (double twist : {7.0, -7.0, 80.0}) {
+  for (double twist : {7.0, -7.0, 40.0, 300.0}) {
     SailInputs in = defaultInputs();
     in.text[14] = twist;
     SailModel m;

@@ -4,6 +4,8 @@
 
 #include <array>
 #include <cmath>
+#include <initializer_list>
+#include <utility>
 
 namespace {
 
@@ -14,13 +16,9 @@ void expectFinite(const Spline& s) {
     ASSERT_TRUE(std::isfinite(s.outX[k]) && std::isfinite(s.outY[k])) << k;
 }
 
-Spline fitted(std::initializer_list<std::pair<double, double>> points) {
-  Spline s;
+Spline fitted(std::initializer_list<std::pair<double, double>> points, Spline s = {}) {
   int n = 0;
-  for (const auto& [x, y] : points) {
-    s.X[++n] = x;
-    s.Y[n] = y;
-  }
+  for (const auto& [x, y] : points) s.X[++n] = x, s.Y[n] = y;
   s.n = n;
   kes::FitSpline(s);
   return s;
@@ -31,23 +29,21 @@ double cubic(const Spline& s, int seg, double x) {
   return s.coef3[seg] * t * t * t + s.coef2[seg] * t * t + s.coef1[seg] * t + s.coef0[seg];
 }
 
-TEST(FitSpline, SymmetricArchMakes99Passes) {
+TEST(FitSpline, SampleCountsAndLastSample) {
+  // A symmetric arch: 99 passes, index 100 holds (100, 0), 101 is not written.
   Spline s;
-  s.outX[101] = -7.0;  // must stay untouched
-  s.setPoints3(0, 0, 50, 10, 100, 0);
-  kes::FitSpline(s);
+  s.outX[101] = -7.0;
+  s = fitted({{0, 0}, {50, 10}, {100, 0}}, s);
   EXPECT_EQ(s.samples, 100);
+  EXPECT_EQ(s.outX[1], 0.0);
   EXPECT_EQ(s.outX[100], 100.0);
   EXPECT_EQ(s.outY[100], 0.0);
   EXPECT_EQ(s.outX[101], -7.0);
-  EXPECT_EQ(s.outX[1], 0.0);
   for (int k = 1; k <= 99; ++k) EXPECT_NEAR(s.outY[k], s.outY[101 - k], 1e-9) << k;
   EXPECT_NEAR(s.coef0[2], 10.0, 1e-12);  // top of 10 at x = 50, no slope there
   EXPECT_NEAR(s.coef1[2], 0.0, 1e-12);
-}
-
-TEST(FitSpline, SmallArchMakes100Passes) {
-  const Spline s = fitted({{0, 0}, {5, 1}, {10, 0}});
+  // A small arch: 100 passes, sample 100 just short of 10, then (10, 0) at 101.
+  s = fitted({{0, 0}, {5, 1}, {10, 0}});
   EXPECT_EQ(s.samples, 101);
   EXPECT_LT(s.outX[100], 10.0);
   EXPECT_NEAR(s.outX[100], 10.0, 1e-12);
@@ -65,9 +61,9 @@ TEST(FitSpline, SegmentIndexAdvancesOncePerSample) {
   EXPECT_GT(std::fabs(s.outY[51] - cubic(s, 4, s.outX[51])), 1e-6);
 }
 
-TEST(FitSpline, MiddlePointOnAnEnd) {
-  // On the first abscissa: sample 1 is the first point, then the cubic from
-  // (0, 5) to (100, 0), flat at 0.
+TEST(FitSpline, EqualNeighbouringAbscissae) {
+  // Middle point on the first abscissa: sample 1 is the first point, then the
+  // cubic from (0, 5) to (100, 0), flat at 0.
   Spline s = fitted({{0, 0}, {0, 5}, {100, 0}});
   expectFinite(s);
   EXPECT_EQ(s.outY[1], 0.0);
@@ -76,21 +72,27 @@ TEST(FitSpline, MiddlePointOnAnEnd) {
   // On the last abscissa: every loop sample on the cubic from (0, 0) to
   // (100, 5), flat at 100; the unformed segment keeps an earlier call's values.
   s.coef3[2] = 1e6;
-  s.setPoints3(0, 0, 100, 5, 100, 0);
-  kes::FitSpline(s);
+  s = fitted({{0, 0}, {100, 5}, {100, 0}}, s);
   expectFinite(s);
   for (int k = 1; k < s.samples; ++k) EXPECT_NEAR(s.outY[k], cubic(s, 1, s.outX[k]), 1e-12);
   EXPECT_NEAR(s.outY[s.samples - 1], 5.0, 0.01);
   EXPECT_EQ(s.outY[s.samples], 0.0);
   EXPECT_EQ(s.coef3[2], 1e6);
+  // Inside (a draft position of 3 percent): the samples owe nothing to the
+  // coefficients an earlier call left behind.
+  Spline dirty;
+  for (int i = 0; i <= 10; ++i) dirty.coef3[i] = dirty.coef1[i] = 1e9;
+  const std::initializer_list<std::pair<double, double>> section = {
+      {0, 0}, {2, 1}, {2, 10}, {3, 10}, {4, 10}, {98, 1}, {100, 0}};
+  const Spline a = fitted(section), b = fitted(section, dirty);
+  expectFinite(a);
+  for (int k = 1; k <= 101; ++k) EXPECT_EQ(a.outY[k], b.outY[k]) << k;
 }
 
 TEST(FitSpline, NoSpanGivesTheStraightLineBetweenTheEnds) {
   // Equal or decreasing end abscissae (a zero chord, a negative length).
   for (double xn : {0.0, -50.0}) {
-    Spline s;
-    s.setPoints3(0, 0, xn / 2, 3, xn, 0);
-    kes::FitSpline(s);
+    const Spline s = fitted({{0, 0}, {xn / 2, 3}, {xn, 0}});
     EXPECT_EQ(s.samples, 100);
     EXPECT_EQ(s.outX[100], xn);
     for (int k = 1; k <= 100; ++k) {
@@ -110,22 +112,7 @@ TEST(FitSpline, NoSpanGivesTheStraightLineBetweenTheEnds) {
   EXPECT_EQ(s.outX[s.samples], 100.0);
 }
 
-TEST(FitSpline, InteriorZeroLengthSegmentDependsOnlyOnThisCall) {
-  // A draft position of 3 percent puts two section points on one abscissa.
-  Spline a, b;
-  for (Spline* s : {&a, &b}) {
-    const double xs[] = {0, 2, 2, 3, 4, 98, 100}, ys[] = {0, 1, 10, 10, 10, 1, 0};
-    for (int i = 0; i < 7; ++i) s->X[i + 1] = xs[i], s->Y[i + 1] = ys[i];
-    s->n = 7;
-  }
-  for (int i = 0; i <= 10; ++i) b.coef3[i] = b.coef1[i] = 1e9;
-  kes::FitSpline(a);
-  kes::FitSpline(b);
-  expectFinite(a);
-  for (int k = 1; k <= 101; ++k) EXPECT_EQ(a.outY[k], b.outY[k]) << k;
-}
-
-TEST(FitSpline, FactorOfAZeroPivotCarriesToTheNextRow) {
+TEST(FitSpline, ZeroPivotCarriesTheFactorBefore) {
   // Abscissae out of order make row 2's pivot 0 once row 1 is eliminated:
   // row 3 is eliminated with row 2's factor 1/4 all the same, and row 2's
   // back substitution keeps its eliminated right-hand side.
@@ -135,30 +122,26 @@ TEST(FitSpline, FactorOfAZeroPivotCarriesToTheNextRow) {
   EXPECT_NEAR(s.moments[3], 15.0 / 7.0, 1e-12);
 }
 
-TEST(FitSpline, AnOverflowingSampleRepeatsTheOneBefore) {
-  // A narrow spike of 1e306 swings the curve beyond the range of a double.
+TEST(FitSpline, HugeValuesEndAndStayFinite) {
+  // A narrow spike of 1e306 swings the cubic beyond a double's range: each
+  // such sample repeats the one before.
   const Spline s = fitted({{0, 0}, {100, 0}, {100.2, 1e306}, {100.4, 0}, {200, 0}});
   expectFinite(s);
   int overflowing = 0;
   for (int k = 2, seg = 1; k < s.samples; ++k) {
-    if (s.outX[k] > s.X[seg + 1]) ++seg;  // once per sample, as the sampling does
+    if (s.outX[k] > s.X[seg + 1]) ++seg;
     if (std::isfinite(cubic(s, seg, s.outX[k]))) continue;
     ++overflowing;
     EXPECT_EQ(s.outY[k], s.outY[k - 1]) << k;
   }
   EXPECT_GT(overflowing, 10);
-}
-
-TEST(FitSpline, ExtremeSpansEndAndStayFinite) {
   for (const auto& p : {std::array<double, 6>{1e16, 0, 1e16 + 1, 1, 1e16 + 2, 0},  // step too small
                         std::array<double, 6>{-1e308, 0, 0, 1e308, 1e308, 0},
                         std::array<double, 6>{0, 0, 1e300, 1e300, 2e300, 0},
                         std::array<double, 6>{0, 0, std::nan(""), 1, 10, 0}}) {
-    Spline s;
-    s.setPoints3(p[0], p[1], p[2], p[3], p[4], p[5]);
-    kes::FitSpline(s);
-    expectFinite(s);
-    EXPECT_LE(s.samples, 101);
+    const Spline e = fitted({{p[0], p[1]}, {p[2], p[3]}, {p[4], p[5]}});
+    expectFinite(e);
+    EXPECT_LE(e.samples, 101);
   }
 }
 
