@@ -5,62 +5,21 @@
 
 #include <cmath>
 #include <limits>
-#include <string>
+#include <utility>
 #include <vector>
 
 #include "view/plan_view.h"
 #include "view_fixture.h"
 
-// Box texts are built as strings and moved in: assigning a literal straight to
-// a string member trips a false overlap warning of GCC 12 at -O3.
-
 namespace kes {
 namespace {
 
-using test::knownSail;
+using test::batten;
 using test::opsOf;
+using test::reef;
 
 constexpr int kFore = 15;  // black scheme: Picture1 draws in bright white
-
-std::vector<int> everyFifth() {
-  std::vector<int> v{1};
-  for (int k = 5; k <= 100; k += 5) v.push_back(k);
-  return v;
-}
-std::vector<int> leechPoints() {
-  std::vector<int> v{1};
-  for (int k = 5; k <= 100; ++k) v.push_back(k);
-  return v;
-}
-
-// Checks a polyline at ops[pos...] through the listed points of curve c on
-// coordinates (1, 2); returns the position after it.
-size_t expectPolyline(const std::vector<DrawOp>& ops, size_t pos, const Curve& c,
-                      const std::vector<int>& pts, bool withDot, int dotColour, int segColour,
-                      const char* what) {
-  SCOPED_TRACE(what);
-  if (withDot) {
-    EXPECT_LT(pos, ops.size());
-    if (pos >= ops.size()) return pos;
-    const DrawOp& d = ops[pos++];
-    EXPECT_EQ(d.kind, DrawOp::Point);
-    EXPECT_EQ(d.colour, dotColour);
-    EXPECT_DOUBLE_EQ(d.x1, c(1, pts[0]));
-    EXPECT_DOUBLE_EQ(d.y1, c(2, pts[0]));
-  }
-  for (size_t k = 1; k < pts.size(); ++k) {
-    EXPECT_LT(pos, ops.size());
-    if (pos >= ops.size()) return pos;
-    const DrawOp& l = ops[pos++];
-    EXPECT_EQ(l.kind, DrawOp::Line) << "segment " << k;
-    EXPECT_EQ(l.colour, segColour) << "segment " << k;
-    EXPECT_DOUBLE_EQ(l.x1, c(1, pts[k - 1]));
-    EXPECT_DOUBLE_EQ(l.y1, c(2, pts[k - 1]));
-    EXPECT_DOUBLE_EQ(l.x2, c(1, pts[k]));
-    EXPECT_DOUBLE_EQ(l.y2, c(2, pts[k]));
-  }
-  return pos;
-}
+constexpr double kPi = 3.141593;
 
 void expectLine(const DrawOp& op, double x1, double y1, double x2, double y2, int colour) {
   EXPECT_EQ(op.kind, DrawOp::Line);
@@ -71,343 +30,202 @@ void expectLine(const DrawOp& op, double x1, double y1, double x2, double y2, in
   EXPECT_NEAR(op.y2, y2, 1e-9);
 }
 
+// The colours of the last `count` ops in runs: {colour, how many in a row}.
+using Runs = std::vector<std::pair<int, int>>;
+Runs lastRuns(const RecordingSurface& s, size_t count) {
+  Runs runs;
+  for (size_t i = s.ops().size() - count; i < s.ops().size(); ++i)
+    if (!runs.empty() && runs.back().first == s.ops()[i].colour)
+      ++runs.back().second;
+    else
+      runs.push_back({s.ops()[i].colour, 1});
+  return runs;
+}
+
 class PlanViewTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    pic1.setForeColor(kFore);
-    pic1.setBackColor(0);
-    pic1.setScale(-5, 105, 70, -5);
-    pic2.setForeColor(0);
-    pic2.setBackColor(15);
-    pic2.forget();
-  }
+  void SetUp() override { pic1.setForeColor(kFore); }
   PlanViewResult paint() { return paintPlanView(m, in, pic1, &pic2); }
 
-  SailModel m = knownSail();
+  SailModel m = test::knownSail();
   PlanViewInputs in;
   RecordingSurface pic1, pic2{8775, 1755};
 };
 
 TEST_F(PlanViewTest, EdgesStripesAndDraftLineInOrderAndColour) {
   paint();
-  const auto& ops = pic1.ops();
-  ASSERT_FALSE(ops.empty());
-  EXPECT_EQ(ops[0].kind, DrawOp::Clear);
-  size_t p = 1;
-  p = expectPolyline(ops, p, m.LuffView, everyFifth(), true, kFore, kFore, "luff");
-  p = expectPolyline(ops, p, m.HeadView, everyFifth(), true, kFore, kFore, "head");
-  p = expectPolyline(ops, p, m.LeechView, leechPoints(), true, kFore, kFore, "leech");
-  p = expectPolyline(ops, p, m.FootView, everyFifth(), true, kFore, kFore, "foot");
-  p = expectPolyline(ops, p, m.MoldSections[0], everyFifth(), true, 12, 12, "station 0");
-  for (int k = 1; k <= 5; ++k) {
-    const Curve& s = m.MoldSections[k];
-    ASSERT_LT(p, ops.size());
-    expectLine(ops[p++], s(1, 100), s(2, 100), s(1, 1), s(2, 1), 7);  // chord
-    p = expectPolyline(ops, p, s, everyFifth(), false, 12, 12, "stripe");
-  }
-  // Draft line: station k's point D(k) to station k+1's, then to the head.
-  const int D[6] = {42, 42, 42, 42, 44, 47};
-  for (int k = 0; k <= 4; ++k) {
-    ASSERT_LT(p, ops.size());
-    const Curve &a = m.MoldSections[k], &b = m.MoldSections[k + 1];
-    expectLine(ops[p++], a(1, D[k]), a(2, D[k]), b(1, D[k + 1]), b(2, D[k + 1]), 9);
-  }
-  ASSERT_LT(p, ops.size());
-  const Curve& s5 = m.MoldSections[5];
-  expectLine(ops[p++], s5(1, 47), s5(2, 47), m.HeadView(1, 47), m.HeadView(2, 47), 9);
-  // Nothing of the Mold frame outside it; battens and reefs have no input.
-  EXPECT_EQ(p, ops.size());
-  EXPECT_EQ(pic2.ops().size(), 0u);
+  ASSERT_EQ(pic1.ops().size(), 1u + 160u + 126u + 6u);
+  EXPECT_EQ(pic1.ops()[0].kind, DrawOp::Clear);
+  // Four edges, each a dot and its segments (the leech through every point
+  // from 5); station 0 with its dot; each stripe after its chord, no dot; the
+  // draft line. Nothing of the Mold frame, no battens, no reefs.
+  const Runs runs = {{kFore, 4 + 20 + 20 + 96 + 20}, {12, 21}, {7, 1}, {12, 20}, {7, 1},
+                     {12, 20}, {7, 1}, {12, 20}, {7, 1}, {12, 20}, {7, 1}, {12, 20}, {9, 6}};
+  EXPECT_EQ(lastRuns(pic1, 292), runs);
+  EXPECT_EQ(opsOf(pic1, DrawOp::Point).size(), 5u);
+  EXPECT_TRUE(pic2.ops().empty());
+
+  const Curve& L = m.LeechView;
+  const auto edges = opsOf(pic1, DrawOp::Line, kFore);
+  expectLine(edges[40], L(1, 1), L(2, 1), L(1, 5), L(2, 5), kFore);
+  expectLine(edges[41], L(1, 5), L(2, 5), L(1, 6), L(2, 6), kFore);
+  const Curve &s1 = m.MoldSections[1], &s4 = m.MoldSections[4], &s5 = m.MoldSections[5];
+  expectLine(opsOf(pic1, DrawOp::Line, 7)[0], s1(1, 100), s1(2, 100), s1(1, 1), s1(2, 1), 7);
+  const auto draft = opsOf(pic1, DrawOp::Line, 9);
+  expectLine(draft[4], s4(1, 44), s4(2, 44), s5(1, 47), s5(2, 47), 9);
+  expectLine(draft[5], s5(1, 47), s5(2, 47), m.HeadView(1, 47), m.HeadView(2, 47), 9);
 }
 
-TEST_F(PlanViewTest, DraftPositionsRoundHalfToEvenAndZeroMeansOrigin) {
+TEST_F(PlanViewTest, DraftPointsRoundHalfToEvenZeroIsTheOriginOutOfRangeIsLeftOut) {
   m.DepthPositions[1] = 42.5;  // point 42
   m.DepthPositions[2] = 0;     // point 0: the origin
   paint();
-  const auto blue = opsOf(pic1, DrawOp::Line, 9);
+  auto blue = opsOf(pic1, DrawOp::Line, 9);
   ASSERT_EQ(blue.size(), 6u);
-  EXPECT_DOUBLE_EQ(blue[0].x2, m.MoldSections[1](1, 42));
-  EXPECT_DOUBLE_EQ(blue[1].x2, 0.0);
-  EXPECT_DOUBLE_EQ(blue[1].y2, 0.0);
-  EXPECT_DOUBLE_EQ(blue[2].x1, 0.0);
-  EXPECT_DOUBLE_EQ(blue[2].y1, 0.0);
-}
-
-TEST_F(PlanViewTest, DraftPositionOutOfRangeDrawsNothingForItsSteps) {
+  EXPECT_EQ(blue[0].x2, m.MoldSections[1](1, 42));
+  EXPECT_EQ(blue[1].x2, 0.0);
+  EXPECT_EQ(blue[1].y2, 0.0);
   m.DepthPositions[2] = 150;
   m.DepthPositions[5] = -3;
   paint();
-  const auto blue = opsOf(pic1, DrawOp::Line, 9);
-  // Steps 1-2, 2-3 (station 2), 4-5 and 5-head (station 5) are left out.
-  ASSERT_EQ(blue.size(), 2u);
-  EXPECT_DOUBLE_EQ(blue[0].y1, m.MoldSections[0](2, 42));
-  EXPECT_DOUBLE_EQ(blue[1].y1, m.MoldSections[3](2, 42));
-  EXPECT_DOUBLE_EQ(blue[1].y2, m.MoldSections[4](2, 44));
+  blue = opsOf(pic1, DrawOp::Line, 9);
+  ASSERT_EQ(blue.size(), 2u);  // steps 1-2, 2-3, 4-5 and 5-head are left out
+  EXPECT_EQ(blue[1].y2, m.MoldSections[4](2, 44));
 }
 
-TEST_F(PlanViewTest, PanelsModeLeavesOutStripesChordsAndDraftLine) {
+TEST_F(PlanViewTest, PanelsModeLeavesOutStripesChordsAndDraftLineOnly) {
   in.panelsMode = true;
-  in.batPos[0] = std::string("25");
-  in.batLngth[0] = std::string("10");
-  in.batAngl[0] = std::string("0");
-  in.numReef[0] = std::string("2");
-  in.reefPos[0] = std::string("30");
+  batten(in, 0, "25", "10", "0");
+  reef(in, 0, "2", "30");
   paint();
-  EXPECT_TRUE(opsOf(pic1, DrawOp::Line, 12).empty());
-  EXPECT_TRUE(opsOf(pic1, DrawOp::Point, 12).empty());
-  EXPECT_TRUE(opsOf(pic1, DrawOp::Line, 7).empty());
-  EXPECT_TRUE(opsOf(pic1, DrawOp::Line, 9).empty());
-  EXPECT_EQ(opsOf(pic1, DrawOp::Line, kFore).size(), 20u + 20u + 96u + 20u);
-  EXPECT_EQ(opsOf(pic1, DrawOp::Line, 14).size(), 1u);
-  EXPECT_EQ(opsOf(pic1, DrawOp::Circle, 14).size(), 2u);
+  // Edges with their dots, the leech chord, one batten, two reef points.
+  EXPECT_EQ(lastRuns(pic1, pic1.ops().size() - 1), (Runs{{kFore, 160}, {1, 1}, {14, 3}}));
 }
 
-TEST_F(PlanViewTest, MoldModeDrawsSelectedStripeSectionStripAndMovesMarker) {
+TEST_F(PlanViewTest, MoldFrameSelectedStripeSectionStripAndMarker) {
   in.sectionVisible = true;
   in.currentSection = 3;
   const PlanViewResult r = paint();
   EXPECT_TRUE(r.markerMoved);
-  EXPECT_DOUBLE_EQ(r.markerTopTwips, 3270.0 - 360.0 * 2);
+  EXPECT_DOUBLE_EQ(r.markerTopTwips, 2550.0);
   EXPECT_TRUE(r.sectionDrawn);
-  EXPECT_FALSE(pic2.ops().empty());
+  // Last: the selected stripe, a dot in the foreground colour, light green segments.
+  EXPECT_EQ(lastRuns(pic1, 22), (Runs{{9, 1}, {kFore, 1}, {10, 20}}));
+  const Curve& s3 = m.MoldSections[3];
+  expectLine(pic1.ops().back(), s3(1, 95), s3(2, 95), s3(1, 100), s3(2, 100), 10);
 
-  const auto& ops = pic1.ops();
-  // The selected stripe follows the draft line: a dot in the foreground
-  // colour, then its segments in light green.
-  size_t p = 0;
-  while (p < ops.size() && !(ops[p].kind == DrawOp::Point && ops[p].colour == kFore &&
-                             ops[p].y1 == m.MoldSections[3](2, 1)))
-    ++p;
-  ASSERT_LT(p, ops.size());
-  EXPECT_EQ(ops[p - 1].colour, 9);  // the draft line ended just before
-  p = expectPolyline(ops, p, m.MoldSections[3], everyFifth(), true, kFore, 10, "selected");
-  EXPECT_EQ(p, ops.size());
-}
-
-TEST_F(PlanViewTest, MarkerTopsForFootAndTopStation) {
   EXPECT_DOUBLE_EQ(sectionMarkerTop(0), 3630.0);
   EXPECT_DOUBLE_EQ(sectionMarkerTop(5), 1830.0);
-  in.sectionVisible = false;
-  in.currentSection = 0;
-  EXPECT_FALSE(paint().markerMoved);
+  in.currentSection = 9;  // no such station: no selection
+  paint();
   EXPECT_TRUE(opsOf(pic1, DrawOp::Line, 10).empty());
+  in.sectionVisible = false;
+  EXPECT_FALSE(paint().markerMoved);
 }
 
-TEST_F(PlanViewTest, BattensRunForwardFromTheLeechWithTheLeechChord) {
-  in.batPos[0] = std::string("25");
-  in.batLngth[0] = std::string("10");
-  in.batAngl[0] = std::string("0");
-  in.batPos[1] = std::string("50");
-  in.batLngth[1] = std::string("8");
-  in.batAngl[1] = std::string("10");
+TEST_F(PlanViewTest, BattensRunForwardFromTheirLeechPointAfterTheLeechChord) {
+  batten(in, 0, "25", "10", "0");
+  batten(in, 1, "50", "8", "10");
   paint();
-  const auto chord = opsOf(pic1, DrawOp::Line, 1);
-  ASSERT_EQ(chord.size(), 1u);
   const Curve& L = m.LeechCurve;
-  expectLine(chord[0], L(1, 1), L(2, 1), L(1, 100), L(2, 100), 1);
+  const auto& ops = pic1.ops();
+  expectLine(ops[ops.size() - 3], L(1, 1), L(2, 1), L(1, 100), L(2, 100), 1);
+  expectLine(ops[ops.size() - 2], L(1, 75), L(2, 75), L(1, 75) - 10, L(2, 75), 14);
+  const double a = 10 * kPi / 180;  // a positive angle puts the inner end lower
+  expectLine(ops.back(), L(1, 50), L(2, 50), L(1, 50) - 8 * std::cos(a),
+             L(2, 50) - 8 * std::sin(a), 14);
 
-  const auto bat = opsOf(pic1, DrawOp::Line, 14);
-  ASSERT_EQ(bat.size(), 2u);
-  expectLine(bat[0], L(1, 75), L(2, 75), L(1, 75) - 10, L(2, 75), 14);
-  const double a = 10 * 3.141593 / 180;
-  expectLine(bat[1], L(1, 50), L(2, 50), L(1, 50) - 8 * std::cos(a), L(2, 50) - 8 * std::sin(a), 14);
-  EXPECT_LT(bat[1].y2, bat[1].y1);  // a positive angle puts the inner end lower
-  // The chord comes first, the battens after the plan's own lines.
-  EXPECT_EQ(pic1.ops()[pic1.ops().size() - 3].colour, 1);
-}
-
-TEST_F(PlanViewTest, BattenPositionIndexRounding) {
-  in.batLngth[0] = std::string("5");
-  in.batAngl[0] = std::string("0");
-  const struct { const char* pos; int point; } cases[] = {{"0", 100}, {"25", 75}, {"37.5", 62}};
-  for (const auto& c : cases) {
-    in.batPos[0] = std::string(c.pos);
+  // Position p starts at leech point 100 - p, halves to even: 37.5 -> 62. A
+  // row that is not all numbers or lies off the leech draws nothing.
+  const struct { const char* pos; const char* len; const char* deg; int point; } rows[] = {
+      {"0", "5", "0", 100}, {"25", "5", "0", 75}, {"37.5", "5", "0", 62},
+      {"abc", "8", "0", 0}, {"50", "", "0", 0},   {"50", "8", "x", 0},
+      {"50", "8", "", 0},   {"150", "8", "0", 0}};
+  for (const auto& row : rows) {
+    batten(in, 1, row.pos, row.len, row.deg);
     paint();
     const auto bat = opsOf(pic1, DrawOp::Line, 14);
-    ASSERT_EQ(bat.size(), 1u) << c.pos;
-    EXPECT_DOUBLE_EQ(bat[0].x1, m.LeechCurve(1, c.point)) << c.pos;
-    EXPECT_DOUBLE_EQ(bat[0].y1, m.LeechCurve(2, c.point)) << c.pos;
+    ASSERT_EQ(bat.size(), row.point ? 2u : 1u) << row.pos << "|" << row.len << "|" << row.deg;
+    EXPECT_EQ(bat.back().y1, L(2, row.point ? row.point : 75)) << row.pos;
   }
 }
 
-TEST_F(PlanViewTest, NoBattensWithoutAFirstLengthButReefsStill) {
+TEST_F(PlanViewTest, NoFirstBattenLengthOrATurnedViewDropsBattensAndChord) {
+  reef(in, 0, "3", "20");
+  batten(in, 1, "50", "8", "0");
   for (const char* first : {"", "0", "abc"}) {
-    in.batLngth[0] = std::string(first);
-    in.batPos[0] = std::string("25");
-    in.batAngl[0] = std::string("0");
-    in.batPos[1] = std::string("50");
-    in.batLngth[1] = std::string("8");
-    in.batAngl[1] = std::string("0");
-    in.numReef[0] = std::string("3");
-    in.reefPos[0] = std::string("20");
+    batten(in, 0, "25", first, "0");
     paint();
-    EXPECT_TRUE(opsOf(pic1, DrawOp::Line, 14).empty()) << first;
-    EXPECT_TRUE(opsOf(pic1, DrawOp::Line, 1).empty()) << first;
-    EXPECT_EQ(opsOf(pic1, DrawOp::Circle, 14).size(), 3u) << first;
+    EXPECT_EQ(lastRuns(pic1, 4), (Runs{{9, 1}, {14, 3}})) << first;  // reef points still
   }
-}
-
-TEST_F(PlanViewTest, BattenRowWithoutNumbersDrawsNothingForThatRowOnly) {
-  const char* bad[][3] = {
-      {"abc", "8", "0"}, {"50", "", "0"}, {"50", "8", "x"}, {"50", "8", ""}, {"150", "8", "0"}};
-  for (const auto& row : bad) {
-    in.batPos[0] = std::string("25");
-    in.batLngth[0] = std::string("10");
-    in.batAngl[0] = std::string("0");
-    in.batPos[1] = std::string(row[0]);
-    in.batLngth[1] = std::string(row[1]);
-    in.batAngl[1] = std::string(row[2]);
-    in.batPos[2] = std::string("75");
-    in.batLngth[2] = std::string("6");
-    in.batAngl[2] = std::string("0");
+  batten(in, 0, "25", "10", "0");
+  for (double SailModel::*angle :
+       {&SailModel::ViewAngleX, &SailModel::ViewAngleY, &SailModel::ViewAngleZ}) {
+    m.*angle = -2;
     paint();
-    const auto bat = opsOf(pic1, DrawOp::Line, 14);
-    ASSERT_EQ(bat.size(), 2u) << row[0] << "|" << row[1] << "|" << row[2];
-    EXPECT_DOUBLE_EQ(bat[0].y1, m.LeechCurve(2, 75));
-    EXPECT_DOUBLE_EQ(bat[1].y1, m.LeechCurve(2, 25));
+    EXPECT_EQ(pic1.ops().back().colour, 9);  // nothing after the draft line
+    m.*angle = 0;
   }
-}
-
-TEST_F(PlanViewTest, NothingOfBattensOrReefsOnATurnedView) {
-  in.batPos[0] = std::string("25");
-  in.batLngth[0] = std::string("10");
-  in.batAngl[0] = std::string("0");
-  in.numReef[0] = std::string("3");
-  in.reefPos[0] = std::string("20");
-  for (int axis = 0; axis < 3; ++axis) {
-    m.ViewAngleX = axis == 0 ? 5 : 0;
-    m.ViewAngleY = axis == 1 ? -5 : 0;
-    m.ViewAngleZ = axis == 2 ? 2 : 0;
-    paint();
-    EXPECT_TRUE(opsOf(pic1, DrawOp::Line, 14).empty());
-    EXPECT_TRUE(opsOf(pic1, DrawOp::Line, 1).empty());
-    EXPECT_TRUE(opsOf(pic1, DrawOp::Circle).empty());
-  }
-  m.ViewAngleX = m.ViewAngleY = m.ViewAngleZ = 0;
   paint();
-  EXPECT_EQ(opsOf(pic1, DrawOp::Circle, 14).size(), 3u);
+  EXPECT_EQ(lastRuns(pic1, 7), (Runs{{9, 1}, {1, 1}, {14, 5}}));
 }
 
-TEST_F(PlanViewTest, ReefRowsOfOneAndThreePoints) {
-  in.numReef[0] = std::string("1");
-  in.reefPos[0] = std::string("20");  // leech point 80
-  in.numReef[1] = std::string("3");
-  in.reefPos[1] = std::string("40");  // leech point 60
-  paint();
-  const auto c = opsOf(pic1, DrawOp::Circle, 14);
-  ASSERT_EQ(c.size(), 4u);
-  const Curve& L = m.LeechCurve;
-  // Row 0: one point on the leech.
-  EXPECT_DOUBLE_EQ(c[0].x1, L(1, 80));
-  EXPECT_DOUBLE_EQ(c[0].y1, L(2, 80));
-  EXPECT_DOUBLE_EQ(c[0].radius, 0.25);
-  // Row 1: on the leech, halfway, and P.x forward along a row two degrees
-  // off the (level) foot; cf = 1 with the clew on the base line.
-  const double aR = 2 * 3.141593 / 180, px = L(1, 60), py = L(2, 60);
-  for (int k = 0; k < 3; ++k) {
-    const double d = px * k / 2.0;
-    EXPECT_NEAR(c[1 + k].x1, px - d * std::cos(aR), 1e-12);
-    EXPECT_NEAR(c[1 + k].y1, py - d * std::sin(aR), 1e-12);
-    EXPECT_DOUBLE_EQ(c[1 + k].radius, 0.25);
-  }
-  EXPECT_NEAR(c[3].x1, 0.0, 0.05);  // the last point comes near the luff
-}
-
-TEST_F(PlanViewTest, ReefRowDirectionUsesTheFootAngleToOneDecimal) {
-  // A foot sloping at 0.14 radian: its clew raised above the tack.
-  test::fillLine(m.FootCurve, 50, 50 * std::tan(0.14), 0, 0);
+TEST_F(PlanViewTest, ReefRowsRunOffTheFootAngleToOneDecimal) {
+  test::fillLine(m.FootCurve, 50, 50 * std::tan(0.14), 0, 0);  // foot at 0.14 radian
   m.ClewY = 50 * std::tan(0.14);
-  in.numReef[0] = std::string("2");
-  in.reefPos[0] = std::string("20");
-  in.numReef[1] = std::string("2");
-  in.reefPos[1] = std::string("40");
+  reef(in, 0, "3", "20");  // leech point 80: on the leech, halfway, the whole row
+  reef(in, 1, "2", "40");  // leech point 60
   paint();
   const auto c = opsOf(pic1, DrawOp::Circle, 14);
-  ASSERT_EQ(c.size(), 4u);
-  const double cf = std::cos(std::atan(m.ClewY / m.ClewX));
-  for (int r = 0; r < 2; ++r) {
-    const double aR = 0.1 + (r + 1) * 3.141593 / 180;
-    const int i = r == 0 ? 80 : 60;
-    const double d = m.LeechCurve(1, i) / cf;
-    EXPECT_NEAR(c[2 * r + 1].x1, m.LeechCurve(1, i) - d * std::cos(aR), 1e-9);
-    EXPECT_NEAR(c[2 * r + 1].y1, m.LeechCurve(2, i) - d * std::sin(aR), 1e-9);
+  ASSERT_EQ(c.size(), 5u);
+  const struct { int point; double part, degrees; } want[] = {
+      {80, 0, 1}, {80, 0.5, 1}, {80, 1, 1}, {60, 0, 2}, {60, 1, 2}};
+  for (int k = 0; k < 5; ++k) {
+    const double px = m.LeechCurve(1, want[k].point), py = m.LeechCurve(2, want[k].point);
+    const double d = px * want[k].part / std::cos(0.14), aR = 0.1 + want[k].degrees * kPi / 180;
+    EXPECT_NEAR(c[k].x1, px - d * std::cos(aR), 1e-9) << k;
+    EXPECT_NEAR(c[k].y1, py - d * std::sin(aR), 1e-9) << k;
+    EXPECT_EQ(c[k].radius, 0.25);
   }
 }
 
-TEST_F(PlanViewTest, ReefCountsThatAreHugeNegativeZeroOrNotNumbers) {
-  in.reefPos[0] = std::string("20");
-  const struct { const char* n; size_t circles; } cases[] = {
-      {"1e12", kMaxReefPointsDrawn}, {"99999999999999999999", kMaxReefPointsDrawn},
-      {"-5", 0}, {"0", 0}, {"abc", 0}, {"", 0}, {"2.5", 2}};
+TEST_F(PlanViewTest, ReefCountsAndPositionsThatAreHugeOrNotNumbers) {
+  const struct { const char* n; const char* pos; size_t circles; } cases[] = {
+      {"1e12", "20", kMaxReefPointsDrawn}, {"99999999999999999999", "20", kMaxReefPointsDrawn},
+      {"1", "20", 1},   {"2.5", "20", 2}, {"-5", "20", 0},  {"0", "20", 0},
+      {"abc", "20", 0}, {"", "20", 0},    {"3", "0", 0},    {"3", "", 0},
+      {"3", "abc", 0},  {"3", "20abc", 0}, {"3", "150", 0}, {"3", "-10", 0}};
   for (const auto& c : cases) {
-    in.numReef[0] = std::string(c.n);
+    reef(in, 0, c.n, c.pos);
     paint();
-    EXPECT_EQ(opsOf(pic1, DrawOp::Circle).size(), c.circles) << c.n;
+    EXPECT_EQ(opsOf(pic1, DrawOp::Circle).size(), c.circles) << c.n << " at " << c.pos;
   }
 }
 
-TEST_F(PlanViewTest, ReefRowNeedsAPositionInRangeAndAPlainNumber) {
-  in.numReef[0] = std::string("3");
-  for (const char* pos : {"0", "", "abc", "20abc", "150", "-10"}) {
-    in.reefPos[0] = std::string(pos);
-    paint();
-    EXPECT_TRUE(opsOf(pic1, DrawOp::Circle).empty()) << pos;
-  }
-}
-
-TEST_F(PlanViewTest, NonFiniteViewPointsAreLeftOutNotDrawn) {
+TEST_F(PlanViewTest, NonFinitePointsAndAnEmptyModelDrawNoGarbage) {
   m.LuffView(1, 10) = std::numeric_limits<double>::quiet_NaN();
   m.MoldSections[2](2, 50) = std::numeric_limits<double>::infinity();
   m.LeechCurve(1, 75) = std::numeric_limits<double>::quiet_NaN();
-  in.batPos[0] = std::string("25");
-  in.batLngth[0] = std::string("10");
-  in.batAngl[0] = std::string("0");
+  batten(in, 0, "25", "10", "0");
   in.sectionVisible = true;
   in.currentSection = 2;
   paint();
-  for (const RecordingSurface* s : {&pic1, &pic2})
-    for (const DrawOp& op : s->ops()) {
-      EXPECT_TRUE(std::isfinite(op.x1) && std::isfinite(op.y1) && std::isfinite(op.x2) &&
-                  std::isfinite(op.y2) && std::isfinite(op.radius));
-    }
-  // The luff loses exactly the two segments at point 10.
-  size_t luffSegs = 0;
-  for (const DrawOp& op : opsOf(pic1, DrawOp::Line, kFore))
-    if (op.x1 == 0.0 && op.x2 == 0.0) ++luffSegs;
+  EXPECT_TRUE(test::allFinite(pic1));
+  EXPECT_TRUE(test::allFinite(pic2));
+  size_t luffSegs = 0;  // the luff loses exactly the two segments at point 10
+  for (const DrawOp& op : opsOf(pic1, DrawOp::Line, kFore)) luffSegs += op.x1 == 0 && op.x2 == 0;
   EXPECT_EQ(luffSegs, 18u);
   EXPECT_TRUE(opsOf(pic1, DrawOp::Line, 14).empty());
-}
 
-TEST_F(PlanViewTest, EmptyModelPaintsWithoutGarbage) {
   m = SailModel{};  // a zero luff: nothing was ever computed
-  in.sectionVisible = true;
   in.trueShape = true;
-  in.batPos[0] = std::string("25");
-  in.batLngth[0] = std::string("10");
-  in.batAngl[0] = std::string("0");
-  in.numReef[0] = std::string("3");
-  in.reefPos[0] = std::string("20");
-  const PlanViewResult r = paint();
-  EXPECT_FALSE(r.sectionDrawn);
-  ASSERT_EQ(pic2.ops().size(), 1u);  // only cleared
-  EXPECT_EQ(pic2.ops()[0].kind, DrawOp::Clear);
-  for (const DrawOp& op : pic1.ops()) {
-    EXPECT_TRUE(std::isfinite(op.x1) && std::isfinite(op.y1) && std::isfinite(op.x2) &&
-                std::isfinite(op.y2));
-  }
+  reef(in, 0, "3", "20");
+  EXPECT_FALSE(paint().sectionDrawn);
+  EXPECT_EQ(pic2.ops().size(), 1u);  // only cleared
+  EXPECT_TRUE(test::allFinite(pic1));
   // With the clew at the origin the reef spacing divides by zero: only the
   // point on the leech is drawn.
   EXPECT_EQ(opsOf(pic1, DrawOp::Circle).size(), 1u);
-}
-
-TEST_F(PlanViewTest, SelectedStationOutOfRangeDrawsNoSelection) {
-  in.sectionVisible = true;
-  in.currentSection = 9;
-  paint();
-  EXPECT_TRUE(opsOf(pic1, DrawOp::Line, 10).empty());
-  in.currentSection = 6;  // the empty station: drawn at the origin
-  paint();
-  EXPECT_EQ(opsOf(pic1, DrawOp::Line, 10).size(), 20u);
 }
 
 }  // namespace

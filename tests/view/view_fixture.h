@@ -1,14 +1,17 @@
 #pragma once
-// A small hand-built sail for the view tests: straight edges, a luff from the
-// tack (0, 0) up to (0, 100), a head running aft to (10, 100), a leech from
-// there to the clew (50, 0) and a foot back to the tack; camber stripes across
-// at 17, 34, 51, 68, 85 percent of the luff with a sine-shaped camber.
+// A small hand-built sail: luff from the tack (0, 0) to (0, 100), head aft to
+// (10, 100), leech to the clew (50, 0), foot back to the tack; stripes at
+// heights 17, 34, 51, 68, 85 with a sine-shaped camber.
+
+#include <gtest/gtest.h>
 
 #include <cmath>
+#include <string>
 #include <vector>
 
 #include "model/sail_model.h"
 #include "platform/recording_surface.h"
+#include "view/plan_view.h"
 
 namespace kes::test {
 
@@ -21,54 +24,60 @@ inline void fillLine(Curve& c, double x1, double y1, double x2, double y2) {
   }
 }
 
-inline double leechXAt(double y) { return 10.0 + 40.0 * (100.0 - y) / 100.0; }
-
 inline SailModel knownSail() {
   SailModel m;
-  m.LuffLength = 100;
-  m.FootLength = 50;
   m.HandleSize = 0.5;
   m.ClewX = 50;
-  m.ClewY = 0;
-  fillLine(m.LuffCurve, 0, 0, 0, 100);
-  for (int i = 1; i <= 100; ++i) {  // head: i/10 aft of the luff's head point
-    m.HeadCurve(1, i) = i / 10.0;
-    m.HeadCurve(2, i) = 100.0;
-  }
-  fillLine(m.LeechCurve, 10, 100, 50, 0);
-  fillLine(m.FootCurve, 50, 0, 0, 0);
-  m.LuffView = m.LuffCurve;
-  m.HeadView = m.HeadCurve;
-  m.LeechView = m.LeechCurve;
-  m.FootView = m.FootCurve;
-
+  fillLine(m.LuffView, 0, 0, 0, 100);
+  fillLine(m.HeadView, 0.1, 100, 10, 100);  // point i at i / 10
+  fillLine(m.LeechView, 10, 100, 50, 0);
+  fillLine(m.FootView, 50, 0, 0, 0);
+  m.LeechCurve = m.LeechView;
+  m.FootCurve = m.FootView;
   const double pos[6] = {42, 42, 42, 42, 44, 47};
   for (int k = 0; k <= 5; ++k) {
     m.DepthPositions[k] = pos[k];
     Curve& s = m.MoldSections[k];
     const double h = 17.0 * k;
-    if (k == 0)
-      fillLine(s, 0, 0, 50, 0);
-    else
-      fillLine(s, 0, h, leechXAt(h), h);
+    fillLine(s, 0, h, k == 0 ? 50 : 10.0 + 0.4 * (100.0 - h), h);
     for (int i = 1; i <= 100; ++i) s(3, i) = (6.0 - k) * std::sin(3.14159 * (i - 1) / 99.0);
   }
-  m.fullView = ViewScale{-5, 105, 70, -5};
   return m;
 }
 
-// Operations of one kind, or in one colour.
-inline std::vector<DrawOp> opsOf(const RecordingSurface& s, DrawOp::Kind kind) {
+// Box texts are built as strings: assigning a literal straight to a string
+// member trips a false overlap warning of GCC 12 at -O3.
+inline void batten(PlanViewInputs& in, int row, const char* pos, const char* len, const char* deg) {
+  in.batPos[row] = std::string(pos);
+  in.batLngth[row] = std::string(len);
+  in.batAngl[row] = std::string(deg);
+}
+inline void reef(PlanViewInputs& in, int row, const char* count, const char* pos) {
+  in.numReef[row] = std::string(count);
+  in.reefPos[row] = std::string(pos);
+}
+
+// Operations of one kind, optionally of one colour only.
+inline std::vector<DrawOp> opsOf(const RecordingSurface& s, DrawOp::Kind kind, int colour = -1) {
   std::vector<DrawOp> out;
   for (const DrawOp& op : s.ops())
-    if (op.kind == kind) out.push_back(op);
+    if (op.kind == kind && (colour < 0 || op.colour == colour)) out.push_back(op);
   return out;
 }
-inline std::vector<DrawOp> opsOf(const RecordingSurface& s, DrawOp::Kind kind, int colour) {
-  std::vector<DrawOp> out;
+
+inline void expectScale(const Surface& s, double l, double t, double r, double b) {
+  EXPECT_NEAR(s.scaleLeft(), l, 1e-9);
+  EXPECT_NEAR(s.scaleTop(), t, 1e-9);
+  EXPECT_NEAR(s.scaleWidth(), r - l, 1e-9);
+  EXPECT_NEAR(s.scaleHeight(), b - t, 1e-9);
+}
+
+inline bool allFinite(const RecordingSurface& s) {
   for (const DrawOp& op : s.ops())
-    if (op.kind == kind && op.colour == colour) out.push_back(op);
-  return out;
+    if (!std::isfinite(op.x1) || !std::isfinite(op.y1) || !std::isfinite(op.x2) ||
+        !std::isfinite(op.y2) || !std::isfinite(op.radius))
+      return false;
+  return true;
 }
 
 }  // namespace kes::test
