@@ -22,8 +22,7 @@
 
 namespace kes::test {
 
-
-// Programs the window asked to start.
+// Programs the window asked to start; whether starting them succeeds.
 inline std::vector<std::string>& startedPrograms() {
   static std::vector<std::string> started;
   return started;
@@ -51,9 +50,6 @@ class AppTest : public ::testing::Test {
     ASSERT_TRUE(QDir::setCurrent(dir.path()));
     startedPrograms().clear();
     programsStart() = true;
-    messages.clear();
-    inputs.clear();
-    answers.clear();
     setMsgBoxAnswerer([this](const MsgBoxRequest& r) {
       messages.push_back(r);
       if (msgAnswers.empty()) return MsgResult::Ok;
@@ -86,7 +82,6 @@ class AppTest : public ::testing::Test {
     return *form;
   }
 
-  // Files in the test's current directory.
   QStringList files() const { return QDir(dir.path()).entryList(QDir::Files); }
 
   void touch(const char* name) const {
@@ -103,7 +98,7 @@ class AppTest : public ::testing::Test {
     ASSERT_EQ(QApplication::focusWidget(), w);
   }
 
-  // A key pressed on the keyboard: it goes to the control with the focus.
+  // A key pressed on the keyboard goes to the control with the focus.
   static void press(Qt::Key key) {
     QWidget* to = QApplication::focusWidget();
     ASSERT_NE(to, nullptr);
@@ -117,7 +112,7 @@ class AppTest : public ::testing::Test {
   std::vector<MsgBoxRequest> messages;
   std::vector<InputBoxRequest> inputs;
   std::deque<std::optional<std::string>> answers;  // input box answers; nullopt = Cancel
-  std::deque<MsgResult> msgAnswers;    // message box answers; OK when none left
+  std::deque<MsgResult> msgAnswers;                // message box answers; OK when none left
 };
 
 }  // namespace kes::test

@@ -8,38 +8,39 @@ namespace {
 
 QColor palette(int n) { return PictureBox::paletteColor(n); }
 
+// The colour painted at point i of a curve.
+QColor at(const PictureBox& p, const Curve& c, int i) { return p.colourAt(c(1, i), c(2, i)); }
+
 TEST_F(AppTest, DefaultSailIsPaintedOnTheBlackPlanView) {
   Form1& f = start();
   const PictureBox& p = *f.Picture1;
   ASSERT_FALSE(p.image().isNull());
-
-  // The leech in white: drawn through every point, so point 40 is on it.
-  EXPECT_EQ(p.colourAt(f.m.LeechView(1, 40), f.m.LeechView(2, 40)), palette(15));
-  // The luff and the foot at points their polylines pass through.
-  EXPECT_EQ(p.colourAt(f.m.LuffView(1, 60), f.m.LuffView(2, 60)), palette(15));
-  EXPECT_EQ(p.colourAt(f.m.FootView(1, 30), f.m.FootView(2, 30)), palette(15));
+  // Edges in white at points their polylines pass through.
+  EXPECT_EQ(at(p, f.m.LeechView, 40), palette(15));
+  EXPECT_EQ(at(p, f.m.LuffView, 60), palette(15));
+  EXPECT_EQ(at(p, f.m.FootView, 30), palette(15));
   // A mold stripe in light red, away from its chord and the draft line.
-  EXPECT_EQ(p.colourAt(f.m.MoldSections[3](1, 75), f.m.MoldSections[3](2, 75)), palette(12));
+  EXPECT_EQ(at(p, f.m.MoldSections[3], 75), palette(12));
   // Black background aft of the upper leech, and forward of the luff.
-  const double clewX = f.m.ClewX, headY = f.m.HeadCurve(2, 100);
-  EXPECT_EQ(p.colourAt(clewX, 0.9 * headY), palette(0));
+  const double headY = f.m.HeadCurve(2, 100);
+  EXPECT_EQ(p.colourAt(f.m.ClewX, 0.9 * headY), palette(0));
   EXPECT_EQ(p.colourAt(f.m.fullView.left + 2, 0.5 * headY), palette(0));
 }
 
 TEST_F(AppTest, MoldModeShowsTheSelectedStripeInGreenAndTheWhiteSchemeInverts) {
   Form1& f = start();
   f.Option[2]->click();
-  const int s = f.CurrentSection;
-  EXPECT_EQ(f.Picture1->colourAt(f.m.MoldSections[s](1, 75), f.m.MoldSections[s](2, 75)),
-            palette(10));
+  EXPECT_EQ(at(*f.Picture1, f.m.MoldSections[f.CurrentSection], 75), palette(10));
   // The section strip shows the inverse scheme: white background.
   const QImage& strip = f.Picture2->image();
   ASSERT_FALSE(strip.isNull());
   EXPECT_EQ(QColor(strip.pixel(1, 1)), palette(15));
 
-  f.color->choose();  // the white scheme
-  EXPECT_EQ(f.Picture1->colourAt(f.m.LeechView(1, 40), f.m.LeechView(2, 40)), palette(0));
+  f.color->choose();  // the white scheme, and the view banner in black
+  EXPECT_EQ(at(*f.Picture1, f.m.LeechView, 40), palette(0));
   EXPECT_EQ(f.Picture1->colourAt(f.m.ClewX, 0.9 * f.m.HeadCurve(2, 100)), palette(15));
+  EXPECT_EQ(QColor(f.Picture2->image().pixel(1, 1)), palette(0));
+  EXPECT_EQ(f.Label40->palette().color(QPalette::WindowText), palette(0));
 }
 
 }  // namespace
