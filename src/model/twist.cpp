@@ -3,6 +3,7 @@
 // first and their sines and cosines taken in one pass, so the work of one
 // point does not wait for the one before.
 
+#include <array>
 #include <cmath>
 
 #include "model/steps.h"
@@ -18,34 +19,34 @@ constexpr double kQuarterPi = 0.7853981633974483;
 // x^18 terms: the first term left out is below 5e-17 there, under one unit in
 // the last place. The twist of any real sail stays well inside this range;
 // larger angles go to the library.
-constexpr double inverseFactorial(int n) {
-  double f = 1.0;
-  for (int k = 2; k <= n; ++k) f *= k;
-  return 1.0 / f;
+//
+// Coefficient k of a series in z = x^2 is (-1)^k / (2k + first)!.
+template <int Terms, int First>
+constexpr std::array<double, Terms> seriesInSquare() {
+  std::array<double, Terms> a{};
+  double factorial = 1.0;
+  for (int n = 2; n <= First; ++n) factorial *= n;
+  for (int k = 0; k < Terms; ++k) {
+    a[k] = (k % 2 == 0 ? 1.0 : -1.0) / factorial;
+    const int n = 2 * k + First;
+    factorial *= (n + 1) * (n + 2);
+  }
+  return a;
+}
+constexpr auto kSinSeries = seriesInSquare<9, 1>();   // sin x = x (1 - z/3! + ... + z^8/17!)
+constexpr auto kCosSeries = seriesInSquare<10, 0>();  // cos x = 1 - z/2! + ... - z^9/18!
+
+template <std::size_t N>
+inline double horner(const std::array<double, N>& a, double z) {
+  double p = a[N - 1];
+  for (std::size_t k = N - 1; k-- > 0;) p = p * z + a[k];
+  return p;
 }
 
 inline void kernelSinCos(double x, double& s, double& c) {
   const double z = x * x;
-  double ps = -inverseFactorial(17);
-  double pc = inverseFactorial(18);
-  // Horner from the highest term down; the signs alternate.
-  ps = ps * z + inverseFactorial(15);
-  ps = ps * z - inverseFactorial(13);
-  ps = ps * z + inverseFactorial(11);
-  ps = ps * z - inverseFactorial(9);
-  ps = ps * z + inverseFactorial(7);
-  ps = ps * z - inverseFactorial(5);
-  ps = ps * z + inverseFactorial(3);
-  pc = pc * z - inverseFactorial(16);
-  pc = pc * z + inverseFactorial(14);
-  pc = pc * z - inverseFactorial(12);
-  pc = pc * z + inverseFactorial(10);
-  pc = pc * z - inverseFactorial(8);
-  pc = pc * z + inverseFactorial(6);
-  pc = pc * z - inverseFactorial(4);
-  pc = pc * z + inverseFactorial(2);
-  s = x - x * z * ps;
-  c = 1.0 - z * pc;
+  s = x * horner(kSinSeries, z);
+  c = horner(kCosSeries, z);
 }
 
 }  // namespace
