@@ -78,6 +78,16 @@ QFont designFont() {
   return f;
 }
 
+namespace {
+// Takes a box's text as it now stands; its change handler runs only when the
+// text differs from the one held, whether the user or code changed it.
+void takeChangedText(std::string& held, std::string now, const std::function<void()>& onChange) {
+  if (now == held) return;
+  held = std::move(now);
+  if (onChange) onChange();
+}
+}  // namespace
+
 // ---- Text box ----------------------------------------------------------------
 
 TextBox::TextBox(QWidget* parent, const char* name, const std::string& startText,
@@ -97,18 +107,10 @@ void TextBox::setText(const std::string& t) {
     QLineEdit::setText(QString::fromStdString(t));
     setCursorPosition(0);  // a text set from code shows from its start
   }
-  const std::string now = QLineEdit::text().toStdString();
-  if (now == text_) return;
-  text_ = now;
-  if (onChange) onChange();
+  takeChangedText(text_, QLineEdit::text().toStdString(), onChange);
 }
 
-void TextBox::takeText(const QString& t) {
-  std::string now = t.toStdString();
-  if (now == text_) return;
-  text_ = std::move(now);
-  if (onChange) onChange();
-}
+void TextBox::takeText(const QString& t) { takeChangedText(text_, t.toStdString(), onChange); }
 
 void TextBox::focusInEvent(QFocusEvent* e) {
   QLineEdit::focusInEvent(e);
@@ -343,18 +345,10 @@ void ComboBox::setText(const std::string& t) {
     const QSignalBlocker block(this);
     setEditText(QString::fromStdString(t));
   }
-  const std::string now = currentText().toStdString();
-  if (now == text_) return;
-  text_ = now;
-  if (onChange) onChange();
+  takeChangedText(text_, currentText().toStdString(), onChange);
 }
 
-void ComboBox::takeText(const QString& t) {
-  std::string now = t.toStdString();
-  if (now == text_) return;
-  text_ = std::move(now);
-  if (onChange) onChange();
-}
+void ComboBox::takeText(const QString& t) { takeChangedText(text_, t.toStdString(), onChange); }
 
 void ComboBox::clearList() {
   {
