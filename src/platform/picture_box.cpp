@@ -354,14 +354,19 @@ void PictureBox::setDrawWidth(int pixels) {
 
 // ---------------------------------------------------------------- drawing
 
+bool PictureBox::beginShape(double curX, double curY, int colour, QRgb& rgb) {
+  curX_ = curX;
+  curY_ = curY;
+  ensureImage();
+  return !image_.isNull() && resolve(colour, rgb);
+}
+
 void PictureBox::point(double x, double y, int colour) {
   if (record_) record_->point(x, y, colour);
-  curX_ = x;
-  curY_ = y;
-  ensureImage();
   QRgb rgb;
+  if (!beginShape(x, y, colour, rgb)) return;
   const QPointF p = toPixels(x, y);
-  if (image_.isNull() || !resolve(colour, rgb) || !usable(p)) return;
+  if (!usable(p)) return;
   const int ix = floorInt(p.x()), iy = floorInt(p.y());
   if (drawWidth_ <= 1) {
     put(ix, iy, rgb);
@@ -379,11 +384,8 @@ void PictureBox::point(double x, double y, int colour) {
 
 void PictureBox::line(double x1, double y1, double x2, double y2, int colour) {
   if (record_) record_->line(x1, y1, x2, y2, colour);
-  curX_ = x2;
-  curY_ = y2;
-  ensureImage();
   QRgb rgb;
-  if (image_.isNull() || !resolve(colour, rgb)) return;
+  if (!beginShape(x2, y2, colour, rgb)) return;
   const QPointF a = toPixels(x1, y1), b = toPixels(x2, y2);
   double ax = a.x(), ay = a.y(), bx = b.x(), by = b.y();
   if (!std::isfinite(ax) || !std::isfinite(ay) || !std::isfinite(bx) || !std::isfinite(by)) return;
@@ -410,12 +412,10 @@ void PictureBox::lineTo(double x2, double y2, int colour) { line(curX_, curY_, x
 
 void PictureBox::box(double x1, double y1, double x2, double y2, int colour) {
   if (record_) record_->box(x1, y1, x2, y2, colour);
-  curX_ = x2;
-  curY_ = y2;
-  ensureImage();
   QRgb rgb;
+  if (!beginShape(x2, y2, colour, rgb)) return;
   const QPointF a = toPixels(x1, y1), b = toPixels(x2, y2);
-  if (image_.isNull() || !resolve(colour, rgb) || !finite(a) || !finite(b)) return;
+  if (!finite(a) || !finite(b)) return;
   // Corners beyond the picture are pulled in to just outside it: the visible
   // part of the outline stays the same.
   const int W = image_.width(), H = image_.height(), m = 2 + drawWidth_;
@@ -446,12 +446,10 @@ void PictureBox::box(double x1, double y1, double x2, double y2, int colour) {
 
 void PictureBox::filledBox(double x1, double y1, double x2, double y2, int colour) {
   if (record_) record_->filledBox(x1, y1, x2, y2, colour);
-  curX_ = x2;
-  curY_ = y2;
-  ensureImage();
   QRgb rgb;
+  if (!beginShape(x2, y2, colour, rgb)) return;
   const QPointF a = toPixels(x1, y1), b = toPixels(x2, y2);
-  if (image_.isNull() || !resolve(colour, rgb) || !finite(a) || !finite(b)) return;
+  if (!finite(a) || !finite(b)) return;
   const int W = image_.width(), H = image_.height();
   const auto cx = [&](double v) { return floorInt(std::clamp(v, -1.0, double(W))); };
   const auto cy = [&](double v) { return floorInt(std::clamp(v, -1.0, double(H))); };
@@ -466,16 +464,12 @@ void PictureBox::filledBox(double x1, double y1, double x2, double y2, int colou
 
 void PictureBox::circle(double x, double y, double radius, int colour) {
   if (record_) record_->circle(x, y, radius, colour);
-  curX_ = x;
-  curY_ = y;
-  ensureImage();
   QRgb rgb;
+  if (!beginShape(x, y, colour, rgb)) return;
   const QPointF c = toPixels(x, y);
   // The radius is measured along the horizontal scale; the circle is round in pixels.
   const double rpx = std::fabs(radius / width_ * image_.width());
-  if (image_.isNull() || !resolve(colour, rgb) || !usable(c) || !std::isfinite(radius) ||
-      radius < 0.0 || !(rpx <= kFar))
-    return;
+  if (!usable(c) || !std::isfinite(radius) || radius < 0.0 || !(rpx <= kFar)) return;
   const int W = image_.width(), H = image_.height();
   const int cx = floorInt(c.x()), cy = floorInt(c.y());
   const int r = static_cast<int>(std::lround(rpx));

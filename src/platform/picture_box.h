@@ -93,6 +93,9 @@ class PictureBox : public QWidget, public Surface {
   QPointF toPixels(double x, double y) const;
   QPointF toUser(QPointF pixels) const;
   void ensureImage();
+  // Moves the current position, makes sure the image exists and resolves the
+  // colour; false when there is nothing to draw on or the colour is unknown.
+  bool beginShape(double curX, double curY, int colour, QRgb& rgb);
   void showLater();
   bool resolve(int colour, QRgb& rgb) const;
   void put(int x, int y, QRgb rgb);
