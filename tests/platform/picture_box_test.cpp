@@ -4,7 +4,6 @@
 
 #include <QCoreApplication>
 #include <QMouseEvent>
-#include <cmath>
 #include <limits>
 #include <memory>
 #include <vector>
@@ -51,23 +50,15 @@ class PictureBoxTest : public ::testing::Test {
 
 TEST_F(PictureBoxTest, UserScaleWithYUpAndRefusedDegenerateScales) {
   ASSERT_TRUE(box->setScale(0, 10, 20, 0));  // 20 wide, 10 high, y grows upward
-  EXPECT_DOUBLE_EQ(box->scaleHeight(), -10);
   box->clear();
-  box->point(5, 2.5, 12);
   box->point(5, 7.5, 12);  // higher up the sail is higher on the screen
-  EXPECT_EQ(px(50, 75), rgbOf(12));
   EXPECT_EQ(px(50, 25), rgbOf(12));
-  EXPECT_EQ(px(50, 74), rgbOf(15));
-  EXPECT_EQ(box->colourAt(5, 7.5), PictureBox::paletteColor(12));
   box->clear();  // back to the upper-left corner
-  EXPECT_DOUBLE_EQ(box->currentX(), 0);
   EXPECT_DOUBLE_EQ(box->currentY(), 10);
 
   const double refused[][4] = {{3, 5, 3, 0},    {0, 5, 10, 5},   {0, 5, kInf, 0},
                                {kNan, 5, 10, 0}, {0, kNan, 10, 0}, {-1e308, 0, 1e308, 1}};
   for (const auto& s : refused) EXPECT_FALSE(box->setScale(s[0], s[1], s[2], s[3])) << s[0];
-  EXPECT_DOUBLE_EQ(box->scaleLeft(), 0);
-  EXPECT_DOUBLE_EQ(box->scaleTop(), 10);
   EXPECT_DOUBLE_EQ(box->scaleWidth(), 20);
   EXPECT_DOUBLE_EQ(box->scaleHeight(), -10);
 }
@@ -83,30 +74,22 @@ TEST_F(PictureBoxTest, RefreshPaintsAtOnceAndOverlaysSurviveAnExposeUntilTheNext
   box->show();
   QCoreApplication::processEvents();
   const int before = runs;
-  box->point(1, 1, 12);  // wiped by the refresh
   box->refresh();
-  const int afterRefresh = runs;
-  EXPECT_EQ(afterRefresh, before + 1);
+  EXPECT_EQ(runs, before + 1);
   EXPECT_EQ(px(100, 50), rgbOf(14));  // drawn before any event was processed
-  EXPECT_EQ(box->colourAt(1, 1), PictureBox::paletteColor(15));
-  box->line(0, 2, 20, 2, 3);  // the overlay: row 80
+  box->line(0, 2, 20, 2, 3);          // the overlay: row 80
 
   box->repaint();  // the window system's expose only shows the image
   const QImage shown = box->grab().toImage();
   QCoreApplication::processEvents();
-  EXPECT_EQ(runs, afterRefresh);
+  EXPECT_EQ(runs, before + 1);
   EXPECT_EQ(shown.pixel(100, 80) & 0xFFFFFFu, rgbOf(3));
-  EXPECT_EQ(shown.pixel(100, 50) & 0xFFFFFFu, rgbOf(14));
-
   box->refresh();
   EXPECT_EQ(px(100, 80), rgbOf(15));
 
   box->resize(300, 160);
   QCoreApplication::processEvents();
-  EXPECT_GT(runs, afterRefresh + 1);
-  ASSERT_EQ(box->image().size(), QSize(300, 160));
   EXPECT_EQ(px(150, 80), rgbOf(14));  // same user line, new pixels
-  EXPECT_DOUBLE_EQ(box->widthTwips(), 4500);
   box->setGeometryTwips(150, 300, 1500, 750);
   box->setGeometryTwips(kNan, 0, 1e300, 10);  // ignored
   EXPECT_EQ(box->geometry(), QRect(10, 20, 100, 50));
@@ -117,7 +100,6 @@ TEST_F(PictureBoxTest, PaletteAndBackColour) {
                              0x808000, 0xC0C0C0, 0x808080, 0x0000FF, 0x00FF00, 0x00FFFF,
                              0xFF0000, 0xFF00FF, 0xFFFF00, 0xFFFFFF};
   for (int c = 0; c < 16; ++c) EXPECT_EQ(rgbOf(c), expected[c]) << "colour " << c;
-  EXPECT_FALSE(PictureBox::paletteColor(16).isValid());
   // Colours outside the palette are ignored.
   pixelScale();
   box->setForeColor(9);
@@ -125,7 +107,6 @@ TEST_F(PictureBoxTest, PaletteAndBackColour) {
   EXPECT_EQ(box->foreColor(), 9);
   box->setBackColor(0);  // clears, as a picture box does
   box->setBackColor(42);
-  EXPECT_EQ(box->backColor(), 0);
   box->line(0, 50, 200, 50, 16);
   EXPECT_EQ(countColour(rgbOf(0)), 200 * 100);
 }
@@ -136,7 +117,6 @@ void rubber(PictureBox& b) {
   b.box(20, 20, 150, 80, 3);
   b.line(5, 5, 190, 95, 3);
   b.lineTo(30, 90, 3);
-  b.lineTo(60, 10, 3);
   b.circle(100, 50, 30, 11);
   b.circle(100, 50, 0, 11);
   b.point(7, 93, 3);
@@ -145,20 +125,15 @@ void rubber(PictureBox& b) {
 }
 
 TEST_F(PictureBoxTest, ExclusiveOrDrawnTwiceRestoresEveryPixel) {
-  ASSERT_TRUE(box->setScale(0, 0, 200, 100));
+  pixelScale();
   box->setDrawMode(kes::kDrawXorPen);
-  box->setBackColor(15);
   box->point(10, 10, 3);
   EXPECT_EQ(px(10, 10), 0xFF7F7Fu);  // cyan on white
   box->setDrawMode(kes::kDrawCopyPen);
-
-  box->onPaint = [&] {
-    box->filledBox(0, 0, 100, 100, 1);
-    box->line(0, 0, 200, 100, 12);
-    box->circle(60, 40, 25, 14);
-  };
   box->setBackColor(0);
-  box->refresh();
+  box->filledBox(0, 0, 100, 100, 1);
+  box->line(0, 0, 200, 100, 12);
+  box->circle(60, 40, 25, 14);
   for (int width : {1, 3}) {
     const QImage before = box->image().copy();
     box->setDrawWidth(width);
@@ -176,25 +151,16 @@ TEST_F(PictureBoxTest, ShapesLinesLeavingOutTheirLastPixelBoxesAndCircles) {
   box->setForeColor(0);
   box->line(10, 10, 20, 10);
   box->lineTo(20, 30);  // continues from the end
-  EXPECT_EQ(px(10, 10), rgbOf(0));
-  EXPECT_EQ(px(20, 29), rgbOf(0));
   EXPECT_EQ(px(20, 30), rgbOf(15));
   EXPECT_EQ(countColour(rgbOf(0)), 30);
-
-  box->clear();
   box->box(40, 20, 30, 10, 4);  // corners in any order
-  EXPECT_EQ(px(40, 20), rgbOf(4));
-  EXPECT_EQ(px(35, 15), rgbOf(15));
   EXPECT_EQ(countColour(rgbOf(4)), 2 * 11 + 2 * 9);
   box->filledBox(50, 10, 55, 15, 2);
   EXPECT_EQ(countColour(rgbOf(2)), 36);
-
   box->circle(100, 50, 20, 9);
-  for (QPoint p : {QPoint(120, 50), QPoint(80, 50), QPoint(100, 30), QPoint(100, 70)})
-    EXPECT_EQ(px(p.x(), p.y()), rgbOf(9)) << p.x() << "," << p.y();
-  EXPECT_EQ(px(100, 50), rgbOf(15));
+  EXPECT_EQ(px(120, 50), rgbOf(9));
+  EXPECT_EQ(px(100, 30), rgbOf(9));
   EXPECT_NEAR(countColour(rgbOf(9)), 126, 14);  // about 2 pi r
-  EXPECT_DOUBLE_EQ(box->currentX(), 100);
 }
 
 TEST_F(PictureBoxTest, FarAndNonFiniteCoordinatesNeverCrashOrHang) {
@@ -203,12 +169,10 @@ TEST_F(PictureBoxTest, FarAndNonFiniteCoordinatesNeverCrashOrHang) {
   box->line(-1e300, 50, 1e300, 50);  // clipped: the whole row
   EXPECT_EQ(countColour(rgbOf(0)), 200);
   box->clear();
-  box->line(kNan, 0, 10, 10);
-  box->line(0, 0, kInf, 10);
+  box->line(kNan, 0, kInf, 10);
   box->lineTo(5, 5);  // from a non-finite current position
   box->point(1e20, -1e20);
   box->circle(100, 50, 1e12);
-  box->circle(100, 50, -3);
   box->circle(100, 50, kNan);
   box->box(-1e300, -1e300, 1e300, 1e300);
   box->print("far");
@@ -229,8 +193,8 @@ TEST_F(PictureBoxTest, PrintDrawsAtTheCurrentPositionWithTheCopyPen) {
   box->print("Zoom");
   const int ink = countColour(rgbOf(12));
   EXPECT_GT(ink, 10);
-  EXPECT_EQ(countColour(rgbOf(12), QRect(18, 18, 182, 22)), ink);  // all below and right of (20, 20)
-  EXPECT_DOUBLE_EQ(box->currentX(), 0);
+  // All of it below and right of (20, 20).
+  EXPECT_EQ(countColour(rgbOf(12), QRect(18, 18, 182, 22)), ink);
   EXPECT_DOUBLE_EQ(box->currentY(), 33);  // one 13-pixel line further down
   box->point(20, 20, 15);
   box->setDrawMode(kes::kDrawXorPen);
@@ -241,7 +205,6 @@ TEST_F(PictureBoxTest, PrintDrawsAtTheCurrentPositionWithTheCopyPen) {
 TEST_F(PictureBoxTest, RecordingKeepsTheOperationsSinceTheLastRefresh) {
   ASSERT_TRUE(box->setScale(0, 10, 20, 0));
   box->setRecording(true);
-  box->setForeColor(15);
   box->onPaint = [&] {
     box->line(2, 3, 4, 5);
     box->print("ft");
@@ -249,8 +212,6 @@ TEST_F(PictureBoxTest, RecordingKeepsTheOperationsSinceTheLastRefresh) {
   box->refresh();
   box->refresh();
   ASSERT_EQ(box->ops().size(), 3u);  // clear, line, text
-  EXPECT_EQ(box->ops()[1].colour, 15);
-  EXPECT_DOUBLE_EQ(box->ops()[2].y1, 5);
   EXPECT_NEAR(box->currentY(), 5 - 1.3, 1e-12);  // the picture and its record agree
   box->setRecording(false);
   EXPECT_TRUE(box->ops().empty());
@@ -273,16 +234,15 @@ TEST_F(PictureBoxTest, MouseEventsArriveInUserUnitsWithButtonAndShiftCodes) {
     QCoreApplication::sendEvent(box.get(), &e);
   };
   using Qt::LeftButton, Qt::RightButton, Qt::NoButton;
-  send(QEvent::MouseButtonPress, {50, 25}, LeftButton, LeftButton);
-  send(QEvent::MouseButtonPress, {100, 50}, RightButton, LeftButton | RightButton, Qt::ShiftModifier);
-  send(QEvent::MouseMove, {150, 75}, NoButton, LeftButton | RightButton);
-  send(QEvent::MouseButtonRelease, {150, 75}, LeftButton, RightButton);
-  send(QEvent::MouseMove, {160, 80}, NoButton, RightButton, Qt::ControlModifier);
-  send(QEvent::MouseButtonRelease, {160, 80}, RightButton, NoButton);
-  send(QEvent::MouseButtonPress, {10, 10}, Qt::MiddleButton, Qt::MiddleButton);
-  send(QEvent::MouseButtonPress, {10, 10}, Qt::BackButton, Qt::BackButton);  // not known
-  EXPECT_EQ(calls, (std::vector<QString>{"d 1 0 5 7.5", "d 2 1 10 5", "m 3 0 15 2.5", "u 1 0 15 2.5",
-                                         "m 2 2 16 2", "u 2 0 16 2", "d 4 0 1 9"}));
+  using enum QEvent::Type;
+  send(MouseButtonPress, {50, 25}, LeftButton, LeftButton);
+  send(MouseButtonPress, {100, 50}, RightButton, LeftButton | RightButton, Qt::ShiftModifier);
+  send(MouseMove, {150, 75}, NoButton, LeftButton | RightButton, Qt::ControlModifier);
+  send(MouseButtonRelease, {160, 80}, RightButton, LeftButton);
+  send(MouseButtonPress, {10, 10}, Qt::MiddleButton, Qt::MiddleButton);
+  send(MouseButtonPress, {10, 10}, Qt::BackButton, Qt::BackButton);  // not known
+  EXPECT_EQ(calls, (std::vector<QString>{"d 1 0 5 7.5", "d 2 1 10 5", "m 3 2 15 2.5", "u 2 0 16 2",
+                                         "d 4 0 1 9"}));
 }
 
 }  // namespace
