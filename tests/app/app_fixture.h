@@ -22,18 +22,12 @@
 
 namespace kes::test {
 
-// Programs the window asked to start; whether starting them succeeds.
-inline std::vector<std::string>& startedPrograms() {
-  static std::vector<std::string> started;
-  return started;
-}
-inline bool& programsStart() {
-  static bool ok = true;
-  return ok;
-}
+// Programs the window asked to start, and whether starting them succeeds.
+inline std::vector<std::string> startedPrograms;
+inline bool programsStart = true;
 inline bool recordStart(const std::string& name, const std::vector<std::string>&) {
-  startedPrograms().push_back(name);
-  return programsStart();
+  startedPrograms.push_back(name);
+  return programsStart;
 }
 
 class AppTest : public ::testing::Test {
@@ -48,8 +42,8 @@ class AppTest : public ::testing::Test {
     ASSERT_TRUE(dir.isValid());
     oldDir = QDir::currentPath();
     ASSERT_TRUE(QDir::setCurrent(dir.path()));
-    startedPrograms().clear();
-    programsStart() = true;
+    startedPrograms.clear();
+    programsStart = true;
     setMsgBoxAnswerer([this](const MsgBoxRequest& r) {
       messages.push_back(r);
       if (msgAnswers.empty()) return MsgResult::Ok;
