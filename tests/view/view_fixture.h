@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 #include <vector>
@@ -20,13 +21,11 @@ inline void fillLine(Curve& c, double x1, double y1, double x2, double y2) {
     const double t = (i - 1) / 99.0;
     c(1, i) = x1 + (x2 - x1) * t;
     c(2, i) = y1 + (y2 - y1) * t;
-    c(3, i) = 0.0;
   }
 }
 
 inline SailModel knownSail() {
   SailModel m;
-  m.HandleSize = 0.5;
   m.ClewX = 50;
   fillLine(m.LuffView, 0, 0, 0, 100);
   fillLine(m.HeadView, 0.1, 100, 10, 100);  // point i at i / 10
@@ -34,9 +33,8 @@ inline SailModel knownSail() {
   fillLine(m.FootView, 50, 0, 0, 0);
   m.LeechCurve = m.LeechView;
   m.FootCurve = m.FootView;
-  const double pos[6] = {42, 42, 42, 42, 44, 47};
   for (int k = 0; k <= 5; ++k) {
-    m.DepthPositions[k] = pos[k];
+    m.DepthPositions[k] = k < 4 ? 42 : 32 + 3 * k;  // 42, 42, 42, 42, 44, 47
     Curve& s = m.MoldSections[k];
     const double h = 17.0 * k;
     fillLine(s, 0, h, k == 0 ? 50 : 10.0 + 0.4 * (100.0 - h), h);
@@ -66,18 +64,16 @@ inline std::vector<DrawOp> opsOf(const RecordingSurface& s, DrawOp::Kind kind, i
 }
 
 inline void expectScale(const Surface& s, double l, double t, double r, double b) {
-  EXPECT_NEAR(s.scaleLeft(), l, 1e-9);
-  EXPECT_NEAR(s.scaleTop(), t, 1e-9);
-  EXPECT_NEAR(s.scaleWidth(), r - l, 1e-9);
-  EXPECT_NEAR(s.scaleHeight(), b - t, 1e-9);
+  const double got[] = {s.scaleLeft(), s.scaleTop(), s.scaleWidth(), s.scaleHeight()};
+  const double want[] = {l, t, r - l, b - t};
+  for (int k = 0; k < 4; ++k) EXPECT_NEAR(got[k], want[k], 1e-9) << k;
 }
 
+// A sum is finite only when every term is.
 inline bool allFinite(const RecordingSurface& s) {
-  for (const DrawOp& op : s.ops())
-    if (!std::isfinite(op.x1) || !std::isfinite(op.y1) || !std::isfinite(op.x2) ||
-        !std::isfinite(op.y2) || !std::isfinite(op.radius))
-      return false;
-  return true;
+  return std::all_of(s.ops().begin(), s.ops().end(), [](const DrawOp& op) {
+    return std::isfinite(op.x1 + op.y1 + op.x2 + op.y2 + op.radius);
+  });
 }
 
 }  // namespace kes::test
