@@ -1,8 +1,8 @@
 #pragma once
 // The designed default sail and a look at every value of a model.
 
+#include <algorithm>
 #include <cmath>
-#include <string>
 #include <vector>
 
 #include "default_sail.h"
@@ -37,7 +37,8 @@ inline std::vector<double> values(const SailModel& m) {
                          &m.HeadView, &m.LeechView, &m.FootView})
     add(&c->c[0][0], 4 * 101);
   for (const Curve& c : m.MoldSections) add(&c.c[0][0], 4 * 101);
-  for (const double* t : {m.EntryAngles, m.DepthPercents, m.DepthPositions, m.ExitAngles}) add(t, 7);
+  for (const double* t : {m.EntryAngles, m.DepthPercents, m.DepthPositions, m.ExitAngles})
+    add(t, 7);
   const Spline& s = m.spline;
   for (const double* a : {s.X, s.Y, s.moments, s.coef3, s.coef2, s.coef1, s.coef0}) add(a, 11);
   add(&s.matrix[0][0], 55);
@@ -49,17 +50,15 @@ inline std::vector<double> values(const SailModel& m) {
 // Position of the first value that is not finite, -1 when all are.
 inline int firstNonFinite(const SailModel& m) {
   const std::vector<double> v = values(m);
-  for (std::size_t i = 0; i < v.size(); ++i)
-    if (!std::isfinite(v[i])) return static_cast<int>(i);
-  return -1;
+  const auto it = std::find_if(v.begin(), v.end(), [](double x) { return !std::isfinite(x); });
+  return it == v.end() ? -1 : static_cast<int>(it - v.begin());
 }
 
 // Position of the first value in which two models differ, -1 when none.
 inline int firstDifference(const SailModel& a, const SailModel& b) {
   const std::vector<double> u = values(a), v = values(b);
-  for (std::size_t i = 0; i < u.size(); ++i)
-    if (!(u[i] == v[i])) return static_cast<int>(i);
-  return -1;
+  const auto it = std::mismatch(u.begin(), u.end(), v.begin()).first;
+  return it == u.end() ? -1 : static_cast<int>(it - u.begin());
 }
 
 }  // namespace kes::testing
