@@ -51,26 +51,19 @@ TwipRect twipRect(const QWidget* w) {
           g.height() * kTwipsPerPixel};
 }
 
-void setTwipLeft(QWidget* w, double left) {
+namespace {
+// Moves one side or one size of a widget, keeping the other three twip values.
+void setTwipField(QWidget* w, double TwipRect::*field, double value) {
   TwipRect r = twipRect(w);
-  r.left = left;
+  r.*field = value;
   applyTwips(w, r);
 }
-void setTwipTop(QWidget* w, double top) {
-  TwipRect r = twipRect(w);
-  r.top = top;
-  applyTwips(w, r);
-}
-void setTwipWidth(QWidget* w, double width) {
-  TwipRect r = twipRect(w);
-  r.width = width;
-  applyTwips(w, r);
-}
-void setTwipHeight(QWidget* w, double height) {
-  TwipRect r = twipRect(w);
-  r.height = height;
-  applyTwips(w, r);
-}
+}  // namespace
+
+void setTwipLeft(QWidget* w, double left) { setTwipField(w, &TwipRect::left, left); }
+void setTwipTop(QWidget* w, double top) { setTwipField(w, &TwipRect::top, top); }
+void setTwipWidth(QWidget* w, double width) { setTwipField(w, &TwipRect::width, width); }
+void setTwipHeight(QWidget* w, double height) { setTwipField(w, &TwipRect::height, height); }
 
 QFont designFont() {
   QFont f(QStringLiteral("Sans Serif"));
