@@ -859,7 +859,7 @@ void Form1::enterMode(Mode mode) {
       break;
     case Mode::Panels:
       Command3_Click();
-      if (SeamLuffEnd[1] == 0) Text15_Change();  // no seam layout yet
+      if (layout.SeamLuffEnd[1] == 0) Text15_Change();  // no seam layout yet
       LayoutCrosscutSeams();
       Text[15]->setFocus();
       break;

@@ -14,6 +14,7 @@
 #include <memory>
 #include <string>
 
+#include "common/panel_layout.h"
 #include "model/sail_model.h"
 #include "platform/controls.h"
 #include "platform/picture_box.h"
@@ -169,7 +170,7 @@ class Form1 : public QMainWindow {
   int MoldViewLarge = 0;
   double PlotScaleX = 0, PlotScaleY = 0;
   ZoomState zoom;
-  double SeamLuffEnd[35] = {}, SeamLeechEnd[35] = {};
+  PanelLayout layout;  // seams, radial layout, divider, what a drag holds
   int designSaves = 0;  // runs of the design save (it comes with the design files)
   int designLoads = 0;  // runs of the design load
 

@@ -1,0 +1,59 @@
+#pragma once
+// The panel layout of the sail: the crosscut seams (or the bands of a radial
+// layout), the radial seams of the fans and bands, the divider between the
+// tack fan and the clew fan, and what the mouse holds while an end is dragged.
+//
+// One plain struct, held by the main window and shared by the layout, the
+// design files, the views' pick and drag and the develops. Array bounds are
+// the layout's own: every index computed from a box, a file or a drag is
+// checked against them before use (see checked.h).
+
+#include "common/curve.h"
+
+namespace kes {
+
+struct PanelLayout {
+  static constexpr int kMaxPanels = 33;    // PanelCount at most
+  static constexpr int kSeams = 35;        // seam lines 0..34
+  static constexpr int kSections = 11;     // radial sections 0..10
+  static constexpr int kRadialSeams = 34;  // radial seams 0..33 per section
+  static constexpr int kDividerPoints = 50;
+
+  // Number of panel rows of the crosscut layout, bands of a radial layout.
+  int PanelCount = 0;
+
+  // Seam line 0 is the foot, line PanelCount the head; point 1 lies on the
+  // luff, point 100 on the leech.
+  Curve SeamLines[kSeams];
+
+  // Point index of each seam's ends on LuffCurve and LeechCurve. Doubles: a
+  // luff end may be halved to a fraction (8.5) and keeps it; the layout
+  // rounds an end half to even where it uses it as an index. Element 1 of
+  // SeamLuffEnd is 0 until a seam layout has been made.
+  double SeamLuffEnd[kSeams] = {};
+  double SeamLeechEnd[kSeams] = {};
+
+  // Radial layout. Section 0 is the tack fan, 1 the clew fan, 2..6 the bands
+  // (7..10 carry nothing). End codes are 16-bit whole numbers: for bands a
+  // point index on the band's seam lines; for the fans' upper ends 1..100 a
+  // point of seam line 1 and 101..150 divider point (code - 100).
+  int RadialCount[kSections] = {};
+  int RadialUpperEnd[kSections][kRadialSeams] = {};
+  int RadialLowerEnd[kSections][kRadialSeams] = {};
+
+  // The divider: a straight line of 50 points (coordinates 1..3, points
+  // 1..50) from seam line 1's point DividerTopIndex to the foot's point
+  // DividerFootIndex, both kept within 10..90 by the radial layout.
+  double RadialDivider[4][kDividerPoints + 1] = {};
+  int DividerTopIndex = 0;
+  int DividerFootIndex = 0;
+
+  // What a press in the Panels frame grabbed, kept after the release.
+  enum class Grab { None, SeamLuff, SeamLeech, RadialUpper, RadialLower, DividerTop, DividerFoot };
+  Grab GrabKind = Grab::None;
+  int GrabSeam = 0;     // seam line, or radial seam j
+  int GrabSection = 0;  // radial section s
+  double DragX = 0, DragY = 0;
+};
+
+}  // namespace kes
