@@ -8,7 +8,10 @@
 // the layout's own: every index computed from a box, a file or a drag is
 // checked against them before use (see checked.h).
 
+#include <string_view>
+
 #include "common/curve.h"
+#include "common/numbers.h"
 
 namespace kes {
 
@@ -55,5 +58,15 @@ struct PanelLayout {
   int GrabSection = 0;  // radial section s
   double DragX = 0, DragY = 0;
 };
+
+// The one rule that turns a count box's text into a count, used by the
+// layout, the design files and the develops alike: the number the text
+// begins with, its absolute value, made whole (a half to the even
+// neighbour), at most 33. "7.5" is 8, "-7" is 7, "abc" and "" are 0.
+inline int layoutCount(std::string_view text) {
+  const double v = roundHalfEven(std::fabs(parseLenient(text)));
+  if (!(v >= 0.0)) return 0;
+  return v > PanelLayout::kMaxPanels ? PanelLayout::kMaxPanels : static_cast<int>(v);
+}
 
 }  // namespace kes
