@@ -1,0 +1,117 @@
+#include "develop/lettering.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <set>
+
+#include <stdlib.h>
+
+namespace kes {
+namespace {
+
+std::string label(const StrokeFont& font, std::string_view text, const PlotUnits& u, float angle = 0) {
+  PlotText f(u.PlotScaleX, u.PlotScaleY);
+  WritePlotLabel(f, font, {text, u.MarkSize, angle, u.LetterOriginX, u.LetterOriginY});
+  return f.text();
+}
+
+TEST(Lettering, PointEightZeroOfTheSecondCharacterInEachUnit) {
+  const StrokeFont font = ParseStrokeFont("\"A\",1,8,0\r\n");
+  struct Case {
+    bool mm, ft;
+    const char* line;
+  } cases[] = {{false, false, "500 125 acut"}, {true, false, "480 125 acut"},
+               {false, true, "485 126 acut"}};  // MarkSize 0.03 as single precision
+  for (const Case& c : cases) {
+    const PlotUnits u = SetPlotUnits(500, 500, c.mm, c.ft);
+    const std::string text = label(font, "xA", u);
+    EXPECT_EQ(text, std::string("1 penup\r\n") + c.line + "\r\n1 pendown\r\n1 penup\r\n");
+  }
+}
+
+TEST(Lettering, StrokesMatchOneCharacterNamesWithoutRegardToCase) {
+  // Fields at commas and line ends, quotes removed, blanks around fields cut.
+  const StrokeFont font = ParseStrokeFont(
+      "\"p\",2,0,0,8,8\n"
+      "N, 3 ,0,0,0,8,8,0\n"
+      "\n"
+      "\"PN\",1,4,4\n"        // two characters: never matches
+      "\"3\",2,0,0,0,8\n"
+      "\" \",0\n");
+  const PlotUnits u = SetPlotUnits(800, 800, false, false);  // 1/8 of the cell is 37.5 steps
+  const std::string upper = label(font, "PNL3", u), lower = label(font, "pnl3", u);
+  EXPECT_EQ(upper, lower);
+  EXPECT_EQ(upper,
+            "1 penup\r\n200 200 acut\r\n1 pendown\r\n500 500 acut\r\n1 penup\r\n"
+            "1 penup\r\n500 200 acut\r\n1 pendown\r\n500 500 acut\r\n800 200 acut\r\n1 penup\r\n"
+            // L has no strokes, but 3 still starts in the fourth cell
+            "1 penup\r\n1100 200 acut\r\n1 pendown\r\n1100 500 acut\r\n1 penup\r\n");
+  EXPECT_EQ(label(font, "", u), "");
+  EXPECT_EQ(label(StrokeFont{}, "PNL3", u), "");  // no font: no lettering
+}
+
+TEST(Lettering, TurnedAboutTheOriginAndNegativeStepsRoundDown) {
+  const StrokeFont font = ParseStrokeFont("\"A\",2,0,0,8,0\n");
+  const PlotUnits u = SetPlotUnits(500, 500, false, false);
+  // A quarter turn: the stroke runs up from the origin.
+  EXPECT_EQ(label(font, "A", u, 1.5707964f),
+            "1 penup\r\n125 125 acut\r\n1 pendown\r\n124 312 acut\r\n1 penup\r\n");
+  PlotUnits at0 = u;
+  at0.LetterOriginX = at0.LetterOriginY = -0.0006;  // -0.3 steps
+  EXPECT_EQ(label(font, "A", at0), "1 penup\r\n-1 -1 acut\r\n1 pendown\r\n187 -1 acut\r\n1 penup\r\n");
+}
+
+TEST(Lettering, RecordsCutShortAreDroppedWholeAndBadNumbersReadZero) {
+  const StrokeFont cut = ParseStrokeFont("\"A\",1,8,8\n\"B\",3,1,1,2,2,3");
+  ASSERT_EQ(cut.strokes.size(), 1u);
+  EXPECT_EQ(cut.strokes[0].name, 'A');
+  EXPECT_TRUE(ParseStrokeFont("\"A\"").strokes.empty());
+
+  const StrokeFont odd = ParseStrokeFont("A,x,1,1\nB,-3\nC,1.5,q,2\nD,1e308,1,1");
+  // A's count "x" reads 0, so "1,1" and "B,-3" make a record of their own;
+  // C's count 1.5 takes one point, "q" reading 0; D's count runs past the text.
+  ASSERT_EQ(odd.strokes.size(), 3u);
+  EXPECT_TRUE(odd.strokes[0].points.empty());
+  EXPECT_EQ(odd.strokes[1].name, '1');
+  EXPECT_EQ(odd.strokes[1].points, (std::vector<double>{0, -3}));
+  EXPECT_EQ(odd.strokes[2].name, 'C');
+  EXPECT_EQ(odd.strokes[2].points, (std::vector<double>{0, 2}));
+}
+
+TEST(Lettering, BuiltInFontCoversTheLabelCharactersInsideTheCell) {
+  const StrokeFont& font = BuiltinStrokeFont();
+  ASSERT_TRUE(font.present);
+  std::set<char> names;
+  for (const Stroke& s : font.strokes) {
+    names.insert(s.name);
+    ASSERT_GE(s.points.size(), 4u);
+    for (double v : s.points) {
+      EXPECT_GE(v, 0);
+      EXPECT_LE(v, 8);
+    }
+  }
+  for (char c : std::string("ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789-_./#")) EXPECT_TRUE(names.count(c)) << c;
+}
+
+TEST(Lettering, UserFontFileIsPreferredAndAnUnreadableOneFallsBack) {
+  namespace fs = std::filesystem;
+  std::string tmpl = (fs::temp_directory_path() / "kes_font_XXXXXX").string();
+  ASSERT_NE(::mkdtemp(tmpl.data()), nullptr);
+  const fs::path dir = tmpl;
+  const std::string file = (dir / "user.fnt").string();
+  EXPECT_EQ(LoadStrokeFont(file).strokes.size(), BuiltinStrokeFont().strokes.size());  // missing
+  {
+    std::ofstream f(file, std::ios::binary);
+    f << "\"A\",1,0,0\r\n";
+  }
+  EXPECT_EQ(LoadStrokeFont(file).strokes.size(), 1u);
+  const std::string folder = (dir / "sub.fnt").string();
+  fs::create_directories(folder);
+  EXPECT_EQ(LoadStrokeFont(folder).strokes.size(), BuiltinStrokeFont().strokes.size());
+  fs::remove_all(dir);
+}
+
+}  // namespace
+}  // namespace kes
