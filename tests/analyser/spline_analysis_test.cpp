@@ -1,0 +1,217 @@
+// The analyser's spline and the camber analysis on the worked cambers.
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <initializer_list>
+#include <utility>
+
+#include "analyser/camber_analysis.h"
+#include "analyser/camber_spline.h"
+#include "platform/recording_surface.h"
+
+namespace {
+
+using kes::CamberSpline;
+using Knots = std::initializer_list<std::pair<double, double>>;
+
+bool fit(CamberSpline& w, Knots knots) {
+  int n = 0;
+  for (const auto& [x, y] : knots) {
+    ++n;
+    if (n <= kes::kCamberKnots) w.X[n] = x, w.Y[n] = y;
+  }
+  return kes::FitCamberSpline(w, n);
+}
+
+TEST(FitCamberSpline, WorkedCamber) {
+  CamberSpline w;
+  ASSERT_TRUE(fit(w, {{500, 1000}, {1200, 720}, {2480, 1000}}));
+  EXPECT_NEAR(w.moments[2], 0.0009375, 1e-15);
+  EXPECT_EQ(w.moments[1], 0.0);
+  EXPECT_EQ(w.moments[3], 0.0);
+  EXPECT_EQ(w.samples, 100);
+  for (int k = 1; k <= 100; ++k) ASSERT_EQ(w.outX[k], 500.0 + 20.0 * (k - 1)) << k;
+  EXPECT_EQ(w.outX[101], 2480.0);
+  EXPECT_EQ(w.outY[101], 1000.0);
+  // x = 1200 is still taken on segment 1; the next sample moves on.
+  EXPECT_EQ(w.outX[36], 1200.0);
+  EXPECT_EQ(w.segment[36], 1);
+  EXPECT_EQ(w.segment[37], 2);
+  EXPECT_NEAR(w.outY[36], 720.0, 1e-9);
+  EXPECT_EQ(w.outY[1], 1000.0);
+}
+
+TEST(FitCamberSpline, SummedStepsDecideTheSampleCount) {
+  struct Case {
+    double x1, x3;
+    int samples;
+  };
+  for (const Case c : {Case{0, 200, 99}, Case{500, 700, 100}}) {
+    CamberSpline w;
+    w.outX[101] = -7.0;
+    ASSERT_TRUE(fit(w, {{c.x1, 0}, {(c.x1 + c.x3) / 2, 30}, {c.x3, 0}}));
+    EXPECT_EQ(w.samples, c.samples) << c.x1;
+    EXPECT_EQ(w.outX[c.samples + 1], c.x3) << c.x1;  // the last knot follows the samples
+    if (c.samples == 99) {
+      EXPECT_EQ(w.outX[101], -7.0);
+    }
+  }
+}
+
+TEST(FitCamberSpline, SegmentIndexLagsBehindShortSegments) {
+  CamberSpline w;
+  ASSERT_TRUE(fit(w, {{0, 0}, {1, 5}, {2, 8}, {300, 0}}));
+  EXPECT_EQ(w.segment[2], 2);  // x about 3.03 lies past knot 3, still on segment 2
+  EXPECT_EQ(w.segment[3], 3);
+}
+
+TEST(FitCamberSpline, StraightKnotsGiveAStraightCurve) {
+  CamberSpline w;
+  ASSERT_TRUE(fit(w, {{0, 10}, {100, 60}, {200, 110}, {300, 160}}));
+  for (int j = 1; j <= 4; ++j) EXPECT_NEAR(w.moments[j], 0.0, 1e-15);
+  for (int k = 1; k <= w.samples; ++k) EXPECT_NEAR(w.outY[k], 10 + w.outX[k] / 2, 1e-9);
+  ASSERT_TRUE(fit(w, {{0, 7}, {50, 7}, {90, 7}}));
+  for (int k = 1; k <= w.samples; ++k) EXPECT_EQ(w.outY[k], 7.0);
+}
+
+TEST(FitCamberSpline, CambersThatCannotBeFittedGetNoCurve) {
+  const double nan = std::nan(""), inf = HUGE_VAL;
+  const struct {
+    const char* what;
+    Knots knots;
+  } cases[] = {
+      {"two knots", {{0, 0}, {100, 0}}},
+      {"a zero-length segment", {{0, 0}, {100, 5}, {100, 9}, {200, 0}}},
+      {"first and last at one x", {{100, 0}, {200, 5}, {100, 9}}},
+      {"last left of first", {{300, 0}, {200, 5}, {100, 9}}},
+      {"a zero pivot", {{0, 0}, {100, 5}, {0, 9}, {200, 0}}},
+      {"a step too small to move x", {{1e17, 0}, {1e17 + 16, 5}, {1e17 + 32, 0}}},
+      {"not a number", {{0, 0}, {100, nan}, {200, 0}}},
+      {"infinite", {{0, 0}, {inf, 5}, {200, 0}}},
+      {"overflowing", {{0, -1e308}, {1e-300, 1e308}, {1, -1e308}}},
+      {"26 knots", {{0, 0}, {1, 0}, {2, 0}, {3, 0}, {4, 0}, {5, 0}, {6, 0}, {7, 0}, {8, 0},
+                    {9, 0}, {10, 0}, {11, 0}, {12, 0}, {13, 0}, {14, 0}, {15, 0}, {16, 0},
+                    {17, 0}, {18, 0}, {19, 0}, {20, 0}, {21, 0}, {22, 0}, {23, 0}, {24, 0}, {25, 0}}},
+  };
+  for (const auto& c : cases) {
+    CamberSpline w;
+    EXPECT_FALSE(fit(w, c.knots)) << c.what;
+  }
+}
+
+TEST(FitCamberSpline, KnotsOutOfOrderStayWithinTheirSegments) {
+  CamberSpline w;
+  ASSERT_TRUE(fit(w, {{0, 0}, {300, 40}, {100, 10}, {250, 30}, {400, 0}}));
+  EXPECT_GE(w.samples, 99);
+  for (int k = 1; k <= w.samples; ++k) {
+    ASSERT_GE(w.segment[k], 1);
+    ASSERT_LE(w.segment[k], 4);
+    ASSERT_TRUE(std::isfinite(w.outY[k]));
+  }
+}
+
+// ---- Camber analysis ---------------------------------------------------------------
+
+struct Analysis {
+  kes::Tracing t;
+  kes::ZoomState z;
+  kes::CamberCurves work;
+  kes::RecordingSurface s;
+  kes::ResultGrid grid;
+
+  void trace(int camber, Knots points) {
+    int n = 0;
+    for (const auto& [x, y] : points) ++n, t.X[camber][n] = x, t.Y[camber][n] = y;
+    t.count[camber] = n;
+  }
+  // Twist, depth, position, entry, exit of one camber.
+  std::vector<std::string> row(int camber) const {
+    const int k = camber - 1;
+    return {grid.text[kes::kTwist][k], grid.text[kes::kDepth][k], grid.text[kes::kPosition][k],
+            grid.text[kes::kEntry][k], grid.text[kes::kExit][k]};
+  }
+  void run() { kes::AnalyseCambers(t, z, work, s, grid); }
+};
+
+using Row = std::vector<std::string>;
+
+TEST(AnalyseCambers, WorkedCamberIsMeasuredAndDrawn) {
+  Analysis a;
+  a.trace(1, {{500, 1000}, {1200, 720}, {2480, 1000}});
+  a.z = {2.0, -100.0, -50.0};
+  a.run();
+  EXPECT_EQ(a.row(1), (Row{"0.0", "15.1", "46.5", "26.9", "22.7"}));
+  // One point at sample 1, then a line to each of the 100 samples, zoomed.
+  const auto& ops = a.s.ops();
+  ASSERT_EQ(ops.size(), 101u);
+  EXPECT_EQ(ops[0].kind, kes::DrawOp::Point);
+  EXPECT_EQ(ops[0].x1, 900.0);
+  EXPECT_EQ(ops[0].y1, 1950.0);
+  EXPECT_EQ(ops[100].kind, kes::DrawOp::Line);
+  EXPECT_EQ(ops[100].x2, -100.0 + 2 * 2480.0);
+  // The deepest sample is 47, at x = 1420.
+  double deepest = 0;
+  int at = 0;
+  for (int j = 1; j <= 100; ++j)
+    if (1000 - a.work.Y[1][j] > deepest) deepest = 1000 - a.work.Y[1][j], at = j;
+  EXPECT_EQ(at, 47);
+  EXPECT_EQ(a.work.X[1][47], 1420.0);
+}
+
+TEST(AnalyseCambers, TwistAgainstCamberOneEndsAgainstTheirOwnChord) {
+  const Row level{"0.0", "0.0", "0.0", "0.0", "0.0"};
+  const Row rising{"45.0", "0.0", "", "0.0", "0.0"};
+  {  // A level camber 1 under a camber 2 rising at 45 degrees.
+    Analysis a;
+    a.trace(1, {{500, 1000}, {600, 1000}, {700, 1000}});
+    a.trace(2, {{500, 1100}, {600, 1000}, {700, 900}});
+    a.run();
+    EXPECT_EQ(a.row(1), level);
+    Row r = a.row(2);
+    r[2] = "";  // the position of a straight camber means nothing
+    EXPECT_EQ(r, rising);
+  }
+  {  // Camber 1 not measured: the photo's horizontal is the reference.
+    Analysis a;
+    a.trace(1, {{500, 1000}, {600, 1000}});
+    a.trace(2, {{500, 1100}, {600, 1000}, {700, 900}});
+    a.grid.text[kes::kTwist][0] = "typed";
+    a.run();
+    EXPECT_EQ(a.grid.text[kes::kTwist][0], "typed");
+    EXPECT_EQ(a.grid.text[kes::kTwist][1], "45.0");
+  }
+  {  // Turned clockwise on the screen: a negative twist; a hair below level: "-0.0".
+    Analysis a;
+    a.trace(1, {{500, 1000}, {1200, 720}, {2480, 1000}});
+    const double drop = std::tan(10 * kes::AnalyserPi / 180);
+    a.trace(2, {{500, 2000}, {1500, 2000 + 1000 * drop - 300}, {2500, 2000 + 2000 * drop}});
+    a.trace(3, {{500, 3000}, {1500, 2800}, {2500, 3000.001}});
+    a.run();
+    EXPECT_EQ(a.grid.text[kes::kTwist][1], "-10.0");
+    EXPECT_EQ(a.grid.text[kes::kTwist][2], "-0.0");
+    for (int c = 1; c <= 3; ++c)
+      for (int col : {kes::kEntry, kes::kDepth, kes::kPosition, kes::kExit})
+        EXPECT_EQ(a.grid.text[col][c - 1].find('-'), std::string::npos) << c << ' ' << col;
+  }
+}
+
+TEST(AnalyseCambers, UnmeasuredCambersKeepTheirRows) {
+  Analysis a;
+  for (auto& column : a.grid.text)
+    for (auto& box : column) box.assign(1, '0');
+  a.grid.text[kes::kDepth][1] = std::string("12.5");  // typed by hand
+  a.trace(2, {{500, 1000}, {600, 900}});          // two points
+  a.trace(3, {{0, 0}, {100, 50}, {100, 60}});     // a zero-length segment
+  a.t.count[4] = 30;                              // more points than a camber holds
+  a.trace(5, {{500, 1000}, {1200, 720}, {2480, 1000}});
+  a.run();
+  for (int c = 1; c <= 4; ++c) {
+    const Row expect{"0", c == 2 ? "12.5" : "0", "0", "0", "0"};
+    EXPECT_EQ(a.row(c), expect) << c;
+  }
+  EXPECT_EQ(a.row(5), (Row{"0.0", "15.1", "46.5", "26.9", "22.7"}));
+  EXPECT_EQ(a.s.ops().size(), 101u);  // only camber 5 drawn
+}
+
+}  // namespace
