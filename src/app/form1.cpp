@@ -1207,40 +1207,6 @@ void Form1::Command7_Click() {
 void Form1::Check4_Click() { Picture1->refresh(); }
 void Form1::Check5_Click() { Picture1->refresh(); }
 
-void Form1::Picture1_MouseDown(int button, int /*shift*/, double x, double y) {
-  switch (mouseBranch(Option[3]->value(), button)) {
-    case MouseBranch::Handle:
-      break;  // picking seam and divider ends comes with the panel layout
-    case MouseBranch::Zoom:
-      zoomPress(zoom, x, y);
-      break;
-    case MouseBranch::None:
-      break;
-  }
-}
-
-void Form1::Picture1_MouseMove(int button, int /*shift*/, double /*x*/, double y) {
-  if (mouseBranch(Option[3]->value(), button) == MouseBranch::Zoom) zoomMove(zoom, *Picture1, y);
-}
-
-void Form1::Picture1_MouseUp(int button, int /*shift*/, double /*x*/, double /*y*/) {
-  if (mouseBranch(Option[3]->value(), button) != MouseBranch::Zoom) return;
-  switch (zoomRelease(zoom, *Picture1)) {
-    case ZoomOutcome::FullViewByRecompute:
-      Command[6]->hide();
-      Command3_Click();
-      break;
-    case ZoomOutcome::Zoomed:
-      Picture1->refresh();
-      Command[6]->show();
-      break;
-    case ZoomOutcome::Refused:
-      Picture1->refresh();
-      break;
-  }
-  runOverlays();
-}
-
 // ============================================================================
 // Files frame
 // ============================================================================
@@ -1274,38 +1240,17 @@ void Form1::ReadPlotScale() {
 }
 
 // ============================================================================
-// Panels and Reinforcements frames: their work comes with the panel layout
-// and the reinforcements.
+// Panels and Reinforcements frames: the panel layout, its count boxes,
+// options, check view and handle drags are in form1_panels.cpp; the develops
+// and the reinforcements come with their own work.
 // ============================================================================
 
-// Builds the seam lines from the model and draws them with their handles
-// over the plan view; returns at once while a design loads.
-void Form1::LayoutCrosscutSeams() {
-  if (LoadingFlag == 1) return;
-}
-
-// Clamps the panel count, sets the default seam ends, lays the seams out.
-void Form1::Text15_Change() {}
-// Clamp the fan counts, untick "Unlock", lay out.
-void Form1::Text21_Change() {}
-void Form1::Text22_Change() {}
-// Clamps a band count, sets its even radial ends, lays out.
-void Form1::bandCount_Change(int /*band*/) {}
-// "Radials": default seam ends when ticked, untick "Unlock", lay out.
-void Form1::Check1_Click() {}
-// "Unlock": lays out.
-void Form1::Check2_Click() {}
-// "Stagger": the fans' lower ends along the foot, lay out.
-void Form1::Check3_Click() {}
 // "Develop": the crosscut panels' plot files and the report.
 void Form1::Command8_Click() {}
 // "?": the panel count from a maximum panel width.
 void Form1::Command9_Click() {}
 // "Develop": the radial panels' plot files.
 void Form1::Command10_Click() {}
-// "Chk": tilts the sail and its seams while held; the release rebuilds them.
-void Form1::Command11_MouseDown(int /*button*/) {}
-void Form1::Command11_MouseUp(int /*button*/) {}
 // "Develop": the pockets', reef points' and patches' plot files.
 void Form1::Command21_Click() {}
 

@@ -135,6 +135,7 @@ class Form1 : public QMainWindow {
 
   // ---- Panels and Reinforcements frames (filled in by their own work) ------------
   void LayoutCrosscutSeams();
+  void LayoutRadialPanels();  // run by LayoutCrosscutSeams only
   void Text15_Change();
   void Text21_Change();
   void Text22_Change();

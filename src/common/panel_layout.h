@@ -51,13 +51,46 @@ struct PanelLayout {
   int DividerTopIndex = 0;
   int DividerFootIndex = 0;
 
-  // What a press in the Panels frame grabbed, kept after the release.
-  enum class Grab { None, SeamLuff, SeamLeech, RadialUpper, RadialLower, DividerTop, DividerFoot };
-  Grab GrabKind = Grab::None;
-  int GrabSeam = 0;     // seam line, or radial seam j
-  int GrabSection = 0;  // radial section s
-  double DragX = 0, DragY = 0;
+  // The allowances as the last layout run read them from their boxes.
+  double SeamWidth = 0, LuffTabling = 0, LeechTabling = 0, FootTabling = 0, HeadTabling = 0;
+
+  // What the last press in the Panels frame grabbed, kept after the release;
+  // at most one kind is set, all 0 when nothing is held.
+  int GrabLuffSeam = 0;       // seam line whose luff end (point 1) is held
+  int GrabLeechSeam = 0;      // seam line whose leech end (point 100) is held
+  int GrabRadialSection = 0;  // 0 tack fan, 1 clew fan, 2.. a band
+  int GrabRadialLower = 0;    // band: radial seam whose lower end is held
+  int GrabRadialUpper = 0;    // band: seam whose upper end is held; fan: seam whose outer end is held
+  int GrabDividerTop = 0;     // 1 while the divider's upper end is held
+  int GrabDividerFoot = 0;    // 1 while the divider's foot end is held
+  double DragX = 0, DragY = 0;  // the held handle's position, model units
 };
+
+// A plan point (coordinates 1 and 2) of the layout, or none.
+struct LayoutPoint {
+  double x = 0, y = 0;
+  bool ok = false;
+};
+
+// Point `point` of seam line `line`: none outside lines 0..34 and points
+// 0..100 (point 0 holds nothing and reads as the origin, the tack).
+inline LayoutPoint seamPoint(const PanelLayout& L, int line, int point) {
+  if (line < 0 || line >= PanelLayout::kSeams || !Curve::inBounds(1, point)) return {};
+  const Curve& c = L.SeamLines[line];
+  return {c(1, point), c(2, point), true};
+}
+
+// Point m (1..50) of the divider, or none.
+inline LayoutPoint dividerPoint(const PanelLayout& L, int m) {
+  if (m < 1 || m > PanelLayout::kDividerPoints) return {};
+  return {L.RadialDivider[1][m], L.RadialDivider[2][m], true};
+}
+
+// The point a fan seam's outer-end code designates: up to 100 a point of
+// seam line 1, 101..150 divider point code - 100; none otherwise.
+inline LayoutPoint fanOuterPoint(const PanelLayout& L, int code) {
+  return code >= 101 ? dividerPoint(L, code - 100) : seamPoint(L, 1, code);
+}
 
 // The one rule that turns a count box's text into a count, used by the
 // layout, the design files and the develops alike: the number the text

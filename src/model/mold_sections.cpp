@@ -6,60 +6,66 @@
 
 namespace kes::steps {
 
+void layChordSection(SailModel& m, Curve& out, const double (&P)[3], const double (&Q)[3],
+                     const Station& st, ChordCarry& carry) {
+  Spline& sp = m.spline;
+  const double Lx = P[0], Ly = P[1], Lz = P[2];
+  const double Tx = Q[0], Ty = Q[1], Tz = Q[2];
+  set(carry.length, sqrt(sq(Num(Tx) - Lx) + sq(Num(Ty) - Ly) + sq(Num(Tz) - Lz)));
+  set(carry.direction, chordDirection(Num(Ty) - Ly, Num(Tx) - Lx));
+
+  const Num e = radians(st.entry), a = radians(st.exit);
+  const double p = st.position, q = st.depth;
+  const Num c = carry.length;
+  sp.X[1] = 0.0;
+  sp.Y[1] = 0.0;
+  set(sp.X[2], c / 50.0);
+  set(sp.Y[2], c / 50.0 * tan(e));
+  set(sp.X[3], c * p / 100.0 - c / 100.0);
+  set(sp.Y[3], c * q / 100.0);
+  set(sp.X[4], c * p / 100.0);
+  set(sp.Y[4], c * q / 100.0);
+  set(sp.X[5], c * p / 100.0 + c / 100.0);
+  set(sp.Y[5], c * q / 100.0);
+  set(sp.X[6], c - c / 50.0);
+  set(sp.Y[6], c / 50.0 * tan(a));
+  set(sp.X[7], c);
+  sp.Y[7] = 0.0;
+  sp.n = 7;
+  FitSpline(sp);
+
+  // The camber goes sideways; lift the section to the chord's direction.
+  const Num cth = cos(Num(carry.direction)), sth = sin(Num(carry.direction));
+  for (int i = 1; i <= Curve::kPoints; ++i) {
+    out(1, i) = sp.outX[i];
+    out(2, i) = 0.0;
+    out(3, i) = sp.outY[i];
+    const double x = out(1, i), y = out(2, i);
+    set(out(1, i), Num(x) * cth - Num(y) * sth);
+    set(out(2, i), Num(Ly) + Num(x) * sth + Num(y) * cth);
+  }
+
+  // Twist about the luff point: the sail's twist at each height less the
+  // angle the luff's sideways offset makes over the chord.
+  set(carry.offset, atan(Num(Lz) / carry.length) * 180.0 / Pi);
+  TwistAxis axis;
+  axis.ox = Lx;
+  axis.oz = Lz;
+  axis.offset = carry.offset;
+  twistCurve(out, m, axis);
+}
+
 void buildMoldSections(SailModel& m) {
   Spline& sp = m.spline;
-  // Working values, kept from station to station when a statement fails: a
-  // zero chord keeps the chord angle and the twist offset of the station
+  // A zero chord keeps the chord angle and the twist offset of the station
   // before, a chord too long to measure keeps the length before.
-  double ch = 0.0, th = 0.0, offset = 0.0;
-
+  ChordCarry carry;
   for (int k = 1; k <= 5; ++k) {
-    Curve& ms = m.MoldSections[k];
     const int lp = 17 * k, tp = 100 - 17 * k;
-    const double Lx = m.LuffCurve(1, lp), Ly = m.LuffCurve(2, lp), Lz = m.LuffCurve(3, lp);
-    const double Tx = m.LeechCurve(1, tp), Ty = m.LeechCurve(2, tp), Tz = m.LeechCurve(3, tp);
-    set(ch, sqrt(sq(Num(Tx) - Lx) + sq(Num(Ty) - Ly) + sq(Num(Tz) - Lz)));
-    set(th, chordDirection(Num(Ty) - Ly, Num(Tx) - Lx));
-
-    const Num e = radians(m.EntryAngles[k]), a = radians(m.ExitAngles[k]);
-    const double p = m.DepthPositions[k], q = m.DepthPercents[k];
-    const Num c = ch;
-    sp.X[1] = 0.0;
-    sp.Y[1] = 0.0;
-    set(sp.X[2], c / 50.0);
-    set(sp.Y[2], c / 50.0 * tan(e));
-    set(sp.X[3], c * p / 100.0 - c / 100.0);
-    set(sp.Y[3], c * q / 100.0);
-    set(sp.X[4], c * p / 100.0);
-    set(sp.Y[4], c * q / 100.0);
-    set(sp.X[5], c * p / 100.0 + c / 100.0);
-    set(sp.Y[5], c * q / 100.0);
-    set(sp.X[6], c - c / 50.0);
-    set(sp.Y[6], c / 50.0 * tan(a));
-    set(sp.X[7], c);
-    sp.Y[7] = 0.0;
-    sp.n = 7;
-    FitSpline(sp);
-
-    // The camber goes sideways; lift the section to the chord's direction.
-    const Num cth = cos(Num(th)), sth = sin(Num(th));
-    for (int i = 1; i <= Curve::kPoints; ++i) {
-      ms(1, i) = sp.outX[i];
-      ms(2, i) = 0.0;
-      ms(3, i) = sp.outY[i];
-      const double x = ms(1, i), y = ms(2, i);
-      set(ms(1, i), Num(x) * cth - Num(y) * sth);
-      set(ms(2, i), Num(Ly) + Num(x) * sth + Num(y) * cth);
-    }
-
-    // Twist about the luff point: the sail's twist at each height less the
-    // angle the luff's sideways offset makes over the chord.
-    set(offset, atan(Num(Lz) / ch) * 180.0 / Pi);
-    TwistAxis axis;
-    axis.ox = Lx;
-    axis.oz = Lz;
-    axis.offset = offset;
-    twistCurve(ms, m, axis);
+    const double P[3] = {m.LuffCurve(1, lp), m.LuffCurve(2, lp), m.LuffCurve(3, lp)};
+    const double Q[3] = {m.LeechCurve(1, tp), m.LeechCurve(2, tp), m.LeechCurve(3, tp)};
+    const Station st{m.EntryAngles[k], m.DepthPositions[k], m.DepthPercents[k], m.ExitAngles[k]};
+    layChordSection(m, m.MoldSections[k], P, Q, st, carry);
   }
 
   // Station 0 follows the foot from the tack to the clew, its camber added

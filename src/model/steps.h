@@ -36,6 +36,25 @@ struct TwistAxis {
 };
 void twistCurve(Curve& c, const SailModel& m, const TwistAxis& axis);
 
+// A camber section laid on the chord from a luff point P to a leech point Q:
+// the seven-point spline of the station's entry angle (degrees), draft
+// position and depth (percent of the chord) and exit angle (degrees), its
+// camber sideways, lifted to the chord's direction at P's height and twisted
+// about the vertical through P by the sail's twist less the angle P's
+// sideways offset makes over the chord. Point 1 is P. Used for the mold
+// sections and for the seams of the panel layout.
+struct Station {
+  double entry = 0.0, position = 0.0, depth = 0.0, exit = 0.0;
+};
+// The chord's length, direction and twist offset: a statement that fails
+// for one section (a chord of no length) keeps the value of the section
+// before, so a run of sections carries them from one to the next.
+struct ChordCarry {
+  double length = 0.0, direction = 0.0, offset = 0.0;
+};
+void layChordSection(SailModel& m, Curve& out, const double (&P)[3], const double (&Q)[3],
+                     const Station& st, ChordCarry& carry);
+
 void placeClew(SailModel& m);                       // ClewX, ClewY
 void buildLuff(SailModel& m);                       // LuffCurve, LuffView
 void buildHead(SailModel& m);                       // HeadCurve, HeadView
