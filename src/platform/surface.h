@@ -23,6 +23,7 @@ inline constexpr int kCyan = 3;
 inline constexpr int kGrey = 7;
 inline constexpr int kLightBlue = 9;
 inline constexpr int kLightGreen = 10;
+inline constexpr int kLightCyan = 11;
 inline constexpr int kLightRed = 12;
 inline constexpr int kYellow = 14;
 inline constexpr int kWhite = 15;

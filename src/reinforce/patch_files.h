@@ -1,0 +1,80 @@
+#pragma once
+// The reinforcement develop's plot files, built in memory in the order the
+// run writes them: one pocket per batten, one diamond per intermediate reef
+// point, then the tack, clew and head (and peak) patches, each drawn in its
+// corner's coordinates and turned into its cutting position, with its
+// reef-size copy.
+//
+// The window writes what this hands it (and the scratch files "temp.txt" and
+// "temp2.txt" of every patch), shows the progress and stops the run on Esc
+// or on a file it cannot write.
+
+#include <string>
+#include <string_view>
+
+#include "develop/lettering.h"
+#include "develop/plot_file.h"
+#include "model/sail_model.h"
+#include "reinforce/reinforce_settings.h"
+
+namespace kes {
+
+// The most reef point diamonds one row gets: a row holds at most as many
+// points as the plan view draws, its two end points without a diamond.
+inline constexpr int kMaxReefPointsPerRow = 1000;
+
+// Batten pocket i (row 0..4): a rectangle of the batten's length plus
+// lengthPlus by width, cut from the origin, with pen lines across it at the
+// batten's ends and its label "bat<i+1>". False when a coordinate cannot be written.
+bool writeBattenPocket(PlotText& plot, const StrokeFont& font, const PlotUnits& units,
+                       int row, double battenLength, double width, double lengthPlus);
+
+// A reef point diamond: a square of side pointSize standing on a corner,
+// centred on the origin.
+bool writeReefDiamond(PlotText& plot, double pointSize);
+
+// A patch file's finishing pass: every line holding "acut" is read back as
+// whole plotter steps, turned counter-clockwise by angle about the origin
+// and rounded (halves away from zero) into turned; copy gets the same point
+// scaled by copyPercent / 100. Other lines pass unchanged; both end their
+// lines in CR LF. False when a coordinate of either cannot be written.
+struct FinishedPatch {
+  std::string turned;  // the plot file, and "temp.txt"
+  std::string copy;    // the reef-size copy, and "temp2.txt"
+  bool turnedOk = true, copyOk = true;
+};
+void finishPatch(std::string_view firstPass, float angle, double scaleX, double scaleY,
+                 double copyPercent, FinishedPatch& out);
+
+// One patch file as the run hands it on.
+struct PatchFile {
+  std::string name;      // "tack1.uc"
+  std::string copyName;  // "rtack1.uc", empty when no copy is kept
+  std::string firstPass; // as drawn in the corner's coordinates, before the turn
+  bool firstPassOk = true;
+  float angle = 0;       // the turn, as held in single precision
+  FinishedPatch finished;
+  // The file that could not be made, empty when all could.
+  std::string failedName() const;
+};
+
+class ReinforcementSink {
+ public:
+  virtual ~ReinforcementSink() = default;
+  // A pocket or diamond file, written as it stands; ok is false when one of
+  // its coordinates could not be written. False ends the run.
+  virtual bool plainFile(const std::string& name, const std::string& text, bool ok) = 0;
+  // A finished patch file. False ends the run.
+  virtual bool patchFile(const PatchFile& file) = 0;
+};
+
+// The whole develop after its old files are gone: pockets (battenPockets
+// ticked, rows of positive length), diamonds (reefPoints ticked), then
+// tack1, tack2, .., clew1, .., and head1, head2, .. at a narrow head or
+// head1, peak1, head2, .. at a wide one; copies of the tack and clew files
+// when reefPoints is ticked. Each file goes to the sink as soon as it stands.
+void developReinforcements(const SailModel& m, const ReinforceSettings& rs,
+                           const PlotUnits& units, const StrokeFont& font,
+                           ReinforcementSink& sink);
+
+}  // namespace kes

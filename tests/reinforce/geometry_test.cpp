@@ -1,0 +1,274 @@
+// Layer indices, radial arcs and sectors, and each corner's outline and angles.
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "common/numbers.h"
+#include "reinforce/patch_geometry.h"
+#include "reinforce_fixture.h"
+
+namespace kes {
+namespace {
+
+using testing::dist;
+using testing::turned;
+
+struct LayerCase {
+  const char* corner;
+  CornerSettings s;
+  std::vector<std::pair<int, int>> layers;  // the two indices of layers 1, 2, ...
+};
+
+TEST(PatchIndices, LayersShrinkByTheFactorAndRoundHalfToEven) {
+  const LayerCase cases[] = {
+      {"tack", {10, 10, 3}, {{10, 90}, {7, 93}, {4, 96}}},
+      {"tack", {15, 10, 3}, {{15, 90}, {10, 93}, {7, 96}}},  // 0.667 x 15 = 10.005
+      {"clew", {18, 15, 5}, {{82, 15}, {88, 10}, {92, 7}, {95, 4}, {96, 3}}},
+      {"head", {15, 12, 5}, {{85, 12}, {90, 8}, {93, 5}, {96, 4}, {97, 2}}},
+      {"head", {20, 20, 10}, {{80, 20}, {87, 13}, {91, 9}, {94, 6}, {96, 4}, {97, 3},
+                              {98, 2}, {99, 1}, {99, 1}, {99, 1}}},
+  };
+  for (const LayerCase& c : cases) {
+    for (int t = 1; t <= static_cast<int>(c.layers.size()); ++t) {
+      const std::string corner = c.corner;
+      const CornerIndices r = corner == "tack"   ? tackLayer(c.s, t)
+                              : corner == "clew" ? clewLayer(c.s, t)
+                                                 : narrowHeadLayer(c.s, t);
+      EXPECT_EQ(r.a, c.layers[t - 1].first) << corner << " layer " << t;
+      EXPECT_EQ(r.b, c.layers[t - 1].second) << corner << " layer " << t;
+    }
+  }
+  // Wide head, defaults: throat luff and head points, peak leech and head points.
+  const WideHeadIndices w1 = wideHeadLayer({15, 12, 5}, 1), w2 = wideHeadLayer({15, 12, 5}, 2);
+  EXPECT_EQ((std::vector<int>{w1.iL, w1.iH, w1.jL, w1.jH}), (std::vector<int>{85, 12, 15, 88}));
+  EXPECT_EQ((std::vector<int>{w2.iL, w2.iH, w2.jL, w2.jH}), (std::vector<int>{90, 8, 10, 92}));
+}
+
+TEST(PatchIndices, RadialCoresIgnoreTheLayerFactor) {
+  const CornerIndices tack = tackRadial({10, 10, 5});
+  EXPECT_EQ((std::vector<int>{tack.a, tack.b, tack.a3, tack.b3}), (std::vector<int>{10, 90, 3, 97}));
+  const CornerIndices clew = clewRadial({18, 15, 5});
+  EXPECT_EQ((std::vector<int>{clew.a, clew.b, clew.a3, clew.b3}), (std::vector<int>{82, 15, 94, 5}));
+  const CornerIndices head = narrowHeadRadial({15, 12, 5});
+  EXPECT_EQ((std::vector<int>{head.a, head.b, head.a3, head.b3}), (std::vector<int>{85, 12, 95, 4}));
+}
+
+// Runs that round to nothing, or leave the curve, stay on their own corner
+// instead of reading point 0, the tack.
+TEST(PatchIndices, ComeIntoOneToAHundred) {
+  EXPECT_EQ(clewLayer({18, 15, 10}, 10).b, 1);        // 15 x 0.667^9 = 0.39
+  EXPECT_EQ(narrowHeadLayer({15, 12, 10}, 9).b, 1);   // 12 x 0.667^8 = 0.47
+  EXPECT_EQ(wideHeadLayer({15, 12, 10}, 10).iH, 1);
+  EXPECT_EQ(wideHeadLayer({15, 12, 10}, 10).jL, 1);
+  EXPECT_EQ(narrowHeadRadial({15, 1.5, 5}).b3, 1);    // a head run of 1.5 %
+  EXPECT_EQ(tackLayer({-30, -30, 1}, 1).a, 1);
+  EXPECT_EQ(tackLayer({-30, -30, 1}, 1).b, 100);
+  EXPECT_EQ(clewRadial({1e300, -1e300, 1}).a, 1);
+  EXPECT_EQ(clewRadial({1e300, -1e300, 1}).b, 1);
+  EXPECT_EQ(edgeIndex(0.5), 1);
+  EXPECT_EQ(edgeIndex(100.5), 100);
+}
+
+TEST(PatchSectors, CountSectorsCoverTheArc) {
+  const int step[11] = {0, 100, 50, 33, 25, 20, 17, 14, 12, 11, 10};
+  for (int N = 1; N <= 10; ++N) {
+    for (int t = 1; t <= N; ++t) {
+      const Sector s = countSector(N, t);
+      EXPECT_EQ(s.ja, t == 1 ? 1 : (t - 1) * step[N]) << N << " " << t;
+      EXPECT_EQ(s.jb, t == N ? 100 : t * step[N]) << N << " " << t;
+    }
+  }
+  EXPECT_EQ(countSector(8, 8).ja, 84);
+  EXPECT_EQ(countSector(6, 6).ja, 85);
+  // A fraction left in the box: two pieces, the arc's end belongs to none.
+  EXPECT_EQ(countSector(2.5, 1).jb, 40);
+  EXPECT_EQ(countSector(2.5, 2).ja, 40);
+  EXPECT_EQ(countSector(2.5, 2).jb, 80);
+  // More pieces than points (only the develop sees such a count).
+  EXPECT_EQ(countSector(300, 1).jb, 1);
+  EXPECT_EQ(countSector(150, 149).ja, 100);
+}
+
+TEST(PatchSectors, ClewSectorsFollowArcLength) {
+  const SailModel m = testing::defaultSail();
+  PatchArc arc;
+  clewArc(m, clewRadial({18, 15, 5}), 3, arc);
+  double total = 0;
+  for (int k = 2; k <= 100; ++k) total += dist(arc.p[k], arc.p[k - 1]);
+  for (int N = 1; N <= 10; ++N) {
+    int previousEnd = 1;
+    for (int t = 1; t <= N; ++t) {
+      const Sector s = lengthSector(arc, N, t);
+      if (t == 1) {
+        EXPECT_EQ(s.ja, 1);
+      }
+      if (t == N) {
+        EXPECT_EQ(s.jb, 100);
+      }
+      if (t > 1 && previousEnd != 100) {
+        EXPECT_EQ(s.ja, previousEnd) << N << " " << t;
+      }
+      previousEnd = s.jb;
+      // The start lies just before a (t - 1) / N share of the arc's length.
+      double run = 0;
+      for (int k = 2; k <= s.ja; ++k) run += dist(arc.p[k], arc.p[k - 1]);
+      if (t > 1) {
+        EXPECT_LT(run, (t - 1) * total / N);
+        EXPECT_GE(run + dist(arc.p[s.ja + 1], arc.p[s.ja]), (t - 1) * total / N * (1 - 1e-12));
+      }
+    }
+  }
+}
+
+// The arc leaves its start point, ends on its end point and stands h off the chord.
+TEST(PatchArcs, EndsOnTheChordAndBulgesByTheEllipticity) {
+  const struct {
+    Corner corner;
+    Pt start, end;
+    int E;
+    double height;  // of the chord
+  } cases[] = {
+      {Corner::Tack, {0.5, 10}, {10, 0.3}, 1, 0.714},
+      {Corner::Tack, {0.5, 10}, {10, 0.3}, 3, 0.238},
+      {Corner::Tack, {0.5, 10}, {10, 0.3}, 6, 0.119},
+      {Corner::Clew, {40, 0.5}, {46, 12}, 1, 1.0},
+      {Corner::Clew, {40, 0.5}, {46, 12}, 3, 1.0 / 3},
+      {Corner::Head, {1, 90}, {9, 88}, 6, 0.119},
+      // End forward of or below the start: the arc still ends there.
+      {Corner::Clew, {40, 0.5}, {36, 12}, 3, 1.0 / 3},  // a sail without roach
+      {Corner::Clew, {40, 12}, {46, 0.5}, 3, 1.0 / 3},
+      {Corner::Tack, {10, 0.3}, {0.5, 10}, 3, 0.238},
+      {Corner::Head, {5, 90}, {5, 80}, 3, 0.238},        // a vertical chord
+  };
+  for (const auto& c : cases) {
+    PatchArc arc;
+    buildArc(c.corner, c.start, c.end, c.E, arc);
+    const double m = dist(c.start, c.end);
+    EXPECT_NEAR(dist(arc.p[1], c.start), 0, 1e-9);
+    EXPECT_NEAR(dist(arc.p[100], c.end), 0, 1e-9 * m);
+    double most = 0;
+    for (int k = 1; k <= 100; ++k) {
+      const double off = ((arc.p[k].x - c.start.x) * (c.end.y - c.start.y) -
+                          (arc.p[k].y - c.start.y) * (c.end.x - c.start.x)) / m;
+      if (std::fabs(off) > std::fabs(most)) most = off;
+    }
+    // Relative to the chord: the head's arc sags to the right of it, the others bulge to the left.
+    const double expected = (c.corner == Corner::Head ? 1 : -1) * c.height * m;
+    EXPECT_NEAR(most / expected, 1.0, 0.02) << static_cast<int>(c.corner) << " E " << c.E;
+  }
+}
+
+TEST(PatchArcs, ShortAndZeroChords) {
+  for (const double m : {0.5, 0.3, 0.75, 0.01}) {
+    for (const Corner corner : {Corner::Tack, Corner::Clew, Corner::Head}) {
+      PatchArc arc;
+      buildArc(corner, {2, 3}, {2 + m, 3}, 3, arc);
+      EXPECT_NEAR(arc.p[100].x, 2 + m, 1e-12);
+      // The fit accepted its knots: every sample lies along the chord in order.
+      for (int k = 2; k <= 100; ++k) EXPECT_GT(arc.p[k].x, arc.p[k - 1].x) << m << " " << k;
+    }
+  }
+  PatchArc arc;
+  buildArc(Corner::Clew, {2, 3}, {2, 3}, 3, arc);
+  for (int k = 1; k <= 100; ++k) EXPECT_EQ(arc.p[k].x, 2);
+  for (int k = 1; k <= 100; ++k) EXPECT_EQ(arc.p[k].y, 3);
+}
+
+TEST(PatchOutlines, TriangleAndSquareCorners) {
+  const SailModel m = testing::defaultSail();
+  PatchOutline o;
+  tackPatch(m, {10, 10, 3}, PatchStyle::Triangle, 3, 2, o);
+  ASSERT_EQ(o.count, 4);
+  EXPECT_EQ(o.pts[1].y, m.LuffCurve(2, 7));
+  EXPECT_EQ(o.pts[2].x, m.FootCurve(1, 93));
+  // The turn lays the luff edge along +x.
+  const Pt luff = turned(o.pts[1], static_cast<float>(o.rotation.v));
+  EXPECT_NEAR(luff.y, 0, 1e-6 * luff.x);
+  EXPECT_GT(luff.x, 0);
+
+  tackPatch(m, {10, 10, 3}, PatchStyle::Square, 3, 1, o);
+  ASSERT_EQ(o.count, 5);
+  const Pt L = o.pts[1], K = o.pts[2], F = o.pts[3];
+  EXPECT_NEAR(dist(L, K), std::hypot(F.x, F.y), 1e-12);  // as long as the foot side from the tack
+  EXPECT_NEAR((K.y - L.y) / (K.x - L.x), m.ClewY / m.ClewX, 1e-12);
+
+  clewPatch(m, {18, 15, 5}, PatchStyle::Triangle, 3, 1, o);
+  ASSERT_EQ(o.count, 4);
+  EXPECT_EQ(o.origin.x, m.ClewX);
+  // From leech point 100, a hair off the clew, towards leech point L.
+  const Pt leech = turned({o.pts[2].x - m.LeechCurve(1, 100), o.pts[2].y - m.LeechCurve(2, 100)},
+                          static_cast<float>(o.rotation.v));
+  EXPECT_NEAR(leech.y, 0, 1e-6 * leech.x);
+  EXPECT_GT(leech.x, 0);
+  // Lettered along the line from the clew up to the aft head corner.
+  const Pt up = turned({1, 0}, static_cast<float>(o.labelAngle.v));
+  const Pt head{m.LeechCurve(1, 1) - m.ClewX, m.LeechCurve(2, 1) - m.ClewY};
+  EXPECT_NEAR(up.x * head.y - up.y * head.x, 0, 1e-6 * std::hypot(head.x, head.y));
+
+  clewPatch(m, {18, 15, 5}, PatchStyle::Square, 3, 1, o);
+  ASSERT_EQ(o.count, 5);
+  EXPECT_NEAR(dist(o.pts[3], o.pts[2]), dist(o.origin, o.pts[1]), 1e-12);
+  EXPECT_LT(o.pts[2].x, o.pts[3].x);  // K lies towards the tack from leech point L
+}
+
+// A sail without roach has its leech point forward of the foot point: the
+// clew's arc still ends on the leech, not at its mirror image outside the sail.
+TEST(PatchArcs, ClewArcOfASailWithoutRoachEndsOnTheLeech) {
+  const SailModel m = testing::sailWith(10, 0);
+  const CornerIndices r = clewRadial({18, 15, 5});
+  ASSERT_LT(m.LeechCurve(1, r.a), m.FootCurve(1, r.b));
+  PatchArc arc;
+  clewArc(m, r, 3, arc);
+  EXPECT_NEAR(arc.p[100].x, m.LeechCurve(1, r.a), 1e-9);
+  EXPECT_NEAR(arc.p[100].y, m.LeechCurve(2, r.a), 1e-9);
+  for (int k = 1; k <= 100; ++k) EXPECT_LE(arc.p[k].x, m.ClewX) << k;
+}
+
+TEST(PatchOutlines, UndefinedRotationsFail) {
+  const SailModel m = testing::defaultSail();
+  PatchOutline o;
+  tackPatch(m, {0.4, 10, 1}, PatchStyle::Triangle, 3, 1, o);  // luff point 1: the tack's height
+  EXPECT_FALSE(o.rotation.good());
+  clewPatch(m, {0.4, 15, 1}, PatchStyle::Triangle, 3, 1, o);  // leech point 100: the clew
+  EXPECT_FALSE(o.rotation.good());
+  throatPatch(m, {0.4, 12, 1}, 1, o);  // luff point 100: the head
+  EXPECT_FALSE(o.rotation.good());
+  EXPECT_DOUBLE_EQ(o.labelAngle.v, -Pi / 2);
+}
+
+TEST(PatchOutlines, RadialPiecesRunAlongTheirCorner) {
+  const SailModel m = testing::narrowSail();
+  PatchOutline o;
+  tackPatch(m, {10, 10, 5}, PatchStyle::Radials, 3, 2, o);  // arc 20..40
+  // Lead point, arc 20..40, foot 97..100, luff 1..3, back to the lead point.
+  ASSERT_EQ(o.count, 1 + 21 + 4 + 3 + 1);
+  EXPECT_EQ(o.pts[22].x, m.FootCurve(1, 97));
+  EXPECT_EQ(o.pts[25].x, m.FootCurve(1, 100));
+  EXPECT_EQ(o.pts[26].y, m.LuffCurve(2, 1));
+  EXPECT_EQ(o.pts[28].y, m.LuffCurve(2, 3));
+  EXPECT_EQ(o.pts[0].x, o.pts[29].x);
+  // Its turn lays the side from foot point F3 to arc point jb along x.
+  const Pt side{o.pts[21].x - o.pts[22].x, o.pts[21].y - o.pts[22].y};
+  EXPECT_NEAR(turned(side, static_cast<float>(o.rotation.v)).y, 0, 1e-6);
+
+  narrowHeadPatch(m, {15, 12, 5}, PatchStyle::Radials, 3, 5, o);  // arc 80..100
+  // Leech 4..1, head 100, 90, .., 10, luff 100..95.
+  ASSERT_EQ(o.count, 1 + 21 + 4 + 10 + 6 + 1);
+  EXPECT_EQ(o.pts[22].y, m.LeechCurve(2, 4));
+  EXPECT_EQ(o.pts[25].y, m.LeechCurve(2, 1));
+  EXPECT_EQ(o.pts[27].x, m.HeadCurve(1, 90));
+  EXPECT_EQ(o.pts[35].x, m.HeadCurve(1, 10));
+  EXPECT_EQ(o.pts[36].y, m.LuffCurve(2, 100));
+  EXPECT_EQ(o.pts[41].y, m.LuffCurve(2, 95));
+
+  // Square is cut as Triangle at a narrow head.
+  PatchOutline sq;
+  narrowHeadPatch(m, {15, 12, 5}, PatchStyle::Square, 3, 2, sq);
+  narrowHeadPatch(m, {15, 12, 5}, PatchStyle::Triangle, 3, 2, o);
+  ASSERT_EQ(sq.count, o.count);
+  for (int i = 0; i < o.count; ++i) EXPECT_EQ(sq.pts[i].x, o.pts[i].x);
+}
+
+}  // namespace
+}  // namespace kes

@@ -1,0 +1,34 @@
+#pragma once
+// Sails for the reinforcement tests: the designed default sail (its head
+// exactly a tenth of the luff, so wide), the same with a narrow head, and a
+// sail without roach.
+
+#include <cmath>
+
+#include "common/numbers.h"
+#include "default_sail.h"
+#include "model/sail_model.h"
+#include "reinforce/patch_geometry.h"
+
+namespace kes::testing {
+
+inline SailModel sailWith(double headWidth, double roach = -1) {
+  SailInputs in = defaultInputs();
+  in.text[2] = headWidth;
+  if (roach >= 0) in.text[12] = roach;
+  SailModel m;
+  recompute(in, m);
+  return m;
+}
+inline SailModel defaultSail() { return sailWith(10); }
+inline SailModel narrowSail() { return sailWith(5); }
+
+inline double dist(Pt a, Pt b) { return std::hypot(a.x - b.x, a.y - b.y); }
+
+// A point turned counter-clockwise about the origin by an angle held in single precision.
+inline Pt turned(Pt p, float angle) {
+  const double a = angle;
+  return {p.x * std::cos(a) - p.y * std::sin(a), p.x * std::sin(a) + p.y * std::cos(a)};
+}
+
+}  // namespace kes::testing
