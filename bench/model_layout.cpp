@@ -20,11 +20,19 @@ kes::SailModel defaultSail() {
   return m;
 }
 
+// A layout of n panels with its default ends (square to the leech chord for
+// a crosscut sail), one per benchmark; kept out of the stack for its size.
+kes::PanelLayout& withDefaultEnds(const kes::SailModel& m, int n, bool crosscut) {
+  static kes::PanelLayout L;
+  L = kes::PanelLayout{};
+  L.PanelCount = n;
+  kes::defaultSeamEnds(m, L, n, crosscut);
+  return L;
+}
+
 void BM_CrosscutLayout33(benchmark::State& state) {
   kes::SailModel m = defaultSail();
-  static kes::PanelLayout L;
-  L.PanelCount = 33;
-  kes::defaultSeamEnds(m, L, 33, true);
+  kes::PanelLayout& L = withDefaultEnds(m, 33, true);
   for (auto _ : state) {
     kes::buildSeamLines(m, L);
     benchmark::DoNotOptimize(L.SeamLines[16](1, 50));
@@ -35,9 +43,7 @@ BENCHMARK(BM_CrosscutLayout33)->Unit(benchmark::kMicrosecond);
 // The same with the seams and their handles drawn.
 void BM_CrosscutLayout33Drawn(benchmark::State& state) {
   kes::SailModel m = defaultSail();
-  static kes::PanelLayout L;
-  L.PanelCount = 33;
-  kes::defaultSeamEnds(m, L, 33, true);
+  kes::PanelLayout& L = withDefaultEnds(m, 33, true);
   kes::RecordingSurface s;
   for (auto _ : state) {
     s.forget();
@@ -50,9 +56,7 @@ BENCHMARK(BM_CrosscutLayout33Drawn)->Unit(benchmark::kMicrosecond);
 
 void BM_RadialLayoutDefault(benchmark::State& state) {
   kes::SailModel m = defaultSail();
-  static kes::PanelLayout L;
-  L.PanelCount = 6;
-  kes::defaultSeamEnds(m, L, 6, false);
+  kes::PanelLayout& L = withDefaultEnds(m, 6, false);
   kes::buildSeamLines(m, L);
   kes::RadialInputs in;
   const int counts[7] = {5, 5, 5, 5, 5, 4, 3};

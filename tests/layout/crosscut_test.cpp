@@ -236,22 +236,5 @@ TEST(BandEvenEnds, EvenEndsAndTheCountZero) {
   EXPECT_EQ(L.RadialUpperEnd[5][1], 0);
 }
 
-TEST(StaggerFanEnds, AlongTheFootOrAtTheCorners) {
-  PanelLayout L;
-  L.RadialCount[0] = 5;
-  L.RadialCount[1] = 5;
-  staggerFanEnds(L, true);
-  for (int j = 1; j <= 4; ++j) {
-    EXPECT_EQ(L.RadialLowerEnd[0][j], j);
-    EXPECT_EQ(L.RadialLowerEnd[1][j], 101 - j);
-  }
-  staggerFanEnds(L, false);
-  for (int j = 1; j <= 4; ++j) {
-    EXPECT_EQ(L.RadialLowerEnd[0][j], 0);  // the origin: the tack
-    EXPECT_EQ(L.RadialLowerEnd[1][j], 100);
-  }
-  EXPECT_EQ(L.RadialLowerEnd[0][5], 0);
-}
-
 }  // namespace
 }  // namespace kes::test
