@@ -1,0 +1,137 @@
+#include "develop/crosscut_run.h"
+
+#include "common/numbers.h"
+#include "develop/report.h"
+
+namespace kes {
+
+EdgeAllowances PanelAllowances(const CrosscutSettings& s, int i, int n) {
+  const double seam = parseLenient(s.seamWidth);
+  EdgeAllowances a{parseLenient(s.headTabling), parseLenient(s.leechTabling),
+                   parseLenient(s.footTabling), parseLenient(s.luffTabling)};
+  if (i == n) {
+    if (n != 1) a.lower = 0;  // a single panel keeps the foot tabling on the sail's foot
+  } else if (i == 1) {
+    a.upper = seam;
+  } else {
+    a.upper = seam;
+    a.lower = 0;
+  }
+  return a;
+}
+
+void CrosscutRun::start(const CrosscutSettings& settings, const StrokeFont* font) {
+  s_ = settings;
+  if (s_.PanelCount < 0) s_.PanelCount = 0;
+  if (s_.PanelCount > PanelLayout::kMaxPanels) s_.PanelCount = PanelLayout::kMaxPanels;
+  font_ = font;
+  widths_ = WidthState{};
+  totalArea_ = totalSeaming_ = 0;
+  markMode_ = 1;
+  i_ = 0;
+  next_ = CrosscutStep::Panel;
+  advance();
+}
+
+// From the step just done (or the start) to the next one that has work.
+void CrosscutRun::advance() {
+  if (next_ == CrosscutStep::Panel) {
+    if (++i_ <= s_.PanelCount) return;
+    next_ = CrosscutStep::ShelfFoot;
+    if (s_.shelfFoot) return;
+  }
+  if (next_ == CrosscutStep::ShelfFoot) {
+    next_ = CrosscutStep::TwistFoot;
+    // The twist foot flattens seam line 1, which a layout of no panel never built.
+    if (s_.twistFoot && s_.PanelCount > 0) return;
+  }
+  next_ = CrosscutStep::Done;
+}
+
+void CrosscutRun::develop(const SailModel& m, PanelLayout& layout, Surface* preview) {
+  if (next_ == CrosscutStep::Done) return;
+  PanelInput in;
+  in.units = s_.units;
+  in.font = font_;
+  in.marks = &s_.marks;
+  in.sail = {&m.LeechCurve, &m.FootCurve, m.ClewX, m.ClewY, m.FootLength};
+  Curve* lines = layout.SeamLines;
+  int i = i_;
+  if (next_ == CrosscutStep::Panel) {
+    in.allowances = PanelAllowances(s_, i, s_.PanelCount);
+    file_.name = "pnl" + std::to_string(i) + ".UC";
+  } else {
+    i = 1;
+    markMode_ = 0;
+    const double seam = parseLenient(s_.seamWidth);
+    in.allowances = {seam, seam, seam, seam};
+    if (next_ == CrosscutStep::ShelfFoot) {
+      // A lens: seam line 1 is the foot section mirrored sideways, a little apart.
+      const double apart = static_cast<double>(s_.units.MarkSize) / 10;
+      for (int j = 1; j <= 100; ++j) {
+        lines[1](1, j) = lines[0](1, j);
+        lines[1](2, j) = lines[0](2, j);
+        lines[1](3, j) = -lines[0](3, j) - apart;
+      }
+      file_.name = "lensfoot.uc";
+    } else {
+      // The plain foot without camber, tack first, under the layout's bottom panel.
+      for (int j = 1; j <= 100; ++j)
+        for (int k = 1; k <= 3; ++k) lines[0](k, j) = m.FootCurve(k, 101 - j);
+      file_.name = "twstfoot.uc";
+    }
+  }
+  std::string label = next_ == CrosscutStep::Panel ? "PNL" + std::to_string(i)
+                      : next_ == CrosscutStep::ShelfFoot ? "foot"
+                                                         : "twstft";
+  in.letterText = label;
+  in.fileName = file_.name;
+  in.lower = &lines[i - 1];
+  in.upper = &lines[i];
+  in.leechEndLower = layout.SeamLeechEnd[i - 1];
+  in.leechEndUpper = layout.SeamLeechEnd[i];
+  file_.index = i;
+  anchor_ = {lines[i - 1](1, 1), lines[i - 1](2, 1)};
+  widths_.startFile();
+  if (preview != nullptr) HighlightSeamLine(*preview, lines[i]);
+  DevelopPanel(in, markMode_, panel_, preview);
+}
+
+void CrosscutRun::finish(Surface* preview) {
+  CopyPass(panel_.plot.text(), s_.units.PlotScaleX, s_.units.PlotScaleY, anchor_, preview, file_.temp);
+  TurnPass(file_.temp, FileAngle(panel_.strip), s_.units.PlotScaleX, s_.units.PlotScaleY, file_.index,
+           widths_, file_.turned);
+  file_.caption = ProgressCaption(file_.index, widths_);
+}
+
+std::string CrosscutRun::accept() {
+  totalArea_ += panel_.area;
+  totalSeaming_ += panel_.seaming;
+  std::string line = ReportPanelLine(file_.name, widths_.width(), panel_.area, panel_.seaming, s_.units.UnitWord);
+  advance();
+  return line;
+}
+
+std::string CrosscutRun::heads() const { return ReportPanelHeads(); }
+
+std::string CrosscutRun::battenTable() const {
+  const std::string_view lengths[5] = {s_.batLngth[0], s_.batLngth[1], s_.batLngth[2], s_.batLngth[3],
+                                       s_.batLngth[4]};
+  return ReportBattenTable(lengths);
+}
+
+std::string CrosscutRun::widestCaption() const {
+  std::string c = "Widest Panel";
+  if (widths_.WidestIndex >= 0) c += ' ';
+  c += std::to_string(widths_.WidestIndex);
+  c += " is ";
+  c += format0_00(widths_.WidestWidth);
+  c += s_.units.UnitWord;
+  return c;
+}
+
+std::string CrosscutRun::totals() const {
+  return ReportTotals(widths_.WidestIndex, widths_.WidestWidth, totalArea_, totalSeaming_, s_.units.UnitWord);
+}
+
+}  // namespace kes

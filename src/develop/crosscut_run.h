@@ -1,0 +1,102 @@
+#pragma once
+// The crosscut develop as a stepper, so that the window can let events run
+// and stop between files: one plot file per panel of the layout
+// (pnl<i>.UC, lettered PNL<i>), then, when asked, the shelf foot
+// (lensfoot.uc, "foot") and the twist foot (twstfoot.uc, "twstft"), both
+// developed as panel 1.
+//
+//   CrosscutRun run;
+//   run.start(settings, font);           // report heads: run.heads()
+//   while (run.next() != CrosscutStep::Done) {
+//     // shelf foot: recompute the model first; twist foot: recompute and lay out
+//     run.develop(model, layout, preview);
+//     ...let events run...
+//     run.finish(preview);               // run.file(): name, temp, turned, caption
+//     ...write the files, stop on Esc...
+//     report += run.accept();            // the file's report line, the sums
+//   }
+//   run.battenTable(), run.widestCaption(), run.totals()
+
+#include <string>
+
+#include "common/panel_layout.h"
+#include "develop/finish.h"
+#include "develop/lettering.h"
+#include "develop/marks.h"
+#include "develop/panel.h"
+#include "develop/plot_file.h"
+#include "model/sail_model.h"
+
+namespace kes {
+
+// What the run reads of the window's boxes and menus at its start.
+struct CrosscutSettings {
+  int PanelCount = 0;  // the whole count the layout settled on
+  // Text16..Text20: seam width, luff, leech, foot and head tabling, parsed
+  // for every file (0 for text that is no number).
+  std::string seamWidth, luffTabling, leechTabling, footTabling, headTabling;
+  MarkSetUp marks;
+  std::string batLngth[5];  // the batten table's texts
+  bool shelfFoot = false, twistFoot = false;
+  PlotUnits units;
+};
+
+enum class CrosscutStep { Panel, ShelfFoot, TwistFoot, Done };
+
+// One file of the run.
+struct CrosscutFile {
+  std::string name;     // pnl3.UC, lensfoot.uc, twstfoot.uc
+  int index = 0;        // the panel number i (1 for the foot panels)
+  std::string temp;     // the unturned copy without repeats (temp.txt)
+  std::string turned;   // the finished plot file
+  std::string caption;  // "Developed: Crosscut 3 at 9.25 (max=9.75)"
+};
+
+// The allowances of panel i of n: the seam allowance on the upper edge of
+// every panel but the top one, the head tabling on the top one, the foot
+// tabling on the bottom one only (also when it is the only one).
+EdgeAllowances PanelAllowances(const CrosscutSettings& s, int i, int n);
+
+class CrosscutRun {
+ public:
+  void start(const CrosscutSettings& settings, const StrokeFont* font);
+  CrosscutStep next() const { return next_; }
+
+  // Lays the next file's panel flat and writes its first pass; draws the
+  // highlighted seam line and the flat triangles on preview when given.
+  // The foot passes rebuild their seam line (1 for the shelf foot, 0 for
+  // the twist foot) in layout.SeamLines.
+  void develop(const SailModel& m, PanelLayout& layout, Surface* preview);
+  // The finishing pass of that file: temp text, turned text, widths, caption.
+  void finish(Surface* preview);
+  // The file counts: its report line, area and seaming added; on to the next step.
+  std::string accept();
+
+  const CrosscutFile& file() const { return file_; }
+  const PanelResult& panel() const { return panel_; }
+  const WidthState& widths() const { return widths_; }
+  double totalArea() const { return totalArea_; }
+  double totalSeaming() const { return totalSeaming_; }
+
+  std::string heads() const;
+  std::string battenTable() const;
+  // "Widest Panel 3 is 9.75 inches"
+  std::string widestCaption() const;
+  std::string totals() const;
+
+ private:
+  void advance();
+
+  CrosscutSettings s_;
+  const StrokeFont* font_ = nullptr;
+  CrosscutStep next_ = CrosscutStep::Done;
+  int i_ = 0;
+  int markMode_ = 1;
+  Point2 anchor_;
+  WidthState widths_;
+  double totalArea_ = 0, totalSeaming_ = 0;
+  PanelResult panel_;
+  CrosscutFile file_;
+};
+
+}  // namespace kes

@@ -1,0 +1,110 @@
+#include "develop/outline.h"
+
+#include <cmath>
+
+namespace kes {
+
+namespace {
+bool finite(const CutRecord& r) {
+  return std::isfinite(r.x) && std::isfinite(r.y) && (r.vertical || std::isfinite(r.slope));
+}
+}  // namespace
+
+bool OffsetSegment(Point2 a, Point2 b, double by, CutRecord& out) {
+  if (a.x == b.x) return false;
+  const double m = (b.y - a.y) / (b.x - a.x);
+  const double t = std::atan(m);
+  const double mx = -std::sin(t) * by, my = std::cos(t) * by;
+  out = {(a.x + mx + b.x + mx) / 2, (a.y + my + b.y + my) / 2, m, false};
+  return finite(out);
+}
+
+CutRecord VerticalRecord(Point2 a, Point2 b, double shiftX) {
+  return {(a.x + b.x) / 2 + shiftX, (a.y + b.y) / 2, 0, true};
+}
+
+bool AppendRecord(CutOutline& cut, const CutRecord& r) {
+  if (cut.n >= CutOutline::kMax - 1 || !finite(r)) return false;  // keep room for n + 1
+  cut.rec[++cut.n] = r;
+  return true;
+}
+
+void OffsetEdge(const FlatStrip& f, const EdgeAllowances& a, CutOutline& cut) {
+  cut.n = 0;
+  cut.leech = 0;
+  constexpr int T = FlatStrip::kTriangles;
+  CutRecord r;
+  for (int t = 1; t <= T; ++t)
+    if (OffsetSegment(f.P1[t], f.P2[t], a.upper, r)) AppendRecord(cut, r);
+  // The leech, from the upper to the lower flat leech corner, moved out of
+  // the panel whichever way the rung leans; a vertical rung moves to +x.
+  const Point2 top = f.P2[T], bottom = f.P3[T];
+  const double dx = bottom.x - top.x;
+  const double sign = dx > 0 ? 1.0 : -1.0;
+  const bool added = dx != 0 ? (OffsetSegment(top, bottom, sign * a.leech, r) && AppendRecord(cut, r))
+                             : AppendRecord(cut, VerticalRecord(top, bottom, a.leech));
+  if (added) cut.leech = cut.n;
+  for (int t = T; t >= 1; --t)
+    if (OffsetSegment(f.P0[t], f.P3[t], -a.lower, r)) AppendRecord(cut, r);
+}
+
+bool Corner(const CutRecord& a, const CutRecord& b, Point2& out) {
+  if (a.vertical && b.vertical) return false;
+  if (a.vertical || b.vertical) {
+    const CutRecord& v = a.vertical ? a : b;
+    const CutRecord& s = a.vertical ? b : a;
+    out = {v.x, s.y + s.slope * (v.x - s.x)};
+  } else {
+    if (a.slope == b.slope) return false;
+    const double x = (a.slope * a.x - b.slope * b.x + b.y - a.y) / (a.slope - b.slope);
+    out = {x, a.y + a.slope * (x - a.x)};
+  }
+  return std::isfinite(out.x) && std::isfinite(out.y);
+}
+
+bool LineYAt(const CutRecord& r, double x, double& y) {
+  if (r.vertical) return false;
+  const double v = r.y + r.slope * (x - r.x);
+  if (!std::isfinite(v)) return false;
+  y = v;
+  return true;
+}
+
+double OutlineArea(const CutOutline& cut) {
+  double sum = 0;
+  for (int k = 1; k <= cut.n; ++k) {
+    const CutRecord& a = cut.rec[k];
+    const CutRecord& b = cut.rec[k == cut.n ? 1 : k + 1];
+    sum += a.x * b.y - b.x * a.y;
+  }
+  return std::fabs(sum / 2);
+}
+
+namespace {
+// Direction of q seen from p, degrees 0..360, converted with the stored 3.141593.
+double direction(Point2 p, Point2 q) {
+  const double dx = q.x - p.x, dy = q.y - p.y;
+  double angle = dx == 0 ? (dy > 0 ? 90.0 : (dy < 0 ? -90.0 : 0.0)) : std::atan(dy / dx) * 180 / 3.141593;
+  if (dx < 0) angle += 180;
+  else if (dy < 0) angle += 360;
+  return angle;
+}
+}  // namespace
+
+bool InsideOutline(const CutOutline& cut, Point2 p) {
+  double sum = 0;
+  for (int k = 1; k <= cut.n; ++k) {
+    const CutRecord& ra = cut.rec[k];
+    const CutRecord& rb = cut.rec[k == cut.n ? 1 : k + 1];
+    const Point2 a{ra.x, ra.y}, b{rb.x, rb.y};
+    if ((b.x == p.x && b.y == p.y) || (a.x == p.x && a.y == p.y)) continue;
+    double step = direction(p, b) - direction(p, a);
+    if (step > 180) step -= 360;
+    if (step < -180) step += 360;
+    sum += step;
+  }
+  const double turns = roundHalfEven(sum);
+  return turns == 360 || turns == -360;
+}
+
+}  // namespace kes

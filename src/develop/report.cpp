@@ -1,0 +1,73 @@
+#include "develop/report.h"
+
+#include "common/numbers.h"
+
+namespace kes {
+
+namespace {
+constexpr std::size_t kZone = 14;
+
+std::string_view trimmed(std::string_view s) {
+  while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
+  while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
+  return s;
+}
+}  // namespace
+
+PrintLine& PrintLine::zone() {
+  const std::size_t next = (s_.size() / kZone + 1) * kZone;
+  s_.append(next - s_.size(), ' ');
+  return *this;
+}
+
+std::string ReportPanelHeads() {
+  return PrintLine().item("Panel").zone().item("Width").zone().item("Area").zone().item("Seaming").end() +
+         PrintLine().item(std::string(63, '-')).end();
+}
+
+std::string ReportPanelLine(std::string_view fileName, double width, double area, double seaming,
+                            std::string_view unitWord) {
+  return PrintLine()
+      .item(fileName)
+      .zone()
+      .item(format0_0(width))
+      .zone()
+      .item(format0_0(area))
+      .zone()
+      .item(format0_0(seaming))
+      .zone()
+      .item(unitWord)
+      .end();
+}
+
+std::string ReportBattenTable(const std::string_view lengths[5]) {
+  std::string out = "\r\n";
+  PrintLine heads;
+  heads.item("Battens");
+  for (const char* n : {"1", "2", "3", "4", "5"}) heads.zone().item(n);
+  out += heads.end();
+  out += PrintLine().item(std::string(74, '-')).end();
+  PrintLine row;
+  for (int b = 0; b < 5; ++b) row.zone().item(trimmed(lengths[b]));
+  out += row.end();
+  return out;
+}
+
+std::string ReportTotals(int widestIndex, double widestWidth, double totalArea, double totalSeaming,
+                         std::string_view unitWord) {
+  std::string widest = "Panel";
+  if (widestIndex >= 0) widest += ' ';
+  widest += std::to_string(widestIndex);
+  widest += " is ";
+  widest += format0_0(widestWidth);
+  widest += unitWord;
+  std::string out = "\r\n";
+  out += PrintLine().item("Widest:").zone().item(widest).end();
+  out += "\r\n";
+  out += PrintLine().item("Sail Area:").zone().item(format0_0(totalArea) + " sq." + std::string(unitWord)).end();
+  out += "\r\n";
+  out += PrintLine().item("Seam Lngth:").zone().item(format0_0(totalSeaming) + std::string(unitWord)).end();
+  return out;
+}
+
+}  // namespace kes

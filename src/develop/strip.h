@@ -1,0 +1,60 @@
+#pragma once
+// A panel (or a radial band) laid flat: the doubly curved strip between two
+// neighbouring seam lines cut into 198 triangles, each placed from its three
+// true side lengths and chained edge to edge into one plane.
+//
+// The API, shared by the crosscut and radial develops:
+//
+//   FlatStrip f;
+//   DevelopStrip(lowerLine, upperLine, f);   // seam lines i-1 and i
+//   f.L(k), f.U(k)                           // flat station k = 1..100
+//   f.P0[t] .. f.P3[t]                       // the corner slots, t = 1..198
+//   PanelSeaming(lowerLine, upperLine, allowances)
+//
+// Slots of triangle t, j = 1..99: odd t = 2j-1 holds L(j), U(j), U(j),
+// L(j+1); even t = 2j holds L(j+1), U(j), U(j+1), L(j+1). L(1) is the
+// origin, the luff rung lies on +y, the panel on the side of +x.
+//
+// Angles use the stored Pi (3.141593), as the sail's procedures always did:
+// it bends a strip slightly, and stored plot files rely on that bend.
+// Degenerate triangles (a side of no length, three points in a row) take
+// their limit: a flat triangle; an edge along x turns by a quarter.
+
+#include "common/curve.h"
+
+namespace kes {
+
+struct Point2 {
+  double x = 0, y = 0;
+};
+
+struct FlatStrip {
+  static constexpr int kTriangles = 198;
+  // Index 0 is never written by DevelopStrip and reads (0, 0); index 199
+  // is spare for a copy of the last triangle.
+  Point2 P0[kTriangles + 2], P1[kTriangles + 2], P2[kTriangles + 2], P3[kTriangles + 2];
+
+  // Flat station k = 1..100 of the upper and the lower seam line.
+  Point2 U(int k) const { return k >= 100 ? P2[kTriangles] : P1[2 * k - 1]; }
+  Point2 L(int k) const { return k >= 100 ? P3[kTriangles] : P0[2 * k - 1]; }
+};
+
+// Lays the strip between lower (L) and upper (U) flat, points 1..100 of each.
+void DevelopStrip(const Curve& lower, const Curve& upper, FlatStrip& out);
+
+// The allowance each edge of a panel gets: upper edge, leech, lower edge, luff.
+struct EdgeAllowances {
+  double upper = 0, leech = 0, lower = 0, luff = 0;
+};
+
+// The seaming length: the straight 3-D chords of every edge whose allowance
+// is above 0 (upper chord, leech rung, lower chord, luff rung).
+double PanelSeaming(const Curve& lower, const Curve& upper, const EdgeAllowances& a);
+
+// The 3-D distance between point p of a and point q of b.
+double Distance3(const Curve& a, int p, const Curve& b, int q);
+
+// atan(num / den) taking its limit where den is 0 (±quarter turn, 0 for 0/0).
+double AtanRatio(double num, double den);
+
+}  // namespace kes

@@ -1,0 +1,52 @@
+#pragma once
+// A crosscut layout made by hand on the default sail, so the develop can be
+// checked without the layout: line 0 the foot section, line N the head,
+// seams between them running straight from the luff to the leech with a
+// little camber sideways.
+
+#include <cmath>
+#include <string>
+
+#include "common/panel_layout.h"
+#include "default_sail.h"
+#include "develop/crosscut_run.h"
+#include "develop/plot_file.h"
+
+namespace kes::testing {
+
+inline void handLayout(const SailModel& m, PanelLayout& L, int n) {
+  L.PanelCount = n;
+  L.SeamLines[0] = m.MoldSections[0];
+  L.SeamLines[n] = m.HeadCurve;
+  L.SeamLeechEnd[0] = 100;
+  L.SeamLeechEnd[n] = 1;
+  for (int j = 1; j < n; ++j) {
+    const int e = j * 100 / n, s = 100 - j * 100 / n;
+    L.SeamLuffEnd[j] = e;
+    L.SeamLeechEnd[j] = s;
+    for (int k = 1; k <= 100; ++k) {
+      const double f = (k - 1) / 99.0;
+      for (int c = 1; c <= 3; ++c)
+        L.SeamLines[j](c, k) = m.LuffCurve(c, e) + f * (m.LeechCurve(c, s) - m.LuffCurve(c, e));
+      L.SeamLines[j](3, k) += 4 * std::sin(3.14159265358979 * f);
+    }
+  }
+}
+
+// The default sail with Std 4 battens and two reef rows, in inches.
+inline CrosscutSettings defaultSettings(int n, bool feet = true, const char* luffTabling = "1.5") {
+  CrosscutSettings s;
+  s.PanelCount = n;
+  s.seamWidth = s.leechTabling = s.footTabling = s.headTabling = "1.5";
+  s.luffTabling = luffTabling;
+  const std::string_view pos[5] = {"20", "40", "60", "80", ""}, len[5] = {"20", "30", "30", "16", ""},
+                         ang[5] = {"0", "0", "0", "0", ""}, reefN[2] = {"4", "5"},
+                         reefP[2] = {"15", "30"};
+  s.marks = ReadMarkSetUp(pos, len, ang, reefN, reefP);
+  for (int b = 0; b < 5; ++b) s.batLngth[b] = std::string(len[b]);
+  s.shelfFoot = s.twistFoot = feet;
+  s.units = SetPlotUnits(500, 500, false, false);
+  return s;
+}
+
+}  // namespace kes::testing

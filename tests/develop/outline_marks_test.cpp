@@ -1,0 +1,196 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "develop/marks.h"
+#include "develop/outline.h"
+
+namespace kes {
+namespace {
+
+// A flat strip of two rows of points: the lower edge along y = 0, the
+// upper along y = h, the upper leech corner at x = top (the lower at 99).
+FlatStrip flatPanel(double h, double top) {
+  FlatStrip f;
+  for (int j = 1; j <= 99; ++j) {
+    const double ux = (j - 1) * top / 99.0, ux1 = j * top / 99.0;
+    f.P0[2 * j - 1] = {j - 1.0, 0};
+    f.P1[2 * j - 1] = f.P2[2 * j - 1] = {ux, h};
+    f.P3[2 * j - 1] = f.P0[2 * j] = f.P3[2 * j] = {double(j), 0};
+    f.P1[2 * j] = {ux, h};
+    f.P2[2 * j] = {ux1, h};
+  }
+  return f;
+}
+
+std::vector<std::string> lines(const PlotText& p) {
+  std::vector<std::string> out;
+  LineReader r(p.text());
+  std::string_view l;
+  while (r.next(l)) out.emplace_back(l);
+  return out;
+}
+
+TEST(Outline, RecordsAreMidpointsMovedOutByEachEdgesAllowance) {
+  const FlatStrip f = flatPanel(10, 99);
+  CutOutline cut;
+  OffsetEdge(f, {0, 0, 0, 0}, cut);
+  ASSERT_EQ(cut.n, 199);
+  EXPECT_EQ(cut.leech, 100);
+  EXPECT_DOUBLE_EQ(cut.rec[1].x, 0.5);
+  EXPECT_DOUBLE_EQ(cut.rec[1].y, 10);
+  EXPECT_TRUE(cut.rec[100].vertical);  // an upright leech rung
+  EXPECT_DOUBLE_EQ(cut.rec[100].x, 99);
+  EXPECT_DOUBLE_EQ(cut.rec[101].x, 98.5);
+  EXPECT_NEAR(OutlineArea(cut), 10 * 98 + 2.5, 1e-9);  // midpoint polygon with its leech tip
+
+  OffsetEdge(f, {2, 3, 1, 0}, cut);
+  EXPECT_DOUBLE_EQ(cut.rec[1].y, 12);
+  EXPECT_DOUBLE_EQ(cut.rec[100].x, 102);  // the upright rung's tabling goes to +X
+  EXPECT_DOUBLE_EQ(cut.rec[199].y, -1);
+  Point2 c;
+  ASSERT_TRUE(Corner(cut.rec[99], cut.rec[100], c));  // a true corner on the upright rung
+  EXPECT_DOUBLE_EQ(c.x, 102);
+  EXPECT_DOUBLE_EQ(c.y, 12);
+}
+
+TEST(Outline, ALeaningLeechRecordMovesTowardsPlusXEitherWay) {
+  for (double top : {90.0, 108.0}) {
+    CutOutline bare, moved;
+    OffsetEdge(flatPanel(10, top), {0, 0, 0, 0}, bare);
+    OffsetEdge(flatPanel(10, top), {0, 2, 0, 0}, moved);
+    EXPECT_FALSE(moved.rec[100].vertical);
+    EXPECT_GT(moved.rec[100].x, bare.rec[100].x + 1) << top;
+  }
+}
+
+TEST(Outline, AVerticalUpperSegmentGivesNoRecordAndTheLeechIsKeyedWhereItLands) {
+  FlatStrip f = flatPanel(10, 99);
+  f.P2[2] = f.P1[2];  // U(1) and U(2) coincide: the segment has no x extent
+  CutOutline cut;
+  OffsetEdge(f, {0, 0, 0, 0}, cut);
+  EXPECT_EQ(cut.n, 198);
+  EXPECT_EQ(cut.leech, 99);
+  EXPECT_TRUE(cut.rec[cut.leech].vertical);
+}
+
+TEST(Outline, WindingTestAndParallelLines) {
+  CutOutline sq;
+  for (Point2 p : {Point2{0, 0}, Point2{10, 0}, Point2{10, 10}, Point2{0, 10}}) AppendRecord(sq, {p.x, p.y, 0, false});
+  EXPECT_TRUE(InsideOutline(sq, {5, 5}));
+  EXPECT_TRUE(InsideOutline(sq, {0.001, 9.999}));
+  EXPECT_FALSE(InsideOutline(sq, {11, 5}));
+  EXPECT_FALSE(InsideOutline(sq, {-1, -1}));
+  // On a corner record: the two steps touching it are skipped, a quarter turn remains.
+  EXPECT_FALSE(InsideOutline(sq, {10, 10}));
+  EXPECT_TRUE(InsideOutline(sq, {5, 10}));
+  Point2 c;
+  EXPECT_FALSE(Corner({0, 0, 1, false}, {0, 5, 1, false}, c));
+  EXPECT_FALSE(Corner({0, 0, 0, true}, {1, 0, 0, true}, c));
+  double y = 0;
+  EXPECT_FALSE(LineYAt({0, 0, 0, true}, 1, y));
+  EXPECT_FALSE(AppendRecord(sq, {std::nan(""), 0, 0, false}));
+}
+
+TEST(Outline, LeechPointsStayWithinTheCurveWhateverTheEndsHold) {
+  struct Case {
+    double upper, lower;
+    std::vector<int> indices;
+  } cases[] = {
+      {10, 14, {11, 12, 13}},
+      {10, 11, {}},
+      {10, 10, {}},
+      {8.5, 12, {10, 10}},  // 9.5 and 10.5 both round half to even to 10
+      {97, 1e9, {98, 99, 100}},
+      {-1e9, 2, {0, 1}},
+      {std::nan(""), 50, {}},
+      {-1e300, 1e300, {}},  // checked below for its count only
+  };
+  for (const Case& c : cases) {
+    std::vector<int> got;
+    ForLeechPoints(c.upper, c.lower, [&](int i) { got.push_back(i); });
+    if (c.upper == -1e300) {
+      EXPECT_EQ(got.size(), 101u);
+    } else {
+      EXPECT_EQ(got, c.indices) << c.upper << " " << c.lower;
+    }
+  }
+}
+
+struct MarkCase : ::testing::Test {
+  Curve leech, foot;
+  CutOutline cut;
+  MarkSail sail;
+  void SetUp() override {
+    // A leech running straight down x = 50 from y = 100 (point 1) to 0 (point 100).
+    for (int k = 0; k <= 100; ++k) {
+      leech(1, k) = 50;
+      leech(2, k) = 100 - k;
+      foot(1, k) = 50 - 0.5 * k;
+    }
+    for (Point2 p : {Point2{-100, -100}, Point2{100, -100}, Point2{100, 200}, Point2{-100, 200}})
+      AppendRecord(cut, {p.x, p.y, 0, false});
+    sail = {&leech, &foot, 50, 0, 50};
+  }
+  static MarkSetUp setUp(std::vector<std::string_view> pos, std::vector<std::string_view> len,
+                         std::vector<std::string_view> ang, std::string_view n0 = "",
+                         std::string_view p0 = "") {
+    std::string_view P[5], L[5], A[5], N[2] = {n0, ""}, R[2] = {p0, ""};
+    for (std::size_t b = 0; b < 5; ++b) {
+      P[b] = b < pos.size() ? pos[b] : "";
+      L[b] = b < len.size() ? len[b] : "";
+      A[b] = b < ang.size() ? ang[b] : "";
+    }
+    return ReadMarkSetUp(P, L, A, N, R);
+  }
+  std::vector<std::string> marks(const MarkSetUp& s, int mode = 1) {
+    PlotText p(1, 1);
+    PlaceMarks(p, s, sail, {}, cut, 2.0f, mode);
+    EXPECT_EQ(mode, mode > 0 ? kMarkReef : 0);
+    return lines(p);
+  }
+};
+
+TEST_F(MarkCase, BattenEndMarksOnlyStrictlyBetweenTheSeamEnds) {
+  const MarkSetUp s = setUp({"30", "50", "-10"}, {"10", "10", "10"}, {"0", "0", "0"});
+  PlotText p(1, 1);
+  // Seam ends 50 (upper) and 80 (lower): q = 70 is marked, q = 50 sits on the end, q = 110 is off the leech.
+  BattenEndMarks(p, s, leech, 50, 80, {}, 2.0f);
+  EXPECT_EQ(lines(p), (std::vector<std::string>{"1 penup", "51 31 acut", "1 pendown", "49 29 acut",
+                                                "49 31 acut", "51 29 acut", "1 penup"}));
+  PlotText none(1, 1);
+  BattenEndMarks(none, s, leech, 40, 1e9, {}, 2.0f);  // a loaded end far past the clew
+  EXPECT_EQ(lines(none).size(), 14u);                // q = 70 and 50; q = 110 is off the curve
+}
+
+TEST_F(MarkCase, BattenCrossesNeedTheFirstRowsLengthAndANumberAngle) {
+  EXPECT_EQ(marks(setUp({"30"}, {"10"}, {"0"})),
+            (std::vector<std::string>{"39 30 acut", "1 pendown", "41 30 acut", "40 29 acut", "40 31 acut", "1 penup"}));
+  EXPECT_TRUE(marks(setUp({"30", "50"}, {"", "10"}, {"0", "0"})).empty());  // first row without length
+  EXPECT_TRUE(marks(setUp({"30"}, {"10"}, {"x"})).empty());                 // angle no number
+  EXPECT_TRUE(marks(setUp({"0"}, {"10"}, {"0"})).empty());                  // no position
+  EXPECT_EQ(marks(setUp({"30"}, {"10"}, {"0"}), 0).size(), 0u);             // foot panels: no marks
+  // A row with a position and no length is marked at its leech point.
+  EXPECT_EQ(marks(setUp({"30", "40"}, {"10", "0"}, {"0", "0"}))[6], "49 40 acut");
+}
+
+TEST_F(MarkCase, ReefRowsOfOneFourAndPastAThousandPoints) {
+  const auto reef = [&](std::string_view n) { return marks(setUp({}, {}, {}, n, "50")); };
+  // One point: on the leech at (50, 50).
+  EXPECT_EQ(reef("1"), (std::vector<std::string>{"49 50 acut", "1 pendown", "50 51 acut", "51 50 acut",
+                                                 "50 49 acut", "49 50 acut", "1 penup"}));
+  // Four points: 2 and 3 stand 1.5 % of the foot (0.75) off the line towards the foot.
+  const auto four = reef("4");
+  ASSERT_EQ(four.size(), 28u);
+  const auto y = [&](int p) { return std::stod(four[7 * p].substr(four[7 * p].find(' '))); };
+  EXPECT_EQ(y(0), 50);
+  EXPECT_LT(y(1), y(0) - 0.5);
+  EXPECT_EQ(reef("5000").size(), 7000u);
+  EXPECT_TRUE(reef("0").empty());
+  EXPECT_TRUE(reef("many").empty());
+}
+
+}  // namespace
+}  // namespace kes
