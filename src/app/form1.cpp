@@ -1245,10 +1245,6 @@ void Form1::ReadPlotScale() {
 // and the reinforcements come with their own work.
 // ============================================================================
 
-// "Develop": the crosscut panels' plot files and the report.
-void Form1::Command8_Click() {}
-// "?": the panel count from a maximum panel width.
-void Form1::Command9_Click() {}
 // "Develop": the radial panels' plot files.
 void Form1::Command10_Click() {}
 // "Develop": the pockets', reef points' and patches' plot files.

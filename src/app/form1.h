@@ -12,12 +12,15 @@
 #include <QMainWindow>
 #include <functional>
 #include <memory>
+#include <span>
 #include <string>
+#include <string_view>
 
 #include "common/panel_layout.h"
 #include "model/sail_model.h"
 #include "platform/controls.h"
 #include "platform/picture_box.h"
+#include "platform/run_events.h"
 #include "view/zoom.h"
 
 class QFrame;
@@ -160,6 +163,36 @@ class Form1 : public QMainWindow {
   void Option9_Click();
   void Option10_Click();
 
+  // ---- Develop runs: what the crosscut, radial and reinforcement develops share ----
+  // (form1_develop.cpp). A run: beginDevelopRun; per plot file developEvents,
+  // writeDevelopFile / appendDevelopFile, the caption, developStopRequested;
+  // on a stop or a failed write the develop rebuilds what it must
+  // (Command3_Click, LayoutCrosscutSeams) and calls endDevelopRun, as at its end.
+  //
+  // Starts a run; false, doing nothing, while another runs. Clears
+  // StopRequest, deletes the plot files matching the patterns, shows the
+  // hourglass, and from then until endDevelopRun lets only repaints and Esc
+  // reach the window (closing it stops the run as Esc does, then closes it).
+  bool beginDevelopRun(std::span<const char* const> clearPatterns);
+  // The once-per-file event pass (Esc sets StopRequest there).
+  void developEvents();
+  // True when the run must stop now: StopRequest back to 0, the caption
+  // "Interrupted...", the default pointer.
+  bool developStopRequested();
+  // A run's file written whole in one step, or appended to. On failure the
+  // caption "Cannot write <name>", the default pointer and a message box;
+  // false, and the caller stops as on Esc.
+  bool writeDevelopFile(const std::string& name, std::string_view text);
+  bool appendDevelopFile(const std::string& name, std::string_view text);
+  // Ends the run: default pointer, input back, a close asked for during the run done.
+  void endDevelopRun();
+  bool developRunning() const { return developRunning_; }
+  // Shows a document in the desktop's viewer, or says that nothing can.
+  void showDocument(const std::string& name);
+  void setCaption(const std::string& text);
+  // The user's stroke font in the current folder (tests name one of their own).
+  std::string strokeFontFile = "quilda.fnt";
+
   // ---- Window-level state --------------------------------------------------------
   SailModel m;
   double BattenHollow = 0;
@@ -236,6 +269,11 @@ class Form1 : public QMainWindow {
   std::unique_ptr<Form2> form2_;
   SailInputs inputs_;
   bool unloaded_ = false;
+  bool developRunning_ = false;
+  bool closeAfterRun_ = false;
+  std::unique_ptr<RunEventGate> developGate_;
+  bool failDevelopWrite(const std::string& name);
+  void stopCrosscutRun();
 };
 
 }  // namespace kes

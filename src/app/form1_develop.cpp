@@ -1,0 +1,170 @@
+// The crosscut develop of the Panels frame ("Develop", "?") and the run
+// machinery every develop shares: the event gate, the files written in one
+// step, the caption, the hourglass, the stop on Esc or on a failed write,
+// and the report shown in the desktop's viewer.
+
+#include <QString>
+
+#include "app/form1.h"
+#include "common/numbers.h"
+#include "develop/crosscut_run.h"
+#include "develop/lettering.h"
+#include "develop/panel_count.h"
+#include "develop/plot_file.h"
+#include "platform/dialogs.h"
+#include "platform/documents.h"
+#include "platform/system.h"
+
+namespace kes {
+
+namespace {
+constexpr const char* kResultsFile = "results.txt";
+}  // namespace
+
+// ---- The run machinery -----------------------------------------------------------
+
+void Form1::setCaption(const std::string& text) { setWindowTitle(QString::fromStdString(text)); }
+
+bool Form1::beginDevelopRun(std::span<const char* const> clearPatterns) {
+  if (developRunning_) return false;
+  developRunning_ = true;
+  closeAfterRun_ = false;
+  StopRequest = 0;  // an Esc pressed before the run does not stop it
+  for (const char* pattern : clearPatterns)
+    if (fileExists(pattern)) deleteFiles(pattern);
+  setBusyPointer(true);
+  developGate_ = std::make_unique<RunEventGate>(
+      this, [this] { StopRequest = 1; },
+      [this] {
+        StopRequest = 1;
+        closeAfterRun_ = true;
+      });
+  return true;
+}
+
+void Form1::developEvents() {
+  if (developGate_) developGate_->pump();
+}
+
+bool Form1::developStopRequested() {
+  if (StopRequest != 1) return false;
+  StopRequest = 0;
+  setCaption("Interrupted...");
+  setBusyPointer(false);
+  return true;
+}
+
+bool Form1::failDevelopWrite(const std::string& name) {
+  const std::string text = "Cannot write " + name;
+  setCaption(text);
+  setBusyPointer(false);
+  developGate_.reset();  // the message box needs the mouse and the keys
+  msgBox(this, text, "Kestrova", MsgButtons::Ok, MsgIcon::Critical);
+  return false;
+}
+
+bool Form1::writeDevelopFile(const std::string& name, std::string_view text) {
+  return replaceFile(name, text) || failDevelopWrite(name);
+}
+
+bool Form1::appendDevelopFile(const std::string& name, std::string_view text) {
+  return appendToFile(name, text) || failDevelopWrite(name);
+}
+
+void Form1::endDevelopRun() {
+  developGate_.reset();
+  setBusyPointer(false);
+  developRunning_ = false;
+  if (closeAfterRun_) {
+    closeAfterRun_ = false;
+    close();
+  }
+}
+
+void Form1::showDocument(const std::string& name) {
+  if (!openDocument(name))
+    msgBox(this, "No program was found to show " + name + ".", "Kestrova", MsgButtons::Ok, MsgIcon::Information);
+}
+
+// ---- The crosscut develop ----------------------------------------------------------
+
+void Form1::stopCrosscutRun() {
+  Command3_Click();
+  LayoutCrosscutSeams();
+  endDevelopRun();
+}
+
+// "Develop": one plot file per crosscut panel, the foot panels the Options
+// menu asks for, and the report's panel table, batten lengths and totals.
+void Form1::Command8_Click() {
+  if (!beginDevelopRun(kCrosscutPlotPatterns)) return;
+  ReadPlotScale();
+  CrosscutSettings s;
+  s.units = SetPlotUnits(PlotScaleX, PlotScaleY, Millimeters->checked(), Feet->checked());
+  PlotScaleX = s.units.PlotScaleX;
+  PlotScaleY = s.units.PlotScaleY;
+  s.PanelCount = layout.PanelCount;
+  s.seamWidth = Text[16]->text();
+  s.luffTabling = Text[17]->text();
+  s.leechTabling = Text[18]->text();
+  s.footTabling = Text[19]->text();
+  s.headTabling = Text[20]->text();
+  // The batten and reef boxes' texts, held while the marks read them.
+  std::string texts[19];
+  std::string_view views[19];
+  TextBox* const* rows[5] = {BatPos, BatLngth, BatAngl, NumReef, ReefPos};
+  const int sizes[5] = {5, 5, 5, 2, 2};
+  for (int r = 0, at = 0; r < 5; ++r)
+    for (int k = 0; k < sizes[r]; ++k, ++at) views[at] = texts[at] = rows[r][k]->text();
+  s.marks = ReadMarkSetUp(views, views + 5, views + 10, views + 15, views + 17);
+  for (int b = 0; b < 5; ++b) s.batLngth[b] = texts[5 + b];
+  s.shelfFoot = ShelfFoot->checked();
+  s.twistFoot = TwistFoot->checked();
+  const StrokeFont font = LoadStrokeFont(strokeFontFile);
+
+  CrosscutRun run;
+  run.start(s, &font);
+  if (!appendDevelopFile(kResultsFile, run.heads())) return stopCrosscutRun();
+  while (run.next() != CrosscutStep::Done) {
+    if (run.next() == CrosscutStep::ShelfFoot) {
+      Command3_Click();
+    } else if (run.next() == CrosscutStep::TwistFoot) {
+      Command3_Click();
+      LayoutCrosscutSeams();
+    }
+    run.develop(m, layout, Picture1);
+    developEvents();
+    run.finish(Picture1);
+    const CrosscutFile& f = run.file();
+    // temp.txt keeps the unturned copy; the plot file takes its finished text in one step.
+    if (!writeDevelopFile(kTempFile, f.temp) || !writeDevelopFile(f.name, f.turned)) return stopCrosscutRun();
+    setCaption(f.caption);
+    if (developStopRequested()) return stopCrosscutRun();
+    if (!appendDevelopFile(kResultsFile, run.accept())) return stopCrosscutRun();
+  }
+  if (!appendDevelopFile(kResultsFile, run.battenTable())) return stopCrosscutRun();
+  setCaption(run.widestCaption());
+  if (!appendDevelopFile(kResultsFile, run.totals())) return stopCrosscutRun();
+  setBusyPointer(false);
+  beep();
+  Command3_Click();
+  LayoutCrosscutSeams();
+  if (dummy33->checked()) showDocument(kResultsFile);
+  endDevelopRun();
+}
+
+// "?": the panel count for a maximum panel width.
+void Form1::Command9_Click() {
+  if (developRunning_) return;
+  const std::optional<std::string> answer =
+      inputBox(this, kPanelWidthPrompt, kPanelWidthTitle, kPanelWidthDefault);
+  layout.SeamWidth = parseLenient(Text[16]->text());
+  layout.FootTabling = parseLenient(Text[19]->text());
+  layout.HeadTabling = parseLenient(Text[20]->text());
+  const std::optional<std::string> count =
+      PanelCountForWidth(answer.value_or(""), layout.SeamWidth, layout.FootTabling,
+                         parseLenient(Text[10]->text()), m.LuffLength, m.LeechChord);
+  if (count) Text[15]->setText(*count);
+}
+
+}  // namespace kes
