@@ -10,23 +10,6 @@ namespace {
 bool isBlank(char c) { return c == ' ' || c == '\t'; }
 }  // namespace
 
-LineReader::LineReader(std::string_view bytes) : rest_(bytes) {
-  if (rest_.substr(0, 3) == "\xEF\xBB\xBF") rest_.remove_prefix(3);
-}
-
-bool LineReader::next(std::string_view& line) {
-  if (rest_.empty()) return false;
-  const std::size_t end = rest_.find_first_of("\r\n");
-  const std::size_t len = end == std::string_view::npos ? rest_.size() : end;
-  line = rest_.substr(0, len < kMaxLineBytes ? len : kMaxLineBytes);
-  std::size_t skip = len;
-  if (skip < rest_.size()) {
-    skip += (rest_[skip] == '\r' && skip + 1 < rest_.size() && rest_[skip + 1] == '\n') ? 2 : 1;
-  }
-  rest_.remove_prefix(skip);
-  return true;
-}
-
 Num lineNumber(std::string_view line) {
   std::size_t b = 0;
   while (b < line.size() && isBlank(line[b])) ++b;

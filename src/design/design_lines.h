@@ -18,24 +18,11 @@
 #include <string_view>
 
 #include "common/checked.h"
+#include "common/lines.h"
 
 namespace kes {
 
-// At most this much of one line is kept; the rest of a longer line is skipped.
-inline constexpr std::size_t kMaxLineBytes = 64 * 1024;
-
-// Splits a file's bytes into lines. A UTF-8 byte-order mark at the start is
-// skipped; a last line without a line end still counts; an empty file has no
-// lines. The lines are views into the bytes given.
-class LineReader {
- public:
-  explicit LineReader(std::string_view bytes);
-  // The next line; false when the file holds no more.
-  bool next(std::string_view& line);
-
- private:
-  std::string_view rest_;
-};
+// LineReader and kMaxLineBytes: common/lines.h.
 
 // The number a line or a field begins with after blanks, up to the next
 // blank or comma: " 12.50 " gives 12.5, "1000 1016" gives 1000, "7,2" gives

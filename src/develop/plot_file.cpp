@@ -115,15 +115,4 @@ std::optional<std::string> TurnedLine(double x, double y, double scaleX, double 
   return PointLineText(*X, *Y, tail);
 }
 
-bool LineReader::next(std::string_view& line) {
-  if (at_ >= text_.size()) return false;
-  std::size_t end = at_;
-  while (end < text_.size() && text_[end] != '\r' && text_[end] != '\n') ++end;
-  line = text_.substr(at_, end - at_);
-  if (end < text_.size() && text_[end] == '\r') ++end;
-  if (end < text_.size() && text_[end] == '\n') ++end;
-  at_ = end;
-  return true;
-}
-
 }  // namespace kes

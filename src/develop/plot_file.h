@@ -30,6 +30,8 @@
 #include <string>
 #include <string_view>
 
+#include "common/lines.h"
+
 namespace kes {
 
 inline constexpr std::string_view kPlotStart = "start_plot";
@@ -114,17 +116,7 @@ double PointLineStep(std::string_view numberText);
 std::optional<std::string> TurnedLine(double x, double y, double scaleX, double scaleY,
                                       std::string_view tail);
 
-// Lines of a file's text one by one, without their line ends (CR LF, LF or
-// CR); a last line without an end counts.
-class LineReader {
- public:
-  explicit LineReader(std::string_view text) : text_(text) {}
-  bool next(std::string_view& line);
-
- private:
-  std::string_view text_;
-  std::size_t at_ = 0;
-};
+// Lines of a plot file's text: LineReader of common/lines.h.
 
 // Name patterns of the plot files each develop deletes before it writes:
 // only names ending ".uc" or ".pic" (a design "pnlsail.sal" or a text
