@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDate>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QMenuBar>
@@ -561,7 +560,10 @@ void Form1::wireHandlers() {
       column[r]->onGotFocus = [this, r] { moldBox_GotFocus(r); };
     }
   }
-  for (int r = 0; r < 6; ++r) Option5[r]->onClick = [this, r] { Option5_Click(r); };
+  for (int r = 0; r < 6; ++r) {
+    Option5[r]->onClick = [this, r] { Option5_Click(r); };
+    Option5[r]->setClickWhenSelected(true);  // a click on the shown station runs it again
+  }
   VScroll[1]->onChange = [this] { VScroll1_Change(); };
   VScroll[2]->onChange = [this] { VScroll2_Change(); };
   VScroll[3]->onChange = [this] { VScroll3_Change(); };
@@ -872,20 +874,7 @@ void Form1::enterMode(Mode mode) {
     case Mode::Files:
       if (FilesListed == 0) {
         Command14_Click();
-        struct List {
-          ComboBox* box;
-          const char* pattern;
-          const char* text;
-        };
-        for (const List& l : {List{Combo1, "*.sal", "lastsail.sal"}, List{Combo2, "*.mld", "lastsail.mld"},
-                              List{Combo3, "*.pnl", "lastsail.pnl"}}) {
-          const std::vector<std::string> names = listFiles(l.pattern);
-          l.box->clearList();
-          l.box->addItem(names.empty() ? std::string() : names.front());
-          l.box->setText(l.text);
-          for (std::size_t i = 1; i < names.size(); ++i) l.box->addItem(names[i]);
-          if (!names.empty()) l.box->addItem("");  // the list ends with an empty entry
-        }
+        listDesignFiles(true);
         FilesListed = 1;
       }
       break;
@@ -957,16 +946,19 @@ void Form1::dummy31_Click() {
 }
 
 void Form1::color_Click() {
-  const bool black = !color->checked();
+  setColorScheme(!color->checked());
+  Picture1->refresh();
+  if (Option[3]->value()) LayoutCrosscutSeams();
+}
+
+void Form1::setColorScheme(bool black) {
   // The section strip always shows the inverse of the plan view.
   Picture1->setBackColor(black ? kBlack : kWhite);
   Picture1->setForeColor(black ? kWhite : kBlack);
   Picture2->setBackColor(black ? kWhite : kBlack);
   Picture2->setForeColor(black ? kBlack : kWhite);
   Label40->setForeColor(PictureBox::paletteColor(Picture1->foreColor()));
-  Picture1->refresh();
   color->setCheckMark(black);
-  if (Option[3]->value()) LayoutCrosscutSeams();
 }
 
 void Form1::Form_KeyDown(int& keyCode, int /*shift*/) {
@@ -1202,42 +1194,11 @@ void Form1::Command7_Click() {
   const MoldViewGeometry g = toggleMoldView(MoldViewLarge, outerWidthTwips(), outerHeightTwips());
   setTwipRect(Picture2, g.left, g.top, g.width, g.height);
   MoldViewLarge = g.moldViewLarge;
+  Picture1->refresh();  // the strip's new image is drawn by the plan view's paint
 }
 
 void Form1::Check4_Click() { Picture1->refresh(); }
 void Form1::Check5_Click() { Picture1->refresh(); }
-
-// ============================================================================
-// Files frame
-// ============================================================================
-
-// Design load: reads the sail, mold and panel files named in the three boxes
-// (comes with the design files).
-void Form1::Command12_Click() { ++designLoads; }
-
-// Design save: writes the sail, mold and panel files named in the three boxes
-// (comes with the design files).
-void Form1::Command13_Click() { ++designSaves; }
-
-void Form1::Command14_Click() {
-  Text[28]->setText(QDate::currentDate().toString(QStringLiteral("MM-dd-yyyy")).toStdString());
-}
-
-void Form1::Combo1_Change() {
-  Text[30]->setText("");
-  Text[31]->setText("");
-}
-
-// A name picked in the sail list: reads the mold and panel names recorded in
-// that sail file and loads the design (comes with the design files).
-void Form1::Combo1_Click() {}
-
-// Plotter steps per inch from the plotter program's data files and settings
-// (comes with the plot output); the default for now.
-void Form1::ReadPlotScale() {
-  PlotScaleX = 500;
-  PlotScaleY = 500;
-}
 
 // ============================================================================
 // Panels and Reinforcements frames: the panel layout, its count boxes,

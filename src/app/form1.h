@@ -255,6 +255,8 @@ class Form1 : public QMainWindow {
   void wireHandlers();
 
   void enterMode(Mode mode);
+  void listDesignFiles(bool firstVisit);  // the three name lists; first visit: last-used names
+  void setColorScheme(bool black);        // colours and mark only, no repaint
   void designMenuPick(MenuItem* item, OptionButton* selector);
   void setMoldBarsFromRow(int row);
   void moldBarToBox(int column);

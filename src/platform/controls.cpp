@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QSignalBlocker>
 #include <QVariant>
+#include <QWheelEvent>
 #include <algorithm>
 #include <cmath>
 
@@ -116,6 +117,7 @@ ScrollBar::ScrollBar(Qt::Orientation o, QWidget* parent, const char* name, const
     : QScrollBar(o, parent) {
   setObjectName(QString::fromLatin1(name));
   if (!tip.empty()) setToolTip(QString::fromStdString(tip));
+  setContextMenuPolicy(Qt::NoContextMenu);
   setMinMax(0, 32767);
   setSingleStep(1);
   setPageStep(1);
@@ -147,6 +149,8 @@ bool ScrollBar::setValue(int v) {
   if (onChange) onChange();
   return true;
 }
+
+void ScrollBar::wheelEvent(QWheelEvent* e) { e->ignore(); }
 
 void ScrollBar::takeValue() {
   if (isSliderDown()) {
@@ -222,6 +226,14 @@ OptionButton::OptionButton(QWidget* parent, const char* name, const std::string&
   if (!tip.empty()) setToolTip(QString::fromStdString(tip));
   connect(this, &QAbstractButton::toggled, this, [this](bool on) {
     if (on && onClick) onClick();
+  });
+  // A click on the selected button changes nothing, so Qt reports no toggle:
+  // tell it by the state at the press (mouse or key) that began the click.
+  connect(this, &QAbstractButton::pressed, this, [this] { selectedAtPress_ = isChecked(); });
+  connect(this, &QAbstractButton::clicked, this, [this] {
+    const bool reclick = selectedAtPress_;
+    selectedAtPress_ = false;
+    if (reclick && clickWhenSelected_ && onClick) onClick();
   });
 }
 
@@ -324,6 +336,8 @@ ComboBox::ComboBox(QWidget* parent, const char* name, const std::string& tip) : 
   // The box holds what was typed: no completion from the list, which would
   // turn a new design name into the name of a listed design.
   setCompleter(nullptr);
+  setContextMenuPolicy(Qt::NoContextMenu);
+  lineEdit()->setContextMenuPolicy(Qt::NoContextMenu);
   if (!tip.empty()) setToolTip(QString::fromStdString(tip));
   connect(this, &QComboBox::editTextChanged, this, [this](const QString& t) { takeText(t); });
   connect(this, &QComboBox::activated, this, [this](int i) {
@@ -340,6 +354,8 @@ void ComboBox::setText(const std::string& t) {
   }
   takeChangedText(text_, currentText().toStdString(), onChange);
 }
+
+void ComboBox::wheelEvent(QWheelEvent* e) { e->ignore(); }
 
 void ComboBox::takeText(const QString& t) { takeChangedText(text_, t.toStdString(), onChange); }
 

@@ -6,6 +6,8 @@
 //   at once, inside the statement that set it, and only when the value really
 //   changes; a handler that writes its own or another control runs that
 //   control's handler again at once (handlers nest);
+// - scroll bars and name boxes take no mouse wheel and show no context menu,
+//   so a stray wheel notch never changes a value or picks a design;
 // - a scroll bar refuses a value from code outside its range (Qt would clamp)
 //   and its left or top end may carry the larger value;
 // - check boxes hold 0, 1 or 2 (2 is greyed, set only by code);
@@ -108,6 +110,9 @@ class ScrollBar : public QScrollBar {
   std::function<void()> onChange;  // a real change: arrows, track, code, thumb released
   std::function<void()> onScroll;  // while the thumb is dragged
 
+ protected:
+  void wheelEvent(QWheelEvent* e) override;
+
  private:
   // Qt's bar always has its smaller value at the left or top end; a bar whose
   // left or top end carries the larger value mirrors its values within the
@@ -156,8 +161,14 @@ class OptionButton : public QRadioButton {
   // True selects it (clearing the others of its group) and runs onClick when
   // it was not selected; false clears it without selecting another.
   void setValue(bool selected);
+  // A user's click on the button already selected runs onClick too.
+  void setClickWhenSelected(bool on) { clickWhenSelected_ = on; }
 
   std::function<void()> onClick;  // became selected, by the user or by code
+
+ private:
+  bool clickWhenSelected_ = false;
+  bool selectedAtPress_ = false;
 };
 
 // ---- Command button ----------------------------------------------------------
@@ -219,6 +230,9 @@ class ComboBox : public QComboBox {
 
   std::function<void()> onChange;  // every real change of the text
   std::function<void()> onClick;   // the user picked an entry of the list
+
+ protected:
+  void wheelEvent(QWheelEvent* e) override;
 
  private:
   void takeText(const QString& t);

@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QGuiApplication>
 #include <QInputDialog>
+#include <QAbstractButton>
+#include <QIcon>
 #include <QMessageBox>
 #include <cstdio>
 #include <utility>
@@ -61,6 +63,45 @@ void setInputBoxAnswerer(std::function<std::optional<std::string>(const InputBox
   inputAnswerer() = std::move(answerer);
 }
 
+std::unique_ptr<QMessageBox> makeMessageBox(QWidget* parent, const std::string& prompt,
+                                           const std::string& title, MsgButtons buttons,
+                                           MsgIcon icon) {
+  auto box = std::make_unique<QMessageBox>(parent);
+  box->setWindowTitle(q(title));
+  box->setText(q(prompt));
+  switch (icon) {
+    case MsgIcon::None: box->setIcon(QMessageBox::NoIcon); break;
+    case MsgIcon::Question: box->setIcon(QMessageBox::Question); break;
+    case MsgIcon::Information: box->setIcon(QMessageBox::Information); break;
+    case MsgIcon::Warning: box->setIcon(QMessageBox::Warning); break;
+    case MsgIcon::Critical: box->setIcon(QMessageBox::Critical); break;
+  }
+  switch (buttons) {
+    case MsgButtons::Ok:
+      box->setStandardButtons(QMessageBox::Ok);
+      box->setDefaultButton(QMessageBox::Ok);
+      box->setEscapeButton(QMessageBox::Ok);
+      break;
+    case MsgButtons::OkCancel:
+      box->setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+      box->setDefaultButton(QMessageBox::Ok);
+      box->setEscapeButton(QMessageBox::Cancel);
+      break;
+    case MsgButtons::YesNo:
+      box->setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+      box->setDefaultButton(QMessageBox::Yes);
+      box->setEscapeButton(QMessageBox::No);
+      break;
+    case MsgButtons::YesNoCancel:
+      box->setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+      box->setDefaultButton(QMessageBox::Yes);
+      box->setEscapeButton(QMessageBox::Cancel);
+      break;
+  }
+  for (QAbstractButton* b : box->buttons()) b->setIcon(QIcon());
+  return box;
+}
+
 MsgResult msgBox(QWidget* parent, const std::string& prompt, const std::string& title,
                  MsgButtons buttons, MsgIcon icon) {
   if (msgAnswerer()) return msgAnswerer()(MsgBoxRequest{prompt, title, buttons, icon});
@@ -71,39 +112,8 @@ MsgResult msgBox(QWidget* parent, const std::string& prompt, const std::string& 
     return r;
   }
 
-  QMessageBox box(parent);
-  box.setWindowTitle(q(title));
-  box.setText(q(prompt));
-  switch (icon) {
-    case MsgIcon::None: box.setIcon(QMessageBox::NoIcon); break;
-    case MsgIcon::Question: box.setIcon(QMessageBox::Question); break;
-    case MsgIcon::Information: box.setIcon(QMessageBox::Information); break;
-    case MsgIcon::Warning: box.setIcon(QMessageBox::Warning); break;
-    case MsgIcon::Critical: box.setIcon(QMessageBox::Critical); break;
-  }
-  switch (buttons) {
-    case MsgButtons::Ok:
-      box.setStandardButtons(QMessageBox::Ok);
-      box.setDefaultButton(QMessageBox::Ok);
-      box.setEscapeButton(QMessageBox::Ok);
-      break;
-    case MsgButtons::OkCancel:
-      box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
-      box.setDefaultButton(QMessageBox::Ok);
-      box.setEscapeButton(QMessageBox::Cancel);
-      break;
-    case MsgButtons::YesNo:
-      box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-      box.setDefaultButton(QMessageBox::Yes);
-      box.setEscapeButton(QMessageBox::No);
-      break;
-    case MsgButtons::YesNoCancel:
-      box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
-      box.setDefaultButton(QMessageBox::Yes);
-      box.setEscapeButton(QMessageBox::Cancel);
-      break;
-  }
-  switch (box.exec()) {
+  const std::unique_ptr<QMessageBox> box = makeMessageBox(parent, prompt, title, buttons, icon);
+  switch (box->exec()) {
     case QMessageBox::Ok: return MsgResult::Ok;
     case QMessageBox::Yes: return MsgResult::Yes;
     case QMessageBox::No: return MsgResult::No;

@@ -4,9 +4,11 @@
 // of showing a dialog, so nothing in a test run waits on one.
 
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 
+class QMessageBox;
 class QWidget;
 
 namespace kes {
@@ -26,6 +28,11 @@ struct InputBoxRequest {
 
 MsgResult msgBox(QWidget* parent, const std::string& prompt, const std::string& title,
                  MsgButtons buttons = MsgButtons::Ok, MsgIcon icon = MsgIcon::None);
+
+// The message box msgBox shows: its buttons plain, without the style's icons.
+std::unique_ptr<QMessageBox> makeMessageBox(QWidget* parent, const std::string& prompt,
+                                           const std::string& title, MsgButtons buttons,
+                                           MsgIcon icon);
 
 // The typed text on OK (which may be empty), no text at all on Cancel.
 std::optional<std::string> inputBox(QWidget* parent, const std::string& prompt, const std::string& title,
