@@ -5,29 +5,14 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
-#include <QDir>
-#include <QTemporaryDir>
-#include <memory>
 
-#include "app/form1.h"
-#include "platform/dialogs.h"
-#include "platform/system.h"
+#include "app_window.h"
 
 namespace {
 
 kes::Form1* window() {
-  static std::unique_ptr<QTemporaryDir> dir;
-  static std::unique_ptr<kes::Form1> form;
-  if (!form) {
-    dir = std::make_unique<QTemporaryDir>();  // no last-used design is read or written
-    QDir::setCurrent(dir->path());
-    kes::setSingleInstanceCheckEnabled(false);
-    kes::setMsgBoxAnswerer([](const kes::MsgBoxRequest&) { return kes::MsgResult::Ok; });
-    form = std::make_unique<kes::Form1>();
-    form->Form_Load();
-    QCoreApplication::processEvents();
-  }
-  return form.get();
+  static kes::bench::Window w;
+  return w.form.get();
 }
 
 // Two texts typed into a box in turn, so every write is a real change; with

@@ -8,29 +8,14 @@
 #include <benchmark/benchmark.h>
 
 #include <QCoreApplication>
-#include <QDir>
-#include <QTemporaryDir>
-#include <memory>
 
-#include "app/form1.h"
-#include "platform/dialogs.h"
-#include "platform/system.h"
+#include "app_window.h"
 
 namespace {
 
 // A fresh window in the Panels frame for each benchmark.
-struct Window {
-  QTemporaryDir dir;  // no last-used design is read or written
-  std::unique_ptr<kes::Form1> form;
-  Window() {
-    QDir::setCurrent(dir.path());
-    kes::setSingleInstanceCheckEnabled(false);
-    kes::setMsgBoxAnswerer([](const kes::MsgBoxRequest&) { return kes::MsgResult::Ok; });
-    form = std::make_unique<kes::Form1>();
-    form->Form_Load();
-    QCoreApplication::processEvents();
-    form->Option[3]->setValue(true);
-  }
+struct Window : kes::bench::Window {
+  Window() { form->Option[3]->setValue(true); }
 };
 
 void typeInTurn(benchmark::State& state, kes::TextBox* box, const char* a, const char* b) {

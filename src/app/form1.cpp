@@ -1208,27 +1208,5 @@ void Form1::Check5_Click() { Picture1->refresh(); }
 
 // "Develop": the radial panels' plot files.
 void Form1::Command10_Click() {}
-// "Develop": the pockets', reef points' and patches' plot files.
-void Form1::Command21_Click() {}
-
-// "V": keeps the reinforcement boxes within their limits and draws the patch
-// preview; returns at once while a design loads.
-void Form1::Command22_Click() {
-  if (LoadingFlag == 1) return;
-}
-
-// Rewrites a percent box as a whole number, then previews.
-void Form1::percentBox_Change(int /*box*/) {}
-// Mirrors a patch quantity into its bar, then previews.
-void Form1::quantityBox_Change(int /*box*/) {}
-// Mirror the bars' patch quantities into Text43..Text45.
-void Form1::HScroll2_Change() {}
-void Form1::HScroll3_Change() {}
-void Form1::HScroll4_Change() {}
-// The radial patches' ellipticity and the patch styles: preview again.
-void Form1::HScroll5_Change() {}
-void Form1::Option8_Click() {}
-void Form1::Option9_Click() {}
-void Form1::Option10_Click() {}
 
 }  // namespace kes

@@ -107,7 +107,7 @@ void finishPatch(std::string_view firstPass, float angle, double scaleX, double 
 
 std::string PatchFile::failedName() const {
   if (!firstPassOk || !finished.turnedOk) return name;
-  if (!finished.copyOk) return copyName.empty() ? std::string("temp2.txt") : copyName;
+  if (!finished.copyOk) return copyName.empty() ? std::string(kCopyTempFile) : copyName;
   return {};
 }
 

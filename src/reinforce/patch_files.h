@@ -19,6 +19,9 @@
 
 namespace kes {
 
+// The scratch file that keeps each patch's reef-size copy (temp.txt keeps the turned file).
+inline constexpr const char* kCopyTempFile = "temp2.txt";
+
 // The most reef point diamonds one row gets: a row holds at most as many
 // points as the plan view draws, its two end points without a diamond.
 inline constexpr int kMaxReefPointsPerRow = 1000;
