@@ -179,11 +179,13 @@ class Form1 : public QMainWindow {
   // True when the run must stop now: StopRequest back to 0, the caption
   // "Interrupted...", the default pointer.
   bool developStopRequested();
-  // A run's file written whole in one step, or appended to. On failure the
-  // caption "Cannot write <name>", the default pointer and a message box;
-  // false, and the caller stops as on Esc.
-  bool writeDevelopFile(const std::string& name, std::string_view text);
-  bool appendDevelopFile(const std::string& name, std::string_view text);
+  // A run's file: a plot file replaced whole in one step, a scratch file
+  // (temp.txt) written over, the report appended to. On failure the caption
+  // "Cannot write <name>", the default pointer and a message box; false, and
+  // the caller stops as on Esc.
+  enum class DevelopWrite { Replace, Overwrite, Append };
+  bool writeDevelopFile(const std::string& name, std::string_view text,
+                        DevelopWrite how = DevelopWrite::Replace);
   // Ends the run: default pointer, input back, a close asked for during the run done.
   void endDevelopRun();
   bool developRunning() const { return developRunning_; }

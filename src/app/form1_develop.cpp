@@ -63,12 +63,11 @@ bool Form1::failDevelopWrite(const std::string& name) {
   return false;
 }
 
-bool Form1::writeDevelopFile(const std::string& name, std::string_view text) {
-  return replaceFile(name, text) || failDevelopWrite(name);
-}
-
-bool Form1::appendDevelopFile(const std::string& name, std::string_view text) {
-  return appendToFile(name, text) || failDevelopWrite(name);
+bool Form1::writeDevelopFile(const std::string& name, std::string_view text, DevelopWrite how) {
+  const bool ok = how == DevelopWrite::Replace     ? replaceFile(name, text)
+                  : how == DevelopWrite::Overwrite ? overwriteFile(name, text)
+                                                   : appendToFile(name, text);
+  return ok || failDevelopWrite(name);
 }
 
 void Form1::endDevelopRun() {
@@ -124,7 +123,10 @@ void Form1::Command8_Click() {
 
   CrosscutRun run;
   run.start(s, &font);
-  if (!appendDevelopFile(kResultsFile, run.heads())) return stopCrosscutRun();
+  const auto report = [this](const std::string& lines) {
+    return writeDevelopFile(kResultsFile, lines, DevelopWrite::Append);
+  };
+  if (!report(run.heads())) return stopCrosscutRun();
   while (run.next() != CrosscutStep::Done) {
     if (run.next() == CrosscutStep::ShelfFoot) {
       Command3_Click();
@@ -137,14 +139,14 @@ void Form1::Command8_Click() {
     run.finish(Picture1);
     const CrosscutFile& f = run.file();
     // temp.txt keeps the unturned copy; the plot file takes its finished text in one step.
-    if (!writeDevelopFile(kTempFile, f.temp) || !writeDevelopFile(f.name, f.turned)) return stopCrosscutRun();
+    if (!writeDevelopFile(kTempFile, f.temp, DevelopWrite::Overwrite) || !writeDevelopFile(f.name, f.turned)) return stopCrosscutRun();
     setCaption(f.caption);
     if (developStopRequested()) return stopCrosscutRun();
-    if (!appendDevelopFile(kResultsFile, run.accept())) return stopCrosscutRun();
+    if (!report(run.accept())) return stopCrosscutRun();
   }
-  if (!appendDevelopFile(kResultsFile, run.battenTable())) return stopCrosscutRun();
+  if (!report(run.battenTable())) return stopCrosscutRun();
   setCaption(run.widestCaption());
-  if (!appendDevelopFile(kResultsFile, run.totals())) return stopCrosscutRun();
+  if (!report(run.totals())) return stopCrosscutRun();
   setBusyPointer(false);
   beep();
   Command3_Click();

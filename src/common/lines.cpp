@@ -8,8 +8,8 @@ LineReader::LineReader(std::string_view bytes) : rest_(bytes) {
 
 bool LineReader::next(std::string_view& line) {
   if (rest_.empty()) return false;
-  const std::size_t end = rest_.find_first_of("\r\n");
-  const std::size_t len = end == std::string_view::npos ? rest_.size() : end;
+  std::size_t len = 0;  // a plain loop: find_first_of searches the set for every byte
+  while (len < rest_.size() && rest_[len] != '\r' && rest_[len] != '\n') ++len;
   line = rest_.substr(0, len < kMaxLineBytes ? len : kMaxLineBytes);
   std::size_t skip = len;
   if (skip < rest_.size()) {

@@ -14,6 +14,11 @@ double FileAngle(const FlatStrip& f) {
 
 namespace {
 bool has(std::string_view line, std::string_view what) { return line.find(what) != std::string_view::npos; }
+// The files' own point lines ("12 -3 acut") hold no tool word; only other
+// lines need the searches for one.
+bool plainPoint(std::string_view line) {
+  return line.size() >= 5 && line.substr(line.size() - 5) == " acut" && line.find('p') == std::string_view::npos;
+}
 }  // namespace
 
 void CopyPass(std::string_view firstPass, double scaleX, double scaleY, Point2 anchor,
@@ -26,12 +31,14 @@ void CopyPass(std::string_view firstPass, double scaleX, double scaleY, Point2 a
   LineReader in(firstPass);
   std::string_view line;
   while (in.next(line)) {
-    if (has(line, "1 pendown") || has(line, "0 pendown")) {
-      tool = has(line, "1 pendown") ? Tool::Pen : Tool::Knife;
-      const Point2 p = at(xPrev, yPrev);
-      if (preview != nullptr && std::isfinite(p.x) && std::isfinite(p.y)) preview->point(p.x, p.y);
-    } else if (has(line, "penup")) {
-      tool = Tool::None;
+    if (!plainPoint(line)) {
+      if (has(line, "1 pendown") || has(line, "0 pendown")) {
+        tool = has(line, "1 pendown") ? Tool::Pen : Tool::Knife;
+        const Point2 p = at(xPrev, yPrev);
+        if (preview != nullptr && std::isfinite(p.x) && std::isfinite(p.y)) preview->point(p.x, p.y);
+      } else if (has(line, "penup")) {
+        tool = Tool::None;
+      }
     }
     if (!IsPointLine(line)) {
       temp.append(line);
@@ -61,8 +68,10 @@ void TurnPass(std::string_view temp, double angle, double scaleX, double scaleY,
   LineReader in(temp);
   std::string_view line;
   while (in.next(line)) {
-    if (has(line, "pendown")) down = true;
-    else if (has(line, "penup")) down = false;
+    if (!plainPoint(line)) {
+      if (has(line, "pendown")) down = true;
+      else if (has(line, "penup")) down = false;
+    }
     if (!IsPointLine(line)) {
       turned.append(line);
       turned.append(kLineEnd);

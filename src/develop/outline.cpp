@@ -1,5 +1,6 @@
 #include "develop/outline.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace kes {
@@ -92,16 +93,31 @@ double direction(Point2 p, Point2 q) {
 }  // namespace
 
 bool InsideOutline(const CutOutline& cut, Point2 p) {
+  if (cut.n < 1) return false;
+  // Outside the records' box the winding is nought: no need to sum it.
+  double left = cut.rec[1].x, right = left, low = cut.rec[1].y, high = low;
+  for (int k = 2; k <= cut.n; ++k) {
+    left = std::min(left, cut.rec[k].x);
+    right = std::max(right, cut.rec[k].x);
+    low = std::min(low, cut.rec[k].y);
+    high = std::max(high, cut.rec[k].y);
+  }
+  if (!(p.x >= left && p.x <= right && p.y >= low && p.y <= high)) return false;
   double sum = 0;
+  const auto same = [&](const CutRecord& r) { return r.x == p.x && r.y == p.y; };
+  // Each record's direction is taken once: as B of one step and A of the next.
+  double dirA = same(cut.rec[1]) ? 0 : direction(p, {cut.rec[1].x, cut.rec[1].y});
   for (int k = 1; k <= cut.n; ++k) {
     const CutRecord& ra = cut.rec[k];
     const CutRecord& rb = cut.rec[k == cut.n ? 1 : k + 1];
-    const Point2 a{ra.x, ra.y}, b{rb.x, rb.y};
-    if ((b.x == p.x && b.y == p.y) || (a.x == p.x && a.y == p.y)) continue;
-    double step = direction(p, b) - direction(p, a);
-    if (step > 180) step -= 360;
-    if (step < -180) step += 360;
-    sum += step;
+    const double dirB = same(rb) ? 0 : direction(p, {rb.x, rb.y});
+    if (!same(ra) && !same(rb)) {
+      double step = dirB - dirA;
+      if (step > 180) step -= 360;
+      if (step < -180) step += 360;
+      sum += step;
+    }
+    dirA = dirB;
   }
   const double turns = roundHalfEven(sum);
   return turns == 360 || turns == -360;

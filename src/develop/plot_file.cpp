@@ -82,6 +82,7 @@ bool PlotText::point(double x, double y) {
 bool IsAcutLine(std::string_view line) { return line.find("acut") != std::string_view::npos; }
 
 bool IsPointLine(std::string_view line) {
+  if (line.size() >= 5 && line.substr(line.size() - 5) == " acut") return true;
   return IsAcutLine(line) || line.find("aline") != std::string_view::npos ||
          line.find("spline_pt") != std::string_view::npos;
 }
@@ -105,7 +106,23 @@ PointLineParts SplitPointLine(std::string_view line) {
   return p;
 }
 
-double PointLineStep(std::string_view numberText) { return parseLenient(numberText); }
+double PointLineStep(std::string_view numberText) {
+  // The plot files' own form, a sign and up to nine digits, read directly;
+  // anything else as the lenient parse reads it.
+  std::size_t i = 0;
+  const bool negative = !numberText.empty() && numberText[0] == '-';
+  if (negative) ++i;
+  if (i < numberText.size() && numberText.size() - i <= 9) {
+    long v = 0;
+    for (; i < numberText.size(); ++i) {
+      const char c = numberText[i];
+      if (c < '0' || c > '9') return parseLenient(numberText);
+      v = v * 10 + (c - '0');
+    }
+    return static_cast<double>(negative ? -v : v);
+  }
+  return parseLenient(numberText);
+}
 
 std::optional<std::string> TurnedLine(double x, double y, double scaleX, double scaleY,
                                       std::string_view tail) {

@@ -3,8 +3,10 @@
 #include <QDesktopServices>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QTemporaryFile>
 #include <QUrl>
+#include <filesystem>
+#include <system_error>
 
 namespace kes {
 
@@ -14,24 +16,42 @@ bool (*openerHook)(const std::string&) = nullptr;
 }  // namespace
 
 bool replaceFile(const std::string& name, std::string_view text) {
-  QSaveFile f(q(name));
-  if (!f.open(QIODevice::WriteOnly)) return false;
+  // A new file beside the old one, renamed over it when whole. (No flush to
+  // the disk itself: a run writes dozens of files and waits on none.)
+  const QFileInfo target(q(name));
+  QTemporaryFile f(target.absolutePath() + QLatin1String("/.kes_XXXXXX"));
+  if (!f.open()) return false;
   const auto size = static_cast<qint64>(text.size());
-  if (f.write(text.data(), size) != size) {
-    f.cancelWriting();
-    return false;
-  }
-  return f.commit();
+  if (f.write(text.data(), size) != size || !f.flush()) return false;
+  f.close();
+  if (f.error() != QFileDevice::NoError) return false;
+  f.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup |
+                   QFileDevice::ReadOther);
+  std::error_code ec;
+  std::filesystem::rename(f.fileName().toStdString(), name, ec);
+  if (ec) return false;  // the new file goes with f; the old one stays as it was
+  f.setAutoRemove(false);
+  return true;
 }
 
-bool appendToFile(const std::string& name, std::string_view text) {
+namespace {
+bool writeOpen(const std::string& name, std::string_view text, QIODevice::OpenMode mode) {
   QFile f(q(name));
-  if (!f.open(QIODevice::WriteOnly | QIODevice::Append)) return false;
+  if (!f.open(mode)) return false;
   const auto size = static_cast<qint64>(text.size());
   const bool written = f.write(text.data(), size) == size;
   const bool flushed = f.flush();
   f.close();
   return written && flushed && f.error() == QFileDevice::NoError;
+}
+}  // namespace
+
+bool overwriteFile(const std::string& name, std::string_view text) {
+  return writeOpen(name, text, QIODevice::WriteOnly | QIODevice::Truncate);
+}
+
+bool appendToFile(const std::string& name, std::string_view text) {
+  return writeOpen(name, text, QIODevice::WriteOnly | QIODevice::Append);
 }
 
 void setDocumentOpenerHook(bool (*hook)(const std::string& name)) { openerHook = hook; }
