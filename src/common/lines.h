@@ -8,7 +8,9 @@
 // line is skipped. The lines are views into the bytes given.
 
 #include <cstddef>
+#include <string>
 #include <string_view>
+#include <vector>
 
 namespace kes {
 
@@ -23,5 +25,14 @@ class LineReader {
  private:
   std::string_view rest_;
 };
+
+// Every line of a text, copied (for checks and reports that keep them).
+inline std::vector<std::string> allLines(std::string_view bytes) {
+  std::vector<std::string> out;
+  LineReader r(bytes);
+  std::string_view l;
+  while (r.next(l)) out.emplace_back(l);
+  return out;
+}
 
 }  // namespace kes

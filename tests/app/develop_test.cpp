@@ -52,14 +52,7 @@ class DevelopTest : public AppTest {
     if (!file.open(QIODevice::ReadOnly)) return "<missing>";
     return file.readAll().toStdString();
   }
-  std::vector<std::string> lines(const char* name) const {
-    std::vector<std::string> out;
-    const std::string text = read(name);
-    LineReader r(text);
-    std::string_view l;
-    while (r.next(l)) out.emplace_back(l);
-    return out;
-  }
+  std::vector<std::string> lines(const char* name) const { return allLines(read(name)); }
   bool exists(const char* name) const { return QFileInfo(dir.filePath(QString::fromLatin1(name))).isFile(); }
   std::string caption() const { return form->windowTitle().toStdString(); }
   static void pressEsc(QWidget* to) {

@@ -25,13 +25,7 @@ FlatStrip flatPanel(double h, double top) {
   return f;
 }
 
-std::vector<std::string> lines(const PlotText& p) {
-  std::vector<std::string> out;
-  LineReader r(p.text());
-  std::string_view l;
-  while (r.next(l)) out.emplace_back(l);
-  return out;
-}
+std::vector<std::string> lines(const PlotText& p) { return allLines(p.text()); }
 
 TEST(Outline, RecordsAreMidpointsMovedOutByEachEdgesAllowance) {
   const FlatStrip f = flatPanel(10, 99);

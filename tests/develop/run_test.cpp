@@ -15,14 +15,6 @@
 namespace kes {
 namespace {
 
-std::vector<std::string> linesOf(std::string_view text) {
-  std::vector<std::string> out;
-  LineReader r(text);
-  std::string_view l;
-  while (r.next(l)) out.emplace_back(l);
-  return out;
-}
-
 Point2 pointOf(const std::string& line) {
   const PointLineParts p = SplitPointLine(line);
   return {PointLineStep(p.x), PointLineStep(p.y)};
@@ -36,7 +28,7 @@ TEST(Report, ThreePanelsAppendFifteenLinesInPrintZones) {
   const std::string_view lengths[5] = {" 36 ", "", "40.5", "", ""};
   text += ReportBattenTable(lengths);
   text += ReportTotals(3, 9.75, 289.5, 185.7, " mm");
-  const std::vector<std::string> l = linesOf(text);
+  const std::vector<std::string> l = allLines(text);
   ASSERT_EQ(l.size(), 15u);
   EXPECT_EQ(text.substr(text.size() - 2), "\r\n");
   EXPECT_EQ(l[0], "Panel         Width         Area          Seaming");
@@ -53,7 +45,7 @@ TEST(Report, ThreePanelsAppendFifteenLinesInPrintZones) {
   EXPECT_EQ(l[12], "Sail Area:    289.5 sq. mm");
   EXPECT_EQ(l[14], "Seam Lngth:   185.7 mm");
   // A run with nothing written: panel 0, all sums 0.
-  EXPECT_EQ(linesOf(ReportTotals(0, 0, 0, 0, " inches"))[1], "Widest:       Panel 0 is 0.0 inches");
+  EXPECT_EQ(allLines(ReportTotals(0, 0, 0, 0, " inches"))[1], "Widest:       Panel 0 is 0.0 inches");
 }
 
 // ---------------------------------------------------------------- "?"
@@ -99,9 +91,9 @@ TEST(PanelFile, APlanarStripWrittenAndFinished) {
   ASSERT_EQ(run.next(), CrosscutStep::Panel);
   run.develop(m, layout, nullptr);
   run.finish(nullptr);
-  const auto first = linesOf(run.panel().plot.text());
-  const auto temp = linesOf(run.file().temp);
-  const auto done = linesOf(run.file().turned);
+  const auto first = allLines(run.panel().plot.text());
+  const auto temp = allLines(run.file().temp);
+  const auto done = allLines(run.file().turned);
   EXPECT_EQ(run.file().name, "pnl1.UC");
 
   // The first pass: the sewing outline from the origin, U(1) three times in a
@@ -207,7 +199,7 @@ TEST_F(FullRun, DefaultSailInSevenPanelsAndBothFeet) {
   EXPECT_EQ(files[8].name, "twstfoot.uc");
   EXPECT_EQ(files[8].index, 1);
   for (std::size_t f = 0; f < files.size(); ++f) {
-    const auto l = linesOf(files[f].turned);
+    const auto l = allLines(files[f].turned);
     // The sewing outline starts at the origin after the lettering and closes on it.
     const auto start = std::find(l.begin(), l.end(), "0 0 acut") - l.begin();
     ASSERT_LT(start + 1, static_cast<long>(l.size()));
@@ -241,7 +233,7 @@ TEST_F(FullRun, DefaultSailInSevenPanelsAndBothFeet) {
     EXPECT_NEAR(edgeLength(panels[i].strip, true), edgeLength(panels[i + 1].strip, false), 1.0 / 500) << i;
   // Marks only in the layout's panels: the foot files go straight from the comment to the knife.
   for (std::size_t f : {7u, 8u}) {
-    const auto l = linesOf(files[f].turned);
+    const auto l = allLines(files[f].turned);
     const auto c = std::find(l.begin(), l.end(), "/* cut edge plus seam widths */");
     EXPECT_EQ(*(c + 2), "0 pendown");
   }
@@ -249,14 +241,14 @@ TEST_F(FullRun, DefaultSailInSevenPanelsAndBothFeet) {
   // one panel or, on a seam's allowance, in both of its panels.
   int markLines = 0;
   for (std::size_t f = 0; f < 7; ++f) {
-    const auto l = linesOf(files[f].turned);
+    const auto l = allLines(files[f].turned);
     const auto c = std::find(l.begin(), l.end(), "/* cut edge plus seam widths */");
     const auto d = std::find(c, l.end(), "0 pendown");
     markLines += static_cast<int>(d - c) - 2;
   }
   EXPECT_GE(markLines, 4 * 6 + 7 * 7);  // four crosses, most of the nine diamonds
   // The report: heads, nine files, battens, totals.
-  EXPECT_EQ(linesOf(report).size(), 2u + 9 + 4 + 6);
+  EXPECT_EQ(allLines(report).size(), 2u + 9 + 4 + 6);
   EXPECT_NE(report.find("lensfoot.uc"), std::string::npos);
   EXPECT_GT(run.totalArea(), 0.9 * m.area);
   EXPECT_EQ(run.widestCaption().rfind("Widest Panel ", 0), 0u);
@@ -266,14 +258,14 @@ TEST_F(FullRun, NoPanelsGiveAShelfFootButNoTwistFoot) {
   go(0, true);
   ASSERT_EQ(files.size(), 1u);
   EXPECT_EQ(files[0].name, "lensfoot.uc");
-  EXPECT_EQ(linesOf(report).size(), 2u + 1 + 4 + 6);
+  EXPECT_EQ(allLines(report).size(), 2u + 1 + 4 + 6);
 }
 
 TEST_F(FullRun, ThirtyThreePanelsEveryPointAWholeNumberOfSteps) {
   go(33, true);
   ASSERT_EQ(files.size(), 35u);
   for (const CrosscutFile& f : files) {
-    for (const std::string& l : linesOf(f.turned)) {
+    for (const std::string& l : allLines(f.turned)) {
       if (!IsPointLine(l)) continue;
       const PointLineParts p = SplitPointLine(l);
       ASSERT_EQ(p.tail, " acut");
