@@ -3,7 +3,6 @@
 #include <cmath>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
 #include "common/numbers.h"
 
@@ -95,12 +94,15 @@ StrokeFont LoadStrokeFont(const std::string& fileName) {
   std::error_code ec;
   if (!std::filesystem::is_regular_file(fileName, ec)) return BuiltinStrokeFont();
   std::ifstream f(fileName, std::ios::binary);
-  if (f.is_open()) {
-    std::ostringstream text;
-    text << f.rdbuf();
-    if (!f.bad()) return ParseStrokeFont(text.str());
-  }
-  return BuiltinStrokeFont();
+  if (!f.is_open()) return BuiltinStrokeFont();
+  // A font is a few kilobytes; of a huge file the first part is read, and
+  // the record it cuts short is dropped.
+  const std::uintmax_t size = std::filesystem::file_size(fileName, ec);
+  std::string text(ec || size > kMaxFontBytes ? kMaxFontBytes : static_cast<std::size_t>(size), '\0');
+  f.read(text.data(), static_cast<std::streamsize>(text.size()));
+  if (f.bad()) return BuiltinStrokeFont();
+  text.resize(static_cast<std::size_t>(f.gcount()));
+  return ParseStrokeFont(text);
 }
 
 void WritePlotLabel(PlotText& plot, const StrokeFont& font, const LabelSpec& spec) {

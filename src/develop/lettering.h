@@ -47,6 +47,7 @@ StrokeFont ParseStrokeFont(std::string_view text);
 // simplex roman glyphs).
 // Tests name another file: the program itself never writes a font file.
 inline constexpr const char* kUserFontFile = "quilda.fnt";
+inline constexpr std::size_t kMaxFontBytes = 4 * 1024 * 1024;
 StrokeFont LoadStrokeFont(const std::string& fileName = kUserFontFile);
 
 // The program's own font text, in the same record layout.
