@@ -1206,7 +1206,5 @@ void Form1::Check5_Click() { Picture1->refresh(); }
 // and the reinforcements come with their own work.
 // ============================================================================
 
-// "Develop": the radial panels' plot files.
-void Form1::Command10_Click() {}
 
 }  // namespace kes

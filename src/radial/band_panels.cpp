@@ -1,0 +1,134 @@
+// Band panels: the radial panels of bands 2 and up. Panel n of band r lies
+// between radial n-1 (its start edge, towards the luff) and radial n (its
+// end edge, towards the leech); the last panel's end edge is the leech.
+
+#include <algorithm>
+#include <cmath>
+
+#include "radial/radial_writer.h"
+
+namespace kes {
+
+using namespace radial;
+
+namespace {
+double sign(double v) { return v > 0 ? 1 : v < 0 ? -1 : 0; }
+}  // namespace
+
+RadialPanelFile WriteBandPanel(const RadialInput& in, const RadialBand& band, int n) {
+  const PanelLayout& lay = *in.layout;
+  const RadialStrip& s = band.strip;
+  const int r = band.r;
+  const int count = sectionCount(lay, r);
+  const bool last = n == count;
+  const Allowances w = BandAllowances(in.boxes, r, n, count, lay.PanelCount);
+  const int ua = lay.RadialUpperEnd[r][n - 1], ub = lay.RadialUpperEnd[r][n];
+  const int la = lowerStation(lay.RadialLowerEnd[r][n - 1]);
+  const int lb = lowerStation(lay.RadialLowerEnd[r][n]);
+  const Point2 Ua = s.U(ua), Ub = s.U(ub), La = s.L(la), Lb = s.L(lb);
+  const std::vector<int> leech =
+      last ? leechStations(lay.SeamLeechEnd[r], lay.SeamLeechEnd[r - 1], false) : std::vector<int>{};
+
+  RadialPanelFile f;
+  f.fileName = RadialFileName(r, n);
+  f.label = RadialLabel(r, n);
+  f.band = r;
+  PanelPlot p(in.units);
+  p.plot.line(kPlotStart);
+
+  // Lettering along the panel's first lower segment, from its lower start corner.
+  {
+    const Point2 next = s.LNext(la);
+    const float angle = (finite(La) && finite(next) && La.x != next.x)
+                            ? static_cast<float>(std::atan((next.y - La.y) / (next.x - La.x)))
+                            : 0.0f;
+    letter(p, in, f.label, angle, La.x, La.y);
+  }
+
+  // Sewing outline: the upper edge (each station twice), on the last panel
+  // the sail's leech, the lower edge back, up the start edge.
+  for (int k = std::max(ua, 1); k <= std::min(ub, 100); ++k) {
+    p.penPoint(s.U(k));
+    p.point(s.U(k));
+  }
+  for (int k : leech) p.point(band.frames.leechPoint(in.model->LeechCurve, k));
+  for (int k = std::min(lb, 100); k >= std::max(la, 1); --k) {
+    p.point(s.LPenFirst(k));
+    p.point(s.L(k));
+  }
+  p.point(Ua);
+  p.penUp();
+
+  if (last) battenEnds(p, in, band, lay.SeamLeechEnd[r], lay.SeamLeechEnd[r - 1]);
+  p.plot.line(kPlotComment);
+
+  // Records: each edge segment's midpoint moved out by its allowance. The
+  // end edge's allowance lies aft of it, the start edge's forward of it
+  // (vertical ones: straight aft, straight forward).
+  PanelRecords rec;
+  for (int i = std::max(ua, 1); i < std::min(ub, 100); ++i)
+    if (s.U(i).x != s.U(i + 1).x)
+      rec.add(SegmentRecord(s.U(i), s.U(i + 1), w.HeadTabling, 0), PanelRecords::kUpper);
+  const int endIndex = rec.add(
+      SegmentRecord(Ub, Lb, sign(Lb.x - Ub.x) * w.LeechTabling, w.LeechTabling), PanelRecords::kEndRadial);
+  for (int i = std::min(lb, 100) - 1; i >= std::max(la, 1); --i)
+    if (s.L(i).x != s.L(i + 1).x)
+      rec.add(SegmentRecord(s.L(i), s.L(i + 1), -w.FootTabling, 0), PanelRecords::kLower);
+  const int N = rec.add(SegmentRecord(Ua, La, -sign(La.x - Ua.x) * w.LuffTabling, -w.LuffTabling),
+                        PanelRecords::kStart);
+
+  panelMarks(p, in, band, rec);
+
+  // Knife: from the upper start corner round the records and back. A
+  // vertical start edge (the luff of panel 1) has fixed corners at its own
+  // stations; so has a vertical end edge.
+  const CutRecord& start = rec.at(N);
+  const CutRecord& end = rec.at(endIndex);
+  const bool startUpright = N && start.vertical;
+  const bool endUpright = endIndex && end.vertical;
+  const Point2 S = startUpright ? Point2{Ua.x - w.LuffTabling, Ua.y + w.HeadTabling}
+                                : CornerOf(rec.at(1), start);
+  KnifePath knife;
+  knife.corner(S);
+  for (int k = 2; k <= rec.count() - 1; ++k) {
+    if (k == endIndex) {
+      if (endUpright) {
+        knife.corner({Ub.x, Ub.y + w.HeadTabling});
+        knife.corner({Ub.x + w.LeechTabling, Ub.y + w.HeadTabling});
+      } else {
+        knife.corner(CornerOf(rec.at(k - 1), end));
+      }
+      for (int j : leech)
+        knife.point(band.frames.leechPoint(in.model->LeechCurve, j, w.LeechTabling), KnifePath::kLeech);
+      continue;
+    }
+    if (endIndex && k == endIndex + 1) {
+      if (endUpright) {
+        const Point2 c{Lb.x + w.LeechTabling, Lb.y - w.FootTabling};
+        knife.corner(c);
+        knife.corner(c);
+      } else {
+        knife.corner(CornerOf(end, rec.at(k)));
+      }
+    }
+    knife.own(rec, k);
+  }
+  if (startUpright) {
+    knife.corner({La.x, La.y - w.FootTabling});
+    knife.corner({La.x - w.LuffTabling, La.y - w.FootTabling});
+  } else {
+    knife.corner(CornerOf(rec.at(rec.count() - 1), start));
+  }
+  knife.corner(S);
+  knife.write(p.plot, plotStep(in.units));
+  p.plot.line(kPlotEnd);
+
+  // Turned so that the end edge lies along X.
+  if (finite(Ub) && finite(Lb))
+    f.angle = Ub.x == Lb.x ? -Pi / 2 : -std::atan((Ub.y - Lb.y) / (Ub.x - Lb.x));
+  f.records = rec.count();
+  f.text = p.plot.text();
+  return f;
+}
+
+}  // namespace kes

@@ -1,0 +1,135 @@
+// Boxes, allowances, names and the pieces every radial writer uses.
+
+#include <algorithm>
+#include <cctype>
+#include <cmath>
+
+#include "radial/radial_writer.h"
+
+namespace kes {
+
+RadialBoxes ReadRadialBoxes(const RadialBoxTexts& t) {
+  RadialBoxes b;
+  b.seamWidth = parseLenient(t.Text16);
+  b.luffTabling = parseLenient(t.Text17);
+  b.leechTabling = parseLenient(t.Text18);
+  b.footTabling = parseLenient(t.Text19);
+  b.headTabling = parseLenient(t.Text20);
+  b.radialSeamWidth = parseLenient(t.Text32);
+  // Every batten and reef box as the number its text begins with.
+  for (int i = 0; i < 5; ++i) {
+    b.marks.batPos[i] = parseLenient(t.BatPos[i]);
+    b.marks.batLngth[i] = parseLenient(t.BatLngth[i]);
+    b.marks.batLngthNum[i] = b.marks.batLngth[i];
+    b.marks.batAnglNum[i] = parseLenient(t.BatAngl[i]);
+  }
+  for (int i = 0; i < 2; ++i) {
+    b.marks.reefPos[i] = parseLenient(t.ReefPos[i]);
+    b.marks.numReef[i] = parseLenient(t.NumReef[i]);
+  }
+  return b;
+}
+
+Allowances FanAllowances(const RadialBoxes& b) {
+  return {b.seamWidth, b.luffTabling, b.leechTabling, b.footTabling, b.headTabling,
+          b.radialSeamWidth};
+}
+
+Allowances BandAllowances(const RadialBoxes& b, int r, int n, int count, int bands) {
+  Allowances w = FanAllowances(b);
+  if (n > 1) w.LuffTabling = 0;
+  if (n < count) w.LeechTabling = b.radialSeamWidth;
+  w.FootTabling = 0;
+  if (r < bands) w.HeadTabling = b.seamWidth;
+  return w;
+}
+
+std::string RadialFileName(int ring, int n) {
+  return "rad" + std::to_string(ring) + "_" + std::to_string(n) + ".UC";
+}
+std::string RadialLabel(int ring, int n) { return std::to_string(ring) + "rad" + std::to_string(n); }
+
+bool IsRadialPlotFileName(std::string_view name) {
+  auto lower = [](char c) { return static_cast<char>(std::tolower(static_cast<unsigned char>(c))); };
+  auto digits = [&](std::size_t& at) {
+    const std::size_t from = at;
+    while (at < name.size() && std::isdigit(static_cast<unsigned char>(name[at]))) ++at;
+    return at > from;
+  };
+  std::size_t at = 0;
+  for (char c : std::string_view("rad"))
+    if (at >= name.size() || lower(name[at++]) != c) return false;
+  if (!digits(at) || at >= name.size() || name[at++] != '_' || !digits(at)) return false;
+  return name.size() - at == 3 && name[at] == '.' && lower(name[at + 1]) == 'u' &&
+         lower(name[at + 2]) == 'c';
+}
+
+namespace radial {
+
+int sectionCount(const PanelLayout& layout, int section) {
+  if (section < 0 || section >= PanelLayout::kSections) return 0;
+  return std::clamp(layout.RadialCount[section], 0, PanelLayout::kRadialSeams - 1);
+}
+
+int lowerStation(int end) { return end == 0 ? 1 : end; }
+
+Point2 dividerPoint(const RadialStrip& s, const PanelLayout& layout, int code) {
+  if (code < 101 || code > 151) return kNoPoint;
+  const Point2 top = s.U(layout.DividerTopIndex);
+  const Point2 foot = s.L(layout.DividerFootIndex);
+  const double t = (code - 101) / 49.0;
+  return {top.x + t * (foot.x - top.x), top.y + t * (foot.y - top.y)};
+}
+
+Point2 fanUpperPoint(const RadialStrip& s, const PanelLayout& layout, int code) {
+  return code <= 100 ? s.U(code) : dividerPoint(s, layout, code);
+}
+
+CutRecord EndRadialRecord(Point2 p, Point2 q, double width, int verticalSide) {
+  return SegmentRecord(p, q, -width, verticalSide * width);
+}
+
+double plotStep(const PlotUnits& u) {
+  const double s = std::min(std::fabs(u.PlotScaleX), std::fabs(u.PlotScaleY));
+  return s > 0 && std::isfinite(s) ? 1.0 / s : 0.0;
+}
+
+void letter(PanelPlot& p, const RadialInput& in, const std::string& text, float angle, double ox,
+            double oy) {
+  if (!in.font) return;
+  LabelSpec spec;
+  spec.LetterText = text;
+  spec.MarkSize = in.units.MarkSize;
+  spec.LetterAngle = angle;
+  spec.LetterOriginX = std::isfinite(ox) ? ox : in.units.LetterOriginX;
+  spec.LetterOriginY = std::isfinite(oy) ? oy : in.units.LetterOriginY;
+  WritePlotLabel(p.plot, *in.font, spec);
+}
+
+void panelMarks(PanelPlot& p, const RadialInput& in, const RadialBand& band,
+                const PanelRecords& rec) {
+  if (!in.model) return;
+  const MarkSail sail{&in.model->LeechCurve, &in.model->FootCurve, in.model->ClewX,
+                      in.model->ClewY, in.model->FootLength};
+  int mode = kMarkBatten;  // every radial panel gets both kinds of marks
+  PlaceMarks(p.plot, in.boxes.marks, sail, band.frames.luff, rec.cut, in.units.MarkSize, mode);
+}
+
+void battenEnds(PanelPlot& p, const RadialInput& in, const RadialBand& band, double endUpper,
+                double endLower) {
+  if (!in.model) return;
+  BattenEndMarks(p.plot, in.boxes.marks, in.model->LeechCurve, endUpper, endLower,
+                 band.frames.leech, in.units.MarkSize, /*penUpFirst=*/false);
+}
+
+std::vector<int> leechStations(double endUpper, double endLower, bool upwards) {
+  std::vector<int> out;
+  ForLeechPoints(endUpper, endLower, [&](int k) {
+    if (k >= 1) out.push_back(k);
+  });
+  if (upwards) std::reverse(out.begin(), out.end());
+  return out;
+}
+
+}  // namespace radial
+}  // namespace kes

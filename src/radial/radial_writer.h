@@ -1,0 +1,63 @@
+#pragma once
+// What the three radial panel writers share: the pen, the lettering, the
+// marks, the fans' end codes. Internal to the radial develop.
+
+#include <string>
+
+#include "radial/radial_develop.h"
+
+namespace kes::radial {
+
+// The plot file of one panel as it is written, with the pen's state.
+struct PanelPlot {
+  PlotText plot;
+  bool penDown = false;
+
+  explicit PanelPlot(const PlotUnits& u) : plot(u.PlotScaleX, u.PlotScaleY) {}
+  void point(Point2 p) { plot.point(p.x, p.y); }
+  // A pen point; the first one of the outline is followed by "1 pendown".
+  void penPoint(Point2 p) {
+    point(p);
+    if (!penDown) {
+      plot.line(kPenDown);
+      penDown = true;
+    }
+  }
+  void penUp() {
+    plot.line(kPenUp);
+    penDown = false;
+  }
+};
+
+// A section's panel count from the layout, at most the layout's 33.
+int sectionCount(const PanelLayout& layout, int section);
+// A lower end as a station: 0 (what unticking "Stagger" leaves while
+// "Unlock" is ticked) is station 1.
+int lowerStation(int end);
+// A fan's upper-end code as a flat point: 1..100 a station of seam line 1,
+// 101..151 a point of the straight divider (151, one step beyond its foot,
+// only gives the last segment's direction). Any other code has no point.
+Point2 dividerPoint(const RadialStrip& s, const PanelLayout& layout, int code);
+Point2 fanUpperPoint(const RadialStrip& s, const PanelLayout& layout, int code);
+
+// The end radial from p to q moved by width to the side (sin θ, -cos θ);
+// a vertical one by width to verticalSide (+1 aft, -1 forward).
+CutRecord EndRadialRecord(Point2 p, Point2 q, double width, int verticalSide);
+
+// One plotter step in design units (the coarser axis).
+double plotStep(const PlotUnits& u);
+
+// Letters text at the angle (single precision, as stored) and origin.
+void letter(PanelPlot& p, const RadialInput& in, const std::string& text, float angle, double ox,
+            double oy);
+// The batten and reef marks inside the panel's record polygon.
+void panelMarks(PanelPlot& p, const RadialInput& in, const RadialBand& band,
+                const PanelRecords& rec);
+// The batten-end marks of the band's stretch of leech.
+void battenEnds(PanelPlot& p, const RadialInput& in, const RadialBand& band, double endUpper,
+                double endLower);
+// The leech stations between two seam ends, from endUpper + 1 down the
+// leech to endLower - 1 (or the other way round), each in 1..100.
+std::vector<int> leechStations(double endUpper, double endLower, bool upwards);
+
+}  // namespace kes::radial

@@ -1,0 +1,163 @@
+// The radial finishing pass, the closing caption, names, allowances and
+// the knife path's corners and spurs.
+
+#include <cmath>
+
+#include "platform/recording_surface.h"
+#include "radial_fixture.h"
+
+namespace kes::test {
+namespace {
+
+const std::string kHandFile =
+    "start_plot\r\n1000 0 acut\r\n1 pendown\r\n1000 500 acut\r\n1 penup\r\nend_plot\r\n";
+
+// A hand-written file turned by -Pi/2 (Pi = 3.141593): points turn onto -y,
+// rounded halves away from zero, never "-0"; only the pen-down point
+// widens: from y' = -2 up to the start value 0.
+TEST(RadialFinish, TurnsAQuarterAndMeasuresFromZero) {
+  RadialFinishState st;
+  const RadialFinished f = FinishRadialFile(kHandFile, -Pi / 2, "2rad1", 500, 500, st);
+  EXPECT_EQ(f.text,
+            "start_plot\r\n0 -1000 acut\r\n1 pendown\r\n500 -1000 acut\r\n1 penup\r\nend_plot\r\n");
+  EXPECT_NEAR(f.width, 2.0, 1e-6);
+  EXPECT_EQ(f.caption, "Developing: 2rad1 at 2.00 (max=2.00)");
+  EXPECT_EQ(st.WidestLabel, "2rad1");
+  EXPECT_EQ(st.ToolState, 0);
+}
+
+// Widths start from 0 and 10000, the widest test is strict (the first of
+// equal widths stays), the tool carries over from file to file, repeated
+// points stay.
+TEST(RadialFinish, WidthRulesAndToolCarriedOver) {
+  const char* below = "0 -1500 acut\r\n1 pendown\r\n0 -500 acut\r\n0 -1500 acut\r\n1 penup\r\n";
+  RadialFinishState st;
+  EXPECT_DOUBLE_EQ(FinishRadialFile(below, 0, "0rad1", 500, 500, st).width, 3.0);  // -3 .. -1 from 0
+  const RadialFinished up = FinishRadialFile("0 1000 acut\r\n0 3000 acut\r\n", 0, "0rad2", 500, 500, st);
+  EXPECT_DOUBLE_EQ(up.width, -10000.0);  // no tool down: nothing widens
+  EXPECT_EQ(up.caption, "Developing: 0rad2 at -10000.00 (max=3.00)");
+  FinishRadialFile(below, 0, "1rad1", 500, 500, st);  // as wide again: the first stays
+  EXPECT_EQ(st.WidestLabel, "0rad1");
+  // A file that ends with the pen down leaves it down for the next one.
+  FinishRadialFile("1 pendown\r\n0 0 acut\r\n", 0, "1rad2", 500, 500, st);
+  EXPECT_EQ(st.ToolState, 1);
+  const RadialFinished c = FinishRadialFile("0 -4000 acut\r\n0 -4000 acut\r\n", 0, "1rad3", 500, 500, st);
+  EXPECT_DOUBLE_EQ(c.width, 8.0);
+  EXPECT_EQ(c.text, "0 -4000 acut\r\n0 -4000 acut\r\n");
+  EXPECT_EQ(st.WidestLabel, "1rad3");
+}
+
+// The preview: the flat, unturned panel from the band's lower luff end,
+// the pen in light blue, the knife in light red, moves not drawn.
+TEST(RadialFinish, PreviewFromTheBandsLuffEnd) {
+  RecordingSurface s;
+  RadialFinishState st;
+  FinishRadialFile("500 0 acut\r\n0 pendown\r\n1000 0 acut\r\n0 penup\r\n", 1.0, "x", 500, 500, st,
+                   &s, 10, 20);
+  const auto& ops = s.ops();
+  ASSERT_EQ(ops.size(), 2u);
+  EXPECT_EQ(ops[0].kind, DrawOp::Point);
+  EXPECT_DOUBLE_EQ(ops[0].x1, 11);
+  EXPECT_EQ(ops[1].kind, DrawOp::Line);
+  EXPECT_DOUBLE_EQ(ops[1].x2, 12);
+  EXPECT_DOUBLE_EQ(ops[1].y2, 20);
+  EXPECT_EQ(ops[1].colour, kLightRed);
+}
+
+TEST(RadialFinish, ClosingCaptionByUnit) {
+  RadialFinishState st;
+  EXPECT_EQ(WidestCaption(st, true, false, false), "Widest: Panel 0 is 0.00 inches");
+  st.WidestLabel = "3rad2";
+  st.WidestWidth = 9.25;
+  EXPECT_EQ(WidestCaption(st, true, false, false), "Widest: Panel 3rad2 is 9.25 inches");
+  EXPECT_EQ(WidestCaption(st, false, true, false), "Widest: Panel 3rad2 is 9.25 mm");
+  EXPECT_EQ(WidestCaption(st, false, false, true), "Widest: Panel 3rad2 is 9.25 feet");
+}
+
+TEST(RadialNames, FileNamesLabelsAndWhatIsCleared) {
+  EXPECT_EQ(RadialFileName(0, 10), "rad0_10.UC");
+  EXPECT_EQ(RadialLabel(0, 10), "0rad10");
+  EXPECT_EQ(RadialFileName(3, 2), "rad3_2.UC");
+  EXPECT_EQ(RadialLabel(1, 2), "1rad2");
+  for (const char* yes : {"rad0_1.UC", "RAD12_33.uc", "rad3_2.Uc"}) EXPECT_TRUE(IsRadialPlotFileName(yes)) << yes;
+  for (const char* no : {"radar.txt", "rad.uc", "rad1_.uc", "rad_1.uc", "rad1_2.uc.bak", "rad1_2.pic",
+                         "xrad1_2.uc", "rad1-2.uc", "rad1_2uc", ""})
+    EXPECT_FALSE(IsRadialPlotFileName(no)) << no;
+}
+
+// Boxes: seam 1, luff 2, leech 3, foot 4, head 5, radial seam 0.5.
+TEST(RadialAllowances, EveryEdgeKind) {
+  const RadialBoxTexts t{"1", "2", "3", "4", "5abc", ".5", {}, {}, {}, {}, {}};
+  const RadialBoxes b = ReadRadialBoxes(t);
+  struct Case {
+    int r, n, count, bands;
+    double luff, leech, head;
+  } cases[] = {
+      {2, 1, 3, 4, 2, 0.5, 1},  // first panel of a lower band: luff tabling, radial seam aft
+      {2, 2, 3, 4, 0, 0.5, 1},  // middle panel: only the radial seam
+      {2, 3, 3, 4, 0, 3, 1},    // last panel: the leech tabling
+      {4, 1, 1, 4, 2, 3, 5},    // the top band's only panel: luff, leech and head tablings
+      {6, 2, 3, 6, 0, 0.5, 5},  // top band, middle panel
+  };
+  for (const Case& c : cases) {
+    const Allowances w = BandAllowances(b, c.r, c.n, c.count, c.bands);
+    EXPECT_EQ(w.SeamWidth, 1);
+    EXPECT_EQ(w.LuffTabling, c.luff) << c.r << " " << c.n;
+    EXPECT_EQ(w.LeechTabling, c.leech) << c.r << " " << c.n;
+    EXPECT_EQ(w.FootTabling, 0);
+    EXPECT_EQ(w.HeadTabling, c.head) << c.r << " " << c.n;
+    EXPECT_EQ(w.RadialSeamWidth, 0.5);
+  }
+  const Allowances fan = FanAllowances(b);
+  EXPECT_EQ(fan.FootTabling, 4);
+  EXPECT_EQ(fan.HeadTabling, 5);
+  EXPECT_EQ(ReadRadialBoxes(RadialBoxTexts{}).seamWidth, 0);  // empty boxes read 0
+}
+
+TEST(RadialCorners, VerticalAndParallelRecords) {
+  const CutRecord flat{0, 2, 0, false}, rising{1, 1, 1, false}, upright{5, 0, 0, true};
+  Point2 p = CornerOf(flat, rising);
+  EXPECT_DOUBLE_EQ(p.x, 2);
+  EXPECT_DOUBLE_EQ(p.y, 2);
+  p = CornerOf(flat, upright);  // a vertical record is the line x = its x
+  EXPECT_DOUBLE_EQ(p.x, 5);
+  EXPECT_DOUBLE_EQ(p.y, 2);
+  p = CornerOf(upright, rising);
+  EXPECT_DOUBLE_EQ(p.x, 5);
+  EXPECT_DOUBLE_EQ(p.y, 5);
+  p = CornerOf(flat, CutRecord{7, 3, 0, false});  // parallel: the later record's point
+  EXPECT_DOUBLE_EQ(p.x, 7);
+  EXPECT_DOUBLE_EQ(p.y, 3);
+  p = CornerOf(upright, CutRecord{8, 1, 0, true});
+  EXPECT_DOUBLE_EQ(p.x, 8);
+}
+
+// Record points of one edge past the corners either side are left out (by
+// more than one plotter step, along the run); corners, single points and
+// points of no point are handled as they stand.
+TEST(RadialKnife, SpursPastCornersLeftOut) {
+  KnifePath k;
+  k.corner({0, 0});
+  k.point({-0.5, 0}, PanelRecords::kUpper);    // behind the corner before
+  k.point({-0.001, 0}, PanelRecords::kUpper);  // within a step: kept
+  k.point({4, 0}, PanelRecords::kUpper);
+  k.point({kNoPoint}, PanelRecords::kUpper);   // no point: skipped
+  k.point({6, 0}, PanelRecords::kUpper);       // beyond the corner after
+  k.corner({5, 0});
+  k.point({9, 9}, PanelRecords::kEndRadial);   // alone: never tested
+  k.corner({0, 0});
+  const auto kept = k.kept(0.002);
+  ASSERT_EQ(kept.size(), 6u);
+  EXPECT_DOUBLE_EQ(kept[1].x, -0.001);
+  EXPECT_DOUBLE_EQ(kept[2].x, 4);
+  EXPECT_DOUBLE_EQ(kept[3].x, 5);
+  EXPECT_DOUBLE_EQ(kept[4].y, 9);
+  PlotText plot(500, 500);
+  k.write(plot, 0.002);
+  EXPECT_EQ(plot.text(),
+            "0 0 acut\r\n0 pendown\r\n-1 0 acut\r\n2000 0 acut\r\n2500 0 acut\r\n4500 4500 acut\r\n"
+            "0 0 acut\r\n0 penup\r\n");
+}
+
+}  // namespace
+}  // namespace kes::test

@@ -1,0 +1,170 @@
+// The radial develop on input the layout never makes and on the faults it
+// mends: end radials, lower ends of 0, codes out of range, counts, marks.
+
+#include <algorithm>
+#include <cmath>
+
+#include "radial_fixture.h"
+
+namespace kes::test {
+namespace {
+
+using Lines = std::vector<std::string>;
+
+// Every line is a command or "<X> <Y> acut" of two whole numbers.
+void expectSoundFile(const std::string& text) {
+  const Lines l = linesOf(text);
+  ASSERT_GE(l.size(), 2u);
+  EXPECT_EQ(l.front(), "start_plot");
+  EXPECT_EQ(l.back(), "end_plot");
+  for (const std::string& s : l) {
+    if (!IsPointLine(s)) continue;
+    const PointLineParts p = SplitPointLine(s);
+    for (std::string_view n : {p.x, p.y}) {
+      EXPECT_FALSE(n.empty()) << s;
+      EXPECT_NE(n, "-0") << s;
+      EXPECT_EQ(n.find_first_not_of("-0123456789"), std::string_view::npos) << s;
+      EXPECT_LE(n.size(), 11u) << s;
+    }
+  }
+}
+
+std::vector<RadialPanelFile> runAll(const RadialInput& in) {
+  std::vector<RadialPanelFile> out;
+  RadialDevelop run(in);
+  RadialPanelFile f;
+  while (run.next(f) && out.size() < 400) out.push_back(f);
+  return out;
+}
+
+// A tack seam whose lower end is the divider's foot index, though not the
+// fan's last: it still gets its end radial and its turn.
+TEST_F(RadialPlane, EndRadialOnEveryPanelButTheLast) {
+  setSection(0, {1, 20, 40, 150}, {1, 60, 60, 60});
+  refresh();
+  for (int n = 1; n <= 2; ++n) {
+    const RadialPanelFile f = WriteTackPanel(in, band(1), n);
+    EXPECT_NE(f.angle, 0) << n;
+  }
+  EXPECT_EQ(WriteTackPanel(in, band(1), 3).angle, 0);
+  // The clew fan's middle seam on the divider's foot index, too.
+  setSection(1, {100, 80, 60, 150}, {100, 100, 60, 60});
+  refresh();
+  EXPECT_NE(WriteClewPanel(in, band(1), 2).angle, 0);
+}
+
+// A vertical end radial is a vertical line: the panel is turned a quarter,
+// and its corners lie on x = the seam's x plus the radial seam width; the
+// foot segment beside it never becomes the end radial.
+TEST_F(RadialPlane, VerticalEndRadialIsAVerticalLine) {
+  setSection(0, {1, 20, 150}, {1, 20, 60});  // seam 1 from U(20) straight down to L(20)
+  refresh();
+  const RadialPanelFile f = WriteTackPanel(in, band(1), 1);
+  EXPECT_DOUBLE_EQ(f.angle, -Pi / 2);
+  const Lines l = linesOf(f.text);
+  EXPECT_NE(std::find(l.begin(), l.end(), "9750 5500 acut"), l.end());  // corner (19.5, 11)
+  EXPECT_NE(std::find(l.begin(), l.end(), "9750 0 acut"), l.end());     // corner (19.5, 0)
+  // The clew fan: a vertical seam from U(80) to L(80), forward of it.
+  setSection(1, {100, 80, 150}, {100, 80, 60});
+  refresh();
+  const Lines c = linesOf(WriteClewPanel(in, band(1), 1).text);
+  EXPECT_NE(std::find(c.begin(), c.end(), "39250 5500 acut"), c.end());  // corner (78.5, 11)
+}
+
+// A lower end of 0 (unticked "Stagger" with "Unlock" ticked) is station 1.
+TEST_F(RadialPlane, LowerEndZeroIsStationOne) {
+  const std::string ones = WriteTackPanel(in, band(1), 1).text;
+  setSection(0, {1, 20, 150}, {0, 0, 60});
+  refresh();
+  EXPECT_EQ(WriteTackPanel(in, band(1), 1).text, ones);
+  setSection(2, {1, 40, 100}, {0, 60, 100});
+  refresh();
+  EXPECT_EQ(WriteBandPanel(in, band(2), 1).records, 39 + 59 + 2);
+}
+
+// Hand-edited ends of every kind: nothing crashes, every file is sound,
+// every count is honoured (up to 33).
+TEST_F(RadialPlane, AnyEndsGiveSoundFiles) {
+  const std::vector<std::vector<int>> ends = {
+      {0, -5, 250, 151, 32767, -32768, 99, 1}, {150, 101, 100, 1, 0, 200, 50, 3}};
+  for (const auto& e : ends) {
+    for (int s = 0; s <= 2; ++s) {
+      layout->RadialCount[s] = 33;
+      for (int j = 0; j <= 33; ++j) {
+        layout->RadialUpperEnd[s][j] = e[static_cast<std::size_t>(j) % e.size()];
+        layout->RadialLowerEnd[s][j] = e[static_cast<std::size_t>(j + 3) % e.size()];
+      }
+    }
+    layout->SeamLeechEnd[1] = -40;
+    layout->DividerTopIndex = 0;
+    layout->DividerFootIndex = 500;
+    texts.Text16 = "1e308";
+    texts.BatLngth[0] = "10";
+    texts.BatPos[0] = "50";
+    texts.NumReef[0] = "1e9";
+    texts.ReefPos[0] = "40";
+    refresh();
+    const auto files = runAll(in);
+    EXPECT_EQ(files.size(), 33u * 3);
+    for (const auto& f : files) {
+      expectSoundFile(f.text);
+      EXPECT_TRUE(std::isfinite(f.angle));
+    }
+  }
+}
+
+TEST_F(RadialPlane, RunOrderAndNoFileWithoutBands) {
+  const auto files = runAll(in);
+  std::vector<std::string> names;
+  for (const auto& f : files) names.push_back(f.fileName);
+  EXPECT_EQ(names, (std::vector<std::string>{"rad0_1.UC", "rad0_2.UC", "rad1_1.UC", "rad1_2.UC",
+                                             "rad2_1.UC", "rad2_2.UC"}));
+  EXPECT_EQ(files[2].band, 1);
+  EXPECT_EQ(files[4].band, 2);
+  layout->PanelCount = 0;
+  EXPECT_TRUE(runAll(in).empty());
+  layout->PanelCount = 1;  // band 1 only: the fans
+  EXPECT_EQ(runAll(in).size(), 4u);
+}
+
+// Batten marks: a cross where the batten's inner end falls (drawn in the
+// panel that holds it, and in no other), a batten-end mark on the leech
+// panel with no pen-up before its first point. Boxes read as the number
+// their text begins with.
+TEST_F(RadialPlane, MarksInThePanelThatHoldsThem) {
+  texts.BatPos[0] = "50";       // leech point 50: (99, 10), on seam line 1
+  texts.BatLngth[0] = "89abc";
+  texts.BatAngl[0] = "-5.7x";
+  texts.BatPos[1] = "70";       // leech point 30: (99, 14), in band 2's stretch of leech
+  texts.BatLngth[1] = "1";
+  refresh();
+  const std::vector<RadialPanelFile> files = {
+      WriteTackPanel(in, band(1), 1), WriteTackPanel(in, band(1), 2), WriteClewPanel(in, band(1), 1),
+      WriteClewPanel(in, band(1), 2), WriteBandPanel(in, band(2), 1), WriteBandPanel(in, band(2), 2)};
+  auto crosses = [&](const RadialPanelFile& f) {
+    const Lines l = linesOf(f.text);
+    int n = 0;
+    for (std::size_t i = 0; i + 4 < l.size(); ++i)
+      if (l[i + 1] == "1 pendown" && l[i + 5] == "1 penup" && IsPointLine(l[i + 4]) &&
+          SplitPointLine(l[i]).y == SplitPointLine(l[i + 1 + 1]).y)
+        ++n;
+    return n;
+  };
+  // Inner end (99 - 89 cos(-5.7°), 10 - 89 sin(-5.7°)) = (10.44, 18.84) on
+  // the sail: in band 2, panel 1 (left of the end radial from (39, 20) to (59, 10)).
+  // Row 1's inner end, 1 forward of its leech point: (98, 4) in band 2's
+  // leech panel.
+  for (std::size_t i = 0; i < files.size(); ++i)
+    EXPECT_EQ(crosses(files[i]), i >= 4 ? 1 : 0) << files[i].fileName;
+  // Band 2's leech panel: the end mark of row 1 at (99, 4) in the band,
+  // half size 0.1875, straight after the pen outline's "1 penup".
+  const Lines l = linesOf(files[5].text);
+  const auto at = std::find(l.begin(), l.end(), "49593 2093 acut");
+  ASSERT_NE(at, l.end());
+  EXPECT_EQ(*(at - 1), "1 penup");
+  EXPECT_EQ(*(at + 1), "1 pendown");
+  EXPECT_EQ(*(at + 2), "49406 1906 acut");
+}
+
+}  // namespace
+}  // namespace kes::test

@@ -1,0 +1,112 @@
+#pragma once
+// A small radial layout on a plane "sail" of two bands, each 10 high and 99
+// long (seam line j at height 10j), laid flat without the strip's bend, so
+// that every record, corner and angle can be worked by hand.
+//
+// Band 1: tack fan 2 panels (seams at upper codes 1, 20, 150; lower ends
+// 1, 1, 60), clew fan 2 panels (seams at 100, 80, 150; lower ends 100, 100,
+// 60), divider from U(50) = (49, 10) to L(60) = (59, 0). Band 2: 2 panels,
+// ends (1, 1), (40, 60), (100, 100). Leech straight up x = 99, its point k
+// at height (100 - k)·0.2; the seam lines meet it at 100, 50 and 1.
+// Allowances: seam 1, luff 2, leech 3, foot 4, head 5, radial seam 0.5.
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "radial/radial_develop.h"
+
+namespace kes::test {
+
+inline std::vector<std::string> linesOf(const std::string& text) {
+  std::vector<std::string> out;
+  LineReader r(text);
+  std::string_view l;
+  while (r.next(l)) out.emplace_back(l);
+  return out;
+}
+
+class RadialPlane : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    layout = std::make_unique<PanelLayout>();
+    model = std::make_unique<SailModel>();
+    PanelLayout& L = *layout;
+    L.PanelCount = 2;
+    for (int j = 0; j <= 2; ++j)
+      for (int k = 1; k <= 100; ++k) {
+        L.SeamLines[j](1, k) = k - 1;
+        L.SeamLines[j](2, k) = 10.0 * j;
+      }
+    for (int k = 1; k <= 100; ++k) {
+      model->LeechCurve(1, k) = 99;
+      model->LeechCurve(2, k) = (100 - k) * 0.2;
+      model->FootCurve(1, k) = 100 - k;
+    }
+    model->ClewX = 99;
+    model->FootLength = 99;
+    L.SeamLeechEnd[0] = 100;
+    L.SeamLeechEnd[1] = 50;
+    L.SeamLeechEnd[2] = 1;
+    L.DividerTopIndex = 50;
+    L.DividerFootIndex = 60;
+    setSection(0, {1, 20, 150}, {1, 1, 60});
+    setSection(1, {100, 80, 150}, {100, 100, 60});
+    setSection(2, {1, 40, 100}, {1, 60, 100});
+    texts.Text16 = "1";
+    texts.Text17 = "2";
+    texts.Text18 = "3";
+    texts.Text19 = "4";
+    texts.Text20 = "5";
+    texts.Text32 = "0.5";
+    refresh();
+  }
+
+  void setSection(int s, std::vector<int> upper, std::vector<int> lower) {
+    layout->RadialCount[s] = static_cast<int>(upper.size()) - 1;
+    for (std::size_t j = 0; j < upper.size(); ++j) {
+      layout->RadialUpperEnd[s][j] = upper[j];
+      layout->RadialLowerEnd[s][j] = lower[j];
+    }
+  }
+
+  // The boxes read again and the input rebuilt.
+  void refresh() {
+    in.layout = layout.get();
+    in.model = model.get();
+    in.boxes = ReadRadialBoxes(texts);
+    in.units = SetPlotUnits(500, 500, false, false);
+    in.font = nullptr;
+  }
+
+  // Band r exactly flat: L(k) = (k - 1, 0), U(k) = (k - 1, 10).
+  RadialBand band(int r) const {
+    RadialStrip s;
+    for (int k = 1; k <= 100; ++k) {
+      s.l[k] = {k - 1.0, 0};
+      s.u[k] = {k - 1.0, 10};
+    }
+    return RadialBandFromStrip(*layout, r, s);
+  }
+
+  // The knife's lines, from its first point to "0 penup".
+  static std::vector<std::string> knife(const std::vector<std::string>& lines) {
+    std::vector<std::string> out;
+    for (std::size_t i = 1; i < lines.size(); ++i)
+      if (lines[i] == "0 pendown") {
+        out.push_back(lines[i - 1]);
+        for (std::size_t k = i + 1; k < lines.size() && lines[k] != "0 penup"; ++k)
+          out.push_back(lines[k]);
+      }
+    return out;
+  }
+
+  std::unique_ptr<PanelLayout> layout;
+  std::unique_ptr<SailModel> model;
+  RadialBoxTexts texts;
+  RadialInput in;
+};
+
+}  // namespace kes::test

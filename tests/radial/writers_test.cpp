@@ -1,0 +1,195 @@
+// The three radial panel writers on the hand-worked plane layout.
+
+#include <algorithm>
+#include <cmath>
+
+#include "radial_fixture.h"
+
+namespace kes::test {
+namespace {
+
+using Lines = std::vector<std::string>;
+
+std::size_t indexOf(const Lines& l, const std::string& s) {
+  return static_cast<std::size_t>(std::find(l.begin(), l.end(), s) - l.begin());
+}
+
+// Band panel 1 of band 2 (the top band): luff tabling 2, head tabling 5,
+// its end radial from U(40) = (39, 10) to L(60) = (59, 0) carrying the
+// radial seam width 0.5 aft.
+TEST_F(RadialPlane, BandPanelOutlineRecordsAndKnife) {
+  const RadialPanelFile f = WriteBandPanel(in, band(2), 1);
+  EXPECT_EQ(f.fileName, "rad2_1.UC");
+  EXPECT_EQ(f.label, "2rad1");
+  EXPECT_EQ(f.records, (40 - 1) + (60 - 1) + 2);
+  EXPECT_NEAR(f.angle, -std::atan(10.0 / (39 - 59)), 1e-12);  // end edge along X
+
+  const Lines l = linesOf(f.text);
+  ASSERT_GE(l.size(), 10u);
+  // Pen: U(1) twice with the pen going down between, ... U(40) twice, the
+  // lower edge from L(60) back (L(2), L(1) at the luff), U(1), pen up.
+  EXPECT_EQ(l[0], "start_plot");
+  EXPECT_EQ(l[1], "0 5000 acut");
+  EXPECT_EQ(l[2], "1 pendown");
+  EXPECT_EQ(l[3], "0 5000 acut");
+  EXPECT_EQ(l[4], "500 5000 acut");
+  EXPECT_EQ(l[5], "500 5000 acut");
+  const std::size_t comment = indexOf(l, "/* cut edge plus seam widths */");
+  ASSERT_EQ(comment, 1 + 1 + 2 * 40 + 2 * 60 + 1 + 1);
+  EXPECT_EQ(l[82], "29500 0 acut");  // L(60)
+  EXPECT_EQ(l[comment - 4], "500 0 acut");  // L(2), the luff's pair L(2), L(1)
+  EXPECT_EQ(l[comment - 3], "0 0 acut");
+  EXPECT_EQ(l[comment - 2], "0 5000 acut");
+  EXPECT_EQ(l[comment - 1], "1 penup");
+
+  // Knife: S = (-2, 15) from the vertical luff; the upper records at
+  // x = 1.5 .. 29.5 (those from 30.5 to 38.5 lie beyond the corner with the
+  // leaning end radial at x = 30.118 and are left out); the corner at
+  // y = 0 (x = 60.118); the lower records back to 0.5; the luff corners.
+  const Lines k = knife(l);
+  ASSERT_FALSE(k.empty());
+  EXPECT_EQ(k.front(), "-1000 7500 acut");
+  EXPECT_EQ(k[1], "750 7500 acut");
+  EXPECT_EQ(k[29], "14750 7500 acut");
+  EXPECT_EQ(k[30], "15059 7500 acut");
+  EXPECT_EQ(k[31], "30059 -1 acut");  // y on the end radial's line: a hair below 0, rounded down
+  EXPECT_EQ(k[32], "29250 0 acut");
+  EXPECT_EQ(k[k.size() - 4], "250 0 acut");
+  EXPECT_EQ(k[k.size() - 3], "0 0 acut");
+  EXPECT_EQ(k[k.size() - 2], "-1000 0 acut");
+  EXPECT_EQ(k.back(), k.front());
+  EXPECT_EQ(l[l.size() - 2], "0 penup");
+  EXPECT_EQ(l.back(), "end_plot");
+}
+
+// The last panel of the band carries the leech: its points in the pen
+// outline from the head side down, and in the knife moved aft by the leech
+// tabling; its end edge is the vertical leech chord, turned by -Pi/2.
+TEST_F(RadialPlane, BandLastPanelFollowsTheLeech) {
+  const RadialPanelFile f = WriteBandPanel(in, band(2), 2);
+  EXPECT_EQ(f.records, (100 - 40) + (100 - 60) + 2);
+  EXPECT_DOUBLE_EQ(f.angle, -Pi / 2);
+  const Lines l = linesOf(f.text);
+  // Leech stations 2..49 of the band (seam ends 1 and 50), heights 19.6 ..
+  // 10.2 on the sail, 9.6 .. 0.2 above the band's lower leech corner.
+  const std::size_t u100 = 1 + 1 + 2 * 61 - 1;  // U(100)'s second copy
+  EXPECT_EQ(l[u100], "49500 5000 acut");
+  EXPECT_EQ(l[u100 + 1], "49500 4800 acut");
+  EXPECT_EQ(l[u100 + 48], "49500 100 acut");
+  const Lines k = knife(l);
+  // Vertical end record: the corners (99, 15), (102, 15), then the leech
+  // points at x = 102, then (102, 0) twice.
+  const auto at = std::find(k.begin(), k.end(), "49500 7500 acut");
+  ASSERT_NE(at, k.end());
+  EXPECT_EQ(*(at + 1), "51000 7500 acut");
+  EXPECT_EQ(*(at + 2), "51000 4800 acut");
+  EXPECT_EQ(*(at + 49), "51000 100 acut");
+  EXPECT_EQ(*(at + 50), "51000 0 acut");
+  EXPECT_EQ(*(at + 51), "51000 0 acut");
+  EXPECT_EQ(k.back(), k.front());
+}
+
+// Tack panel 1: pen U(1)..U(20) twice each, the tack once, U(1); records at
+// the stations; the luff record vertical at x = -2; the end radial to the
+// tack with the radial seam width aft; turned by minus its slope's angle.
+TEST_F(RadialPlane, TackPanelOneRoundTheLuff) {
+  const RadialPanelFile f = WriteTackPanel(in, band(1), 1);
+  EXPECT_EQ(f.fileName, "rad0_1.UC");
+  EXPECT_EQ(f.records, 19 + 1 + 1 + 1);
+  EXPECT_NEAR(f.angle, -std::atan(10.0 / 19), 1e-12);
+  const Lines l = linesOf(f.text);
+  EXPECT_EQ(l[1], "0 5000 acut");
+  EXPECT_EQ(l[2], "1 pendown");
+  EXPECT_EQ(l[41], "9500 5000 acut");  // U(20)
+  EXPECT_EQ(l[42], "0 0 acut");        // the tack, once
+  EXPECT_EQ(l[43], "0 5000 acut");     // back to U(1)
+  EXPECT_EQ(l[44], "1 penup");
+  // No comment line in a fan file.
+  EXPECT_EQ(indexOf(l, "/* cut edge plus seam widths */"), l.size());
+  const Lines k = knife(l);
+  EXPECT_EQ(k.front(), "500 5500 acut");  // record 1: U(2) + (0, 1)
+  EXPECT_EQ(k[18], "9500 5500 acut");     // record 19: U(20) + (0, 1)
+  EXPECT_EQ(k[19], "10986 5500 acut");    // corner with the end radial (21.97, 11)
+  EXPECT_EQ(k[20], "4866 2278 acut");     // the end radial's own point
+  EXPECT_EQ(k[21], "536 0 acut");         // its corner with the foot
+  EXPECT_EQ(k[22], "0 0 acut");           // the tack
+  EXPECT_EQ(k[23], "-1000 0 acut");
+  EXPECT_EQ(k[24], "-1000 2500 acut");    // the luff record
+  EXPECT_EQ(k[25], "-1000 5500 acut");
+  EXPECT_EQ(k[26], "-500 5500 acut");
+  EXPECT_EQ(k[27], "500 5500 acut");
+  EXPECT_EQ(k.size(), 28u);
+}
+
+// Tack panel 2 runs up onto the divider: upper stations 20..50 (records
+// 31), divider points once each (50 records, the seam width aft), the foot
+// from L(60) back to the tack; no end radial (the fan's last), so no turn.
+// Its knife starts and ends on the start corner (20.9, 11), not on record
+// 1's point (19, 11) behind it.
+TEST_F(RadialPlane, TackLastPanelAlongTheDivider) {
+  const RadialPanelFile f = WriteTackPanel(in, band(1), 2);
+  EXPECT_EQ(f.records, 31 + 50 + 60 + 1);
+  EXPECT_EQ(f.angle, 0);
+  const Lines k = knife(linesOf(f.text));
+  EXPECT_EQ(k.front(), "10450 5500 acut");
+  EXPECT_EQ(k.back(), k.front());
+  // Record 2 at (20, 11) lies behind the start corner: left out.
+  EXPECT_EQ(k[1], "10500 5500 acut");
+  EXPECT_EQ(k[29], "24500 5500 acut");  // record 31: U(50) + (0, 1)
+  EXPECT_EQ(k[30], "24707 5500 acut");  // upper line with the offset divider x + y = 60.414
+}
+
+// Clew panel 1: the leech panel. Upper stations 100..80, the end radial to
+// the clew with the radial seam width forward, the clew, the leech points
+// up, the vertical leech chord with the leech tabling at x = 102; the knife
+// from (102, 11) round to it along the offset leech.
+TEST_F(RadialPlane, ClewPanelOneAlongTheLeech) {
+  const RadialPanelFile f = WriteClewPanel(in, band(1), 1);
+  EXPECT_EQ(f.fileName, "rad1_1.UC");
+  EXPECT_EQ(f.label, "1rad1");
+  EXPECT_EQ(f.records, 21 + 1 + 1 + 1);
+  EXPECT_NEAR(f.angle, std::atan(0.5), 1e-12);
+  const Lines l = linesOf(f.text);
+  EXPECT_EQ(l[1], "49500 5000 acut");
+  EXPECT_EQ(l[2], "1 pendown");
+  EXPECT_EQ(l[43], "39500 5000 acut");  // U(80), second copy
+  EXPECT_EQ(l[44], "49500 0 acut");     // the clew, once
+  EXPECT_EQ(l[45], "49500 100 acut");   // leech point 99
+  EXPECT_EQ(l[93], "49500 4900 acut");  // leech point 51
+  EXPECT_EQ(l[94], "49500 5000 acut");  // back to U(100)
+  EXPECT_EQ(l[95], "1 penup");
+  const Lines k = knife(l);
+  EXPECT_EQ(k.front(), "51000 5500 acut");
+  EXPECT_EQ(k[1], "49000 5500 acut");   // record 2: U(99) + (0, 1)
+  EXPECT_EQ(k[20], "39500 5500 acut");  // record 21: U(80) + (0, 1)
+  EXPECT_EQ(k[21], "37940 5500 acut");  // corner with the end radial
+  EXPECT_EQ(k[22], "44388 2276 acut");  // the end radial's own point
+  EXPECT_EQ(k[23], "48940 0 acut");     // its corner with the foot
+  EXPECT_EQ(k[24], "49500 0 acut");     // the clew
+  EXPECT_EQ(k[25], "51000 0 acut");     // the lower leech corner
+  EXPECT_EQ(k[26], "51000 100 acut");   // offset leech point 99
+  EXPECT_EQ(k[74], "51000 4900 acut");  // offset leech point 51
+  EXPECT_EQ(k.back(), k.front());
+  EXPECT_EQ(k.size(), 76u);
+}
+
+// Clew panel 2: upper stations 80..50, the whole divider without allowance,
+// the foot from L(60) to the clew; no end radial, no turn; the knife from
+// and back to the start corner (77, 11).
+TEST_F(RadialPlane, ClewLastPanelFromTheStartCorner) {
+  const RadialPanelFile f = WriteClewPanel(in, band(1), 2);
+  EXPECT_EQ(f.records, 31 + 50 + 41 + 1);
+  EXPECT_EQ(f.angle, 0);
+  const Lines k = knife(linesOf(f.text));
+  EXPECT_EQ(k.front(), "38500 5500 acut");
+  // Record 2 at (78, 11) lies aft of the start corner: left out; record 3
+  // stands on it.
+  EXPECT_EQ(k[1], "38500 5500 acut");
+  EXPECT_EQ(k[29], "24500 5500 acut");  // record 31: U(50) + (0, 1)
+  EXPECT_EQ(k[30], "23999 5500 acut");  // corner with the divider x + y = 59, a hair short of 48
+  EXPECT_EQ(k[31], "24500 5000 acut");  // D(101)
+  EXPECT_EQ(k.back(), k.front());
+}
+
+}  // namespace
+}  // namespace kes::test
