@@ -21,12 +21,14 @@ RadialFinished FinishRadialFile(std::string_view text, double angle, std::string
   LineReader lines(text);
   std::string_view line;
   while (lines.next(line)) {
-    const bool penDown = line.find("1 pendown") != std::string_view::npos;
-    if (penDown || line.find("0 pendown") != std::string_view::npos) {
-      st.ToolState = penDown ? 1 : 2;
-      if (preview) preview->point(anchorX + curX, anchorY + curY);
+    if (line.find("pen") != std::string_view::npos) {  // the tool lines
+      const bool penDown = line.find("1 pendown") != std::string_view::npos;
+      if (penDown || line.find("0 pendown") != std::string_view::npos) {
+        st.ToolState = penDown ? 1 : 2;
+        if (preview) preview->point(anchorX + curX, anchorY + curY);
+      }
+      if (line.find("penup") != std::string_view::npos) st.ToolState = 0;
     }
-    if (line.find("penup") != std::string_view::npos) st.ToolState = 0;
     if (!IsPointLine(line)) {
       out.text.append(line);
       out.text.append(kLineEnd);

@@ -2,6 +2,7 @@
 // (the band count capped to 6; fans 5 and 5, bands 5, 5, 5, 4, 3) and
 // developed into a temporary folder.
 
+#include <QCloseEvent>
 #include <QCursor>
 #include <QDir>
 #include <QFile>
@@ -120,6 +121,17 @@ TEST_F(RadialDevelopTest, EscStopsAfterTheCurrentFile) {
   EXPECT_NE(flat, turned);
   EXPECT_EQ(linesOf(flat).size(), linesOf(turned).size());
   EXPECT_FALSE(busyPointer());
+  EXPECT_FALSE(f.developRunning());
+}
+
+// Closing the window during a run stops it as Esc does, then closes it.
+TEST_F(RadialDevelopTest, CloseStopsTheRunThenCloses) {
+  Form1& f = radial();
+  ASSERT_TRUE(f.isVisible());
+  QCoreApplication::postEvent(&f, new QCloseEvent);
+  f.Command10_Click();
+  EXPECT_EQ(files().filter(".UC"), QStringList{"rad0_1.UC"});
+  EXPECT_FALSE(f.isVisible());
   EXPECT_FALSE(f.developRunning());
 }
 

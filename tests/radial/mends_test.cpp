@@ -71,6 +71,19 @@ TEST_F(RadialPlane, VerticalEndRadialIsAVerticalLine) {
   EXPECT_NE(std::find(c.begin(), c.end(), "39250 5500 acut"), c.end());  // corner (78.5, 11)
 }
 
+// A band panel n > 1 whose start edge stands exactly upright takes its
+// fixed corners at its own stations U(40) and L(40), not at the band's luff.
+TEST_F(RadialPlane, UprightStartEdgeUsesItsOwnStations) {
+  setSection(2, {1, 40, 100}, {1, 40, 100});
+  refresh();
+  const std::vector<std::string> l = linesOf(WriteBandPanel(in, band(2), 2).text);
+  const std::vector<std::string> k = knife(l);
+  ASSERT_GE(k.size(), 3u);
+  EXPECT_EQ(k.front(), "19500 7500 acut");  // (U(40).x, U(40).y + head tabling 5)
+  EXPECT_EQ(k.back(), k.front());
+  EXPECT_EQ(k[k.size() - 2], "19500 0 acut");  // L(40), no luff tabling past panel 1
+}
+
 // A lower end of 0 (unticked "Stagger" with "Unlock" ticked) is station 1.
 TEST_F(RadialPlane, LowerEndZeroIsStationOne) {
   const std::string ones = WriteTackPanel(in, band(1), 1).text;
