@@ -277,7 +277,7 @@ class Form1 : public QMainWindow {
   bool closeAfterRun_ = false;
   std::unique_ptr<RunEventGate> developGate_;
   bool failDevelopWrite(const std::string& name);
-  void stopCrosscutRun();
+  void stopDevelopRun();
 };
 
 }  // namespace kes

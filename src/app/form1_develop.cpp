@@ -85,13 +85,15 @@ void Form1::showDocument(const std::string& name) {
     msgBox(this, "No program was found to show " + name + ".", "Kestrova", MsgButtons::Ok, MsgIcon::Information);
 }
 
-// ---- The crosscut develop ----------------------------------------------------------
-
-void Form1::stopCrosscutRun() {
+// A develop stopped by Esc or a failed write: the model and the layout
+// rebuilt (which wipes the previews), the run ended.
+void Form1::stopDevelopRun() {
   Command3_Click();
   LayoutCrosscutSeams();
   endDevelopRun();
 }
+
+// ---- The crosscut develop ----------------------------------------------------------
 
 // "Develop": one plot file per crosscut panel, the foot panels the Options
 // menu asks for, and the report's panel table, batten lengths and totals.
@@ -126,7 +128,7 @@ void Form1::Command8_Click() {
   const auto report = [this](const std::string& lines) {
     return writeDevelopFile(kResultsFile, lines, DevelopWrite::Append);
   };
-  if (!report(run.heads())) return stopCrosscutRun();
+  if (!report(run.heads())) return stopDevelopRun();
   while (run.next() != CrosscutStep::Done) {
     if (run.next() == CrosscutStep::ShelfFoot) {
       Command3_Click();
@@ -139,14 +141,14 @@ void Form1::Command8_Click() {
     run.finish(Picture1);
     const CrosscutFile& f = run.file();
     // temp.txt keeps the unturned copy; the plot file takes its finished text in one step.
-    if (!writeDevelopFile(kTempFile, f.temp, DevelopWrite::Overwrite) || !writeDevelopFile(f.name, f.turned)) return stopCrosscutRun();
+    if (!writeDevelopFile(kTempFile, f.temp, DevelopWrite::Overwrite) || !writeDevelopFile(f.name, f.turned)) return stopDevelopRun();
     setCaption(f.caption);
-    if (developStopRequested()) return stopCrosscutRun();
-    if (!report(run.accept())) return stopCrosscutRun();
+    if (developStopRequested()) return stopDevelopRun();
+    if (!report(run.accept())) return stopDevelopRun();
   }
-  if (!report(run.battenTable())) return stopCrosscutRun();
+  if (!report(run.battenTable())) return stopDevelopRun();
   setCaption(run.widestCaption());
-  if (!report(run.totals())) return stopCrosscutRun();
+  if (!report(run.totals())) return stopDevelopRun();
   setBusyPointer(false);
   beep();
   Command3_Click();

@@ -55,7 +55,7 @@ void Form1::Command10_Click() {
     const Curve& luffEnd = layout.SeamLines[f.band - 1];
     const RadialFinished done = FinishRadialFile(f.text, f.angle, f.label, PlotScaleX, PlotScaleY,
                                                  st, Picture1, luffEnd(1, 1), luffEnd(2, 1));
-    if (!writeDevelopFile(kTempFile, done.text)) return stopDevelopRun();
+    if (!writeDevelopFile(kTempFile, done.text, DevelopWrite::Overwrite)) return stopDevelopRun();
     setCaption(done.caption);
     if (developStopRequested()) return stopDevelopRun();
     if (!writeDevelopFile(f.fileName, done.text)) return stopDevelopRun();

@@ -24,7 +24,8 @@ MarkSetUp ReadMarkSetUp(const std::string_view batPos[5], const std::string_view
 }
 
 void BattenEndMarks(PlotText& plot, const MarkSetUp& set, const Curve& leechCurve, double endUpper,
-                    double endLower, const FlatPlacement& leech, float markSize) {
+                    double endLower, const FlatPlacement& leech, float markSize,
+                    bool penUpFirst) {
   const double d = static_cast<double>(markSize) / 2;
   for (int b = 0; b < 5; ++b) {
     const double q = 100 - set.batPos[b];
@@ -32,7 +33,7 @@ void BattenEndMarks(PlotText& plot, const MarkSetUp& set, const Curve& leechCurv
     const Index j = toIndex(Num(q), 0, 100);
     if (!j.ok) continue;
     const Point2 p = leech.place({leechCurve(1, j.i), leechCurve(2, j.i)});
-    plot.line(kPenUp);
+    if (penUpFirst) plot.line(kPenUp);
     plot.point(p.x + d, p.y + d);
     plot.line(kPenDown);
     plot.point(p.x - d, p.y - d);

@@ -49,9 +49,11 @@ inline constexpr int kMaxReefPoints = 1000;
 // A batten meeting the leech strictly between the panel's seam ends
 // (endUpper < 100 - position < endLower) with a length above 0: a pen
 // cross of half size MarkSize/2 at its leech point, placed into the flat
-// frame by `leech` (the leech turn). No inside test.
+// frame by `leech` (the leech turn). No inside test. The radial panels
+// write no "1 penup" before a mark's first point (the pen is up already).
 void BattenEndMarks(PlotText& plot, const MarkSetUp& set, const Curve& leechCurve, double endUpper,
-                    double endLower, const FlatPlacement& leech, float markSize);
+                    double endLower, const FlatPlacement& leech, float markSize,
+                    bool penUpFirst = true);
 
 // The batten inner ends (when the first row has a length; every row with a
 // position) and the reef points of both rows (one point: on the leech; the

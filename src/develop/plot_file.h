@@ -123,7 +123,6 @@ std::optional<std::string> TurnedLine(double x, double y, double scaleX, double 
 // "pnl.txt" stays). Matched without regard to case, in this order.
 inline constexpr const char* kCrosscutPlotPatterns[] = {
     "panl*.uc", "panl*.pic", "pnl*.uc", "pnl*.pic", "lensfoot.uc", "twstfoot.uc"};
-inline constexpr const char* kRadialPlotPatterns[] = {"rad*.uc", "rad*.pic"};
 inline constexpr const char* kReinforcementPlotPatterns[] = {
     "bat*.uc", "reef*.uc", "tack*.uc", "rtack*.uc", "clew*.uc", "rclew*.uc", "head*.uc", "peak*.uc"};
 

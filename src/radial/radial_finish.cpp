@@ -4,6 +4,7 @@
 
 #include <cmath>
 
+#include "common/lines.h"
 #include "platform/surface.h"
 #include "radial/radial_develop.h"
 

@@ -9,6 +9,7 @@
 #include <QKeyEvent>
 
 #include "app_fixture.h"
+#include "common/lines.h"
 #include "develop/plot_file.h"
 #include "radial/radial_develop.h"
 

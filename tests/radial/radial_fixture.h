@@ -16,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "common/lines.h"
 #include "radial/radial_develop.h"
 
 namespace kes::test {
