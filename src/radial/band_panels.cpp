@@ -29,12 +29,8 @@ RadialPanelFile WriteBandPanel(const RadialInput& in, const RadialBand& band, in
   const std::vector<int> leech =
       last ? leechStations(lay.SeamLeechEnd[r], lay.SeamLeechEnd[r - 1], false) : std::vector<int>{};
 
-  RadialPanelFile f;
-  f.fileName = RadialFileName(r, n);
-  f.label = RadialLabel(r, n);
-  f.band = r;
+  RadialPanelFile f = panelFile(r, n, r);
   PanelPlot p(in.units);
-  p.plot.line(kPlotStart);
 
   // Lettering along the panel's first lower segment, from its lower start corner.
   {
@@ -120,14 +116,11 @@ RadialPanelFile WriteBandPanel(const RadialInput& in, const RadialBand& band, in
     knife.corner(CornerOf(rec.at(rec.count() - 1), start));
   }
   knife.corner(S);
-  knife.write(p.plot, plotStep(in.units));
-  p.plot.line(kPlotEnd);
+  endPanelFile(f, p, knife, rec, in.units);
 
   // Turned so that the end edge lies along X.
   if (finite(Ub) && finite(Lb))
     f.angle = Ub.x == Lb.x ? -Pi / 2 : -std::atan((Ub.y - Lb.y) / (Ub.x - Lb.x));
-  f.records = rec.count();
-  f.text = p.plot.text();
   return f;
 }
 

@@ -24,15 +24,11 @@ RadialPanelFile WriteClewPanel(const RadialInput& in, const RadialBand& band, in
   const std::vector<int> leech =
       n == 1 ? leechStations(lay.SeamLeechEnd[1], lay.SeamLeechEnd[0], true) : std::vector<int>{};
 
-  RadialPanelFile f;
-  f.fileName = RadialFileName(1, n);
-  f.label = RadialLabel(1, n);
-  f.band = 1;
+  RadialPanelFile f = panelFile(1, n, 1);
   PanelPlot p(in.units);
-  p.plot.line(kPlotStart);
 
   PanelRecords rec;
-  int lastUpper = 0, lastDivider = 0, endRadial = 0, lastFoot = 0;
+  FanRecordEnds ends;
   bool started = false;
   Point2 first{0, 0}, cur{0, 0};
   auto penStart = [&](Point2 q) {
@@ -51,7 +47,7 @@ RadialPanelFile WriteClewPanel(const RadialInput& in, const RadialBand& band, in
     cur = u;
     const Point2 below = s.U(k - 1);
     if (finite(below) && below.x != u.x)
-      if (int i = rec.add(StationRecord(u, below, u, w.SeamWidth, 0), PanelRecords::kUpper)) lastUpper = i;
+      if (int i = rec.add(StationRecord(u, below, u, w.SeamWidth, 0), PanelRecords::kUpper)) ends.lastUpper = i;
   }
 
   // The divider, top to foot, without allowance.
@@ -61,7 +57,7 @@ RadialPanelFile WriteClewPanel(const RadialInput& in, const RadialBand& band, in
     penStart(d);
     p.penPoint(d);
     if (int i = rec.add(StationRecord(d, d, dividerPoint(s, lay, k + 1), 0, 0), PanelRecords::kDivider))
-      lastDivider = i;
+      ends.lastDivider = i;
   }
 
   // Every panel but the fan's last has an end radial, made once from the
@@ -74,21 +70,21 @@ RadialPanelFile WriteClewPanel(const RadialInput& in, const RadialBand& band, in
       if (hasEndRadial && k == endLower)
         if (int i = rec.add(EndRadialRecord(cur, s.L(k), w.RadialSeamWidth, -1),
                             PanelRecords::kEndRadial))
-          endRadial = i;
+          ends.endRadial = i;
       p.point(s.L(k));
       p.point(s.L(k));
       cur = s.L(k);
       if (int i = rec.add(StationRecord(s.L(k), s.L(k - 1), s.L(k), 0, 0), PanelRecords::kLower))
-        lastFoot = i;
+        ends.lastFoot = i;
     }
   } else {
     // The end seam runs to the clew.
     if (hasEndRadial)
       if (int i = rec.add(EndRadialRecord(cur, K, w.RadialSeamWidth, -1), PanelRecords::kEndRadial))
-        endRadial = i;
+        ends.endRadial = i;
     p.point(K);
     cur = K;
-    if (int i = rec.add(StationRecord(K, s.L(99), K, 0, 0), PanelRecords::kLower)) lastFoot = i;
+    if (int i = rec.add(StationRecord(K, s.L(99), K, 0, 0), PanelRecords::kLower)) ends.lastFoot = i;
   }
 
   // Panel 1: the sail's leech from the clew up to seam line 1.
@@ -133,11 +129,10 @@ RadialPanelFile WriteClewPanel(const RadialInput& in, const RadialBand& band, in
   knife.corner(startCorner);
   for (int k = 2; k <= N; ++k) {
     const CutRecord& before = rec.at(k - 1);
-    if ((lastUpper && k == lastUpper + 1) || (lastDivider && k == lastDivider + 1) ||
-        (endRadial && k == endRadial + 1)) {
+    if (ends.turnsOnto(k)) {
       knife.corner(CornerOf(before, rec.at(k)));
       knife.own(rec, k);
-    } else if (n == 1 && lastFoot && k == lastFoot + 1) {
+    } else if (n == 1 && ends.lastFoot && k == ends.lastFoot + 1) {
       knife.corner(rec.at(k).vertical ? Point2{before.x + w.LeechTabling, before.y}
                                       : CornerOf(before, rec.at(k)));
     } else {
@@ -147,16 +142,7 @@ RadialPanelFile WriteClewPanel(const RadialInput& in, const RadialBand& band, in
   for (int k : leech)
     knife.point(band.frames.leechPoint(in.model->LeechCurve, k, w.LeechTabling), KnifePath::kLeech);
   knife.corner(startCorner);
-  knife.write(p.plot, plotStep(in.units));
-  p.plot.line(kPlotEnd);
-
-  // Turned so that the end radial lies along X; not turned without one.
-  if (endRadial) {
-    const CutRecord& e = rec.at(endRadial);
-    f.angle = e.vertical ? -Pi / 2 : -std::atan(e.slope);
-  }
-  f.records = rec.count();
-  f.text = p.plot.text();
+  endFanFile(f, p, knife, rec, in.units, ends.endRadial);
   return f;
 }
 

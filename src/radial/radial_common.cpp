@@ -66,6 +66,14 @@ bool IsRadialPlotFileName(std::string_view name) {
 
 namespace radial {
 
+RadialPanelFile panelFile(int ring, int n, int r) {
+  RadialPanelFile f;
+  f.fileName = RadialFileName(ring, n);
+  f.label = RadialLabel(ring, n);
+  f.band = r;
+  return f;
+}
+
 int sectionCount(const PanelLayout& layout, int section) {
   if (section < 0 || section >= PanelLayout::kSections) return 0;
   return std::clamp(layout.RadialCount[section], 0, PanelLayout::kRadialSeams - 1);
@@ -92,6 +100,23 @@ CutRecord EndRadialRecord(Point2 p, Point2 q, double width, int verticalSide) {
 double plotStep(const PlotUnits& u) {
   const double s = std::min(std::fabs(u.PlotScaleX), std::fabs(u.PlotScaleY));
   return s > 0 && std::isfinite(s) ? 1.0 / s : 0.0;
+}
+
+void endPanelFile(RadialPanelFile& f, PanelPlot& p, const KnifePath& knife,
+                  const PanelRecords& rec, const PlotUnits& u) {
+  knife.write(p.plot, plotStep(u));
+  p.plot.line(kPlotEnd);
+  f.records = rec.count();
+  f.text = p.plot.text();
+}
+
+void endFanFile(RadialPanelFile& f, PanelPlot& p, const KnifePath& knife, const PanelRecords& rec,
+                const PlotUnits& u, int endRadial) {
+  endPanelFile(f, p, knife, rec, u);
+  if (endRadial) {
+    const CutRecord& e = rec.at(endRadial);
+    f.angle = e.vertical ? -Pi / 2 : -std::atan(e.slope);
+  }
 }
 
 void letter(PanelPlot& p, const RadialInput& in, const std::string& text, float angle, double ox,

@@ -8,12 +8,15 @@
 
 namespace kes::radial {
 
-// The plot file of one panel as it is written, with the pen's state.
+// The plot file of one panel as it is written, from its "start_plot" on,
+// with the pen's state.
 struct PanelPlot {
   PlotText plot;
   bool penDown = false;
 
-  explicit PanelPlot(const PlotUnits& u) : plot(u.PlotScaleX, u.PlotScaleY) {}
+  explicit PanelPlot(const PlotUnits& u) : plot(u.PlotScaleX, u.PlotScaleY) {
+    plot.line(kPlotStart);
+  }
   void point(Point2 p) { plot.point(p.x, p.y); }
   // A pen point; the first one of the outline is followed by "1 pendown".
   void penPoint(Point2 p) {
@@ -28,6 +31,10 @@ struct PanelPlot {
     penDown = false;
   }
 };
+
+// Panel n of a ring (0 tack fan, 1 clew fan, else the band) in band r:
+// its file name and label.
+RadialPanelFile panelFile(int ring, int n, int r);
 
 // A section's panel count from the layout, at most the layout's 33.
 int sectionCount(const PanelLayout& layout, int section);
@@ -46,6 +53,25 @@ CutRecord EndRadialRecord(Point2 p, Point2 q, double width, int verticalSide);
 
 // One plotter step in design units (the coarser axis).
 double plotStep(const PlotUnits& u);
+
+// Where a fan panel's kinds of records end (0: none of that kind): the
+// knife turns a corner onto the record after the last of the upper edge,
+// of the divider and the end radial.
+struct FanRecordEnds {
+  int lastUpper = 0, lastDivider = 0, endRadial = 0, lastFoot = 0;
+  bool turnsOnto(int k) const {
+    return (lastUpper && k == lastUpper + 1) || (lastDivider && k == lastDivider + 1) ||
+           (endRadial && k == endRadial + 1);
+  }
+};
+
+// The rest of a panel's file: the knife path, "end_plot", the text and the
+// record count. A fan's file is turned so that its end radial lies along X,
+// and stays as it lies without one.
+void endPanelFile(RadialPanelFile& f, PanelPlot& p, const KnifePath& knife,
+                  const PanelRecords& rec, const PlotUnits& u);
+void endFanFile(RadialPanelFile& f, PanelPlot& p, const KnifePath& knife, const PanelRecords& rec,
+                const PlotUnits& u, int endRadial);
 
 // Letters text at the angle (single precision, as stored) and origin.
 void letter(PanelPlot& p, const RadialInput& in, const std::string& text, float angle, double ox,

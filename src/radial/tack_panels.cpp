@@ -18,15 +18,11 @@ RadialPanelFile WriteTackPanel(const RadialInput& in, const RadialBand& band, in
   const int count = sectionCount(lay, 0);
   const int ua = lay.RadialUpperEnd[0][n - 1], ub = lay.RadialUpperEnd[0][n];
 
-  RadialPanelFile f;
-  f.fileName = RadialFileName(0, n);
-  f.label = RadialLabel(0, n);
-  f.band = 1;
+  RadialPanelFile f = panelFile(0, n, 1);
   PanelPlot p(in.units);
-  p.plot.line(kPlotStart);
 
   PanelRecords rec;
-  int lastUpper = 0, lastDivider = 0, endRadial = 0, lastFoot = 0;
+  FanRecordEnds ends;
   Point2 prev{0, 0};
 
   // Upper edge: stations of seam line 1 (each written twice) with the seam
@@ -40,7 +36,7 @@ RadialPanelFile WriteTackPanel(const RadialInput& in, const RadialBand& band, in
       prev = u;
       const Point2 before = s.U(k - 1);
       if (finite(before) && before.x != u.x)
-        if (int i = rec.add(StationRecord(u, before, u, w.SeamWidth, 0), PanelRecords::kUpper)) lastUpper = i;
+        if (int i = rec.add(StationRecord(u, before, u, w.SeamWidth, 0), PanelRecords::kUpper)) ends.lastUpper = i;
     } else if (k >= 101) {
       const Point2 d = dividerPoint(s, lay, k), next = dividerPoint(s, lay, k + 1);
       prev = d;
@@ -48,7 +44,7 @@ RadialPanelFile WriteTackPanel(const RadialInput& in, const RadialBand& band, in
       const double side = next.x > d.x ? 1 : next.x < d.x ? -1 : 0;
       if (int i = rec.add(StationRecord(d, d, next, side * w.SeamWidth, w.SeamWidth),
                           PanelRecords::kDivider))
-        lastDivider = i;
+        ends.lastDivider = i;
     }
   }
 
@@ -63,22 +59,22 @@ RadialPanelFile WriteTackPanel(const RadialInput& in, const RadialBand& band, in
       if (hasEndRadial && k == F)
         if (int i = rec.add(EndRadialRecord(prev, s.L(k), w.RadialSeamWidth, 1),
                             PanelRecords::kEndRadial))
-          endRadial = i;
+          ends.endRadial = i;
       p.point(s.LPenFirst(k));
       p.point(s.L(k));
       prev = s.L(k);
       if (int i = rec.add(StationRecord(s.L(k), s.L(k), s.LNext(k), 0, 0), PanelRecords::kLower))
-        lastFoot = i;
+        ends.lastFoot = i;
     }
   } else {
     if (hasEndRadial)
       if (int i = rec.add(EndRadialRecord(prev, s.L(1), w.RadialSeamWidth, 1),
                           PanelRecords::kEndRadial))
-        endRadial = i;
+        ends.endRadial = i;
     p.point(s.L(1));
     prev = s.L(1);
     if (int i = rec.add(StationRecord(s.L(1), s.L(1), s.L(2), 0, 0), PanelRecords::kLower))
-      lastFoot = i;
+      ends.lastFoot = i;
   }
 
   // Back up the start radial (panel 1: the luff, with the luff tabling) to
@@ -115,10 +111,9 @@ RadialPanelFile WriteTackPanel(const RadialInput& in, const RadialBand& band, in
   knife.corner(startCorner);
   for (int i = 2; i <= c; ++i) {
     const CutRecord& before = rec.at(i - 1);
-    if ((lastUpper && i == lastUpper + 1) || (lastDivider && i == lastDivider + 1) ||
-        (endRadial && i == endRadial + 1))
+    if (ends.turnsOnto(i))
       knife.corner(CornerOf(before, rec.at(i)));
-    else if (n == 1 && lastFoot && i == lastFoot + 1)
+    else if (n == 1 && ends.lastFoot && i == ends.lastFoot + 1)
       knife.corner({before.x - w.LuffTabling, before.y});
     knife.own(rec, i);
   }
@@ -127,16 +122,7 @@ RadialPanelFile WriteTackPanel(const RadialInput& in, const RadialBand& band, in
     knife.corner({r1.x - w.LuffTabling, r1.y});
   }
   knife.corner(startCorner);
-  knife.write(p.plot, plotStep(in.units));
-  p.plot.line(kPlotEnd);
-
-  // Turned so that the end radial lies along X; not turned without one.
-  if (endRadial) {
-    const CutRecord& e = rec.at(endRadial);
-    f.angle = e.vertical ? -Pi / 2 : -std::atan(e.slope);
-  }
-  f.records = rec.count();
-  f.text = p.plot.text();
+  endFanFile(f, p, knife, rec, in.units, ends.endRadial);
   return f;
 }
 
