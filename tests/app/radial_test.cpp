@@ -22,14 +22,6 @@ std::string readFile(const QString& name) {
   return f.readAll().toStdString();
 }
 
-std::vector<std::string> linesOf(const std::string& text) {
-  std::vector<std::string> out;
-  LineReader r(text);
-  std::string_view l;
-  while (r.next(l)) out.emplace_back(l);
-  return out;
-}
-
 class RadialDevelopTest : public AppTest {
  protected:
   Form1& radial() {
@@ -88,7 +80,7 @@ TEST_F(RadialDevelopTest, DefaultRunWritesThirtyTwoTurnedFiles) {
       }
     EXPECT_EQ(crlf, lf);
     // One knife path, ending on its first point.
-    const auto l = linesOf(text);
+    const auto l = allLines(text);
     int knives = 0;
     for (std::size_t i = 1; i < l.size(); ++i)
       if (l[i] == "0 pendown") {
@@ -120,7 +112,7 @@ TEST_F(RadialDevelopTest, EscStopsAfterTheCurrentFile) {
   // The file stays unturned; temp.txt holds its turned copy.
   const std::string flat = readFile("rad0_1.UC"), turned = readFile("temp.txt");
   EXPECT_NE(flat, turned);
-  EXPECT_EQ(linesOf(flat).size(), linesOf(turned).size());
+  EXPECT_EQ(allLines(flat).size(), allLines(turned).size());
   EXPECT_FALSE(busyPointer());
   EXPECT_FALSE(f.developRunning());
 }

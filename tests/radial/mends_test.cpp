@@ -13,7 +13,7 @@ using Lines = std::vector<std::string>;
 
 // Every line is a command or "<X> <Y> acut" of two whole numbers.
 void expectSoundFile(const std::string& text) {
-  const Lines l = linesOf(text);
+  const Lines l = allLines(text);
   ASSERT_GE(l.size(), 2u);
   EXPECT_EQ(l.front(), "start_plot");
   EXPECT_EQ(l.back(), "end_plot");
@@ -61,13 +61,13 @@ TEST_F(RadialPlane, VerticalEndRadialIsAVerticalLine) {
   refresh();
   const RadialPanelFile f = WriteTackPanel(in, band(1), 1);
   EXPECT_DOUBLE_EQ(f.angle, -Pi / 2);
-  const Lines l = linesOf(f.text);
+  const Lines l = allLines(f.text);
   EXPECT_NE(std::find(l.begin(), l.end(), "9750 5500 acut"), l.end());  // corner (19.5, 11)
   EXPECT_NE(std::find(l.begin(), l.end(), "9750 0 acut"), l.end());     // corner (19.5, 0)
   // The clew fan: a vertical seam from U(80) to L(80), forward of it.
   setSection(1, {100, 80, 150}, {100, 80, 60});
   refresh();
-  const Lines c = linesOf(WriteClewPanel(in, band(1), 1).text);
+  const Lines c = allLines(WriteClewPanel(in, band(1), 1).text);
   EXPECT_NE(std::find(c.begin(), c.end(), "39250 5500 acut"), c.end());  // corner (78.5, 11)
 }
 
@@ -76,7 +76,7 @@ TEST_F(RadialPlane, VerticalEndRadialIsAVerticalLine) {
 TEST_F(RadialPlane, UprightStartEdgeUsesItsOwnStations) {
   setSection(2, {1, 40, 100}, {1, 40, 100});
   refresh();
-  const std::vector<std::string> l = linesOf(WriteBandPanel(in, band(2), 2).text);
+  const std::vector<std::string> l = allLines(WriteBandPanel(in, band(2), 2).text);
   const std::vector<std::string> k = knife(l);
   ASSERT_GE(k.size(), 3u);
   EXPECT_EQ(k.front(), "19500 7500 acut");  // (U(40).x, U(40).y + head tabling 5)
@@ -155,7 +155,7 @@ TEST_F(RadialPlane, MarksInThePanelThatHoldsThem) {
       WriteTackPanel(in, band(1), 1), WriteTackPanel(in, band(1), 2), WriteClewPanel(in, band(1), 1),
       WriteClewPanel(in, band(1), 2), WriteBandPanel(in, band(2), 1), WriteBandPanel(in, band(2), 2)};
   auto crosses = [&](const RadialPanelFile& f) {
-    const Lines l = linesOf(f.text);
+    const Lines l = allLines(f.text);
     int n = 0;
     for (std::size_t i = 0; i + 4 < l.size(); ++i)
       if (l[i + 1] == "1 pendown" && l[i + 5] == "1 penup" && IsPointLine(l[i + 4]) &&
@@ -171,7 +171,7 @@ TEST_F(RadialPlane, MarksInThePanelThatHoldsThem) {
     EXPECT_EQ(crosses(files[i]), i >= 4 ? 1 : 0) << files[i].fileName;
   // Band 2's leech panel: the end mark of row 1 at (99, 4) in the band,
   // half size 0.1875, straight after the pen outline's "1 penup".
-  const Lines l = linesOf(files[5].text);
+  const Lines l = allLines(files[5].text);
   const auto at = std::find(l.begin(), l.end(), "49593 2093 acut");
   ASSERT_NE(at, l.end());
   EXPECT_EQ(*(at - 1), "1 penup");

@@ -21,14 +21,6 @@
 
 namespace kes::test {
 
-inline std::vector<std::string> linesOf(const std::string& text) {
-  std::vector<std::string> out;
-  LineReader r(text);
-  std::string_view l;
-  while (r.next(l)) out.emplace_back(l);
-  return out;
-}
-
 class RadialPlane : public ::testing::Test {
  protected:
   void SetUp() override {

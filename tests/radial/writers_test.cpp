@@ -24,7 +24,7 @@ TEST_F(RadialPlane, BandPanelOutlineRecordsAndKnife) {
   EXPECT_EQ(f.records, (40 - 1) + (60 - 1) + 2);
   EXPECT_NEAR(f.angle, -std::atan(10.0 / (39 - 59)), 1e-12);  // end edge along X
 
-  const Lines l = linesOf(f.text);
+  const Lines l = allLines(f.text);
   ASSERT_GE(l.size(), 10u);
   // Pen: U(1) twice with the pen going down between, ... U(40) twice, the
   // lower edge from L(60) back (L(2), L(1) at the luff), U(1), pen up.
@@ -69,7 +69,7 @@ TEST_F(RadialPlane, BandLastPanelFollowsTheLeech) {
   const RadialPanelFile f = WriteBandPanel(in, band(2), 2);
   EXPECT_EQ(f.records, (100 - 40) + (100 - 60) + 2);
   EXPECT_DOUBLE_EQ(f.angle, -Pi / 2);
-  const Lines l = linesOf(f.text);
+  const Lines l = allLines(f.text);
   // Leech stations 2..49 of the band (seam ends 1 and 50), heights 19.6 ..
   // 10.2 on the sail, 9.6 .. 0.2 above the band's lower leech corner.
   const std::size_t u100 = 1 + 1 + 2 * 61 - 1;  // U(100)'s second copy
@@ -97,7 +97,7 @@ TEST_F(RadialPlane, TackPanelOneRoundTheLuff) {
   EXPECT_EQ(f.fileName, "rad0_1.UC");
   EXPECT_EQ(f.records, 19 + 1 + 1 + 1);
   EXPECT_NEAR(f.angle, -std::atan(10.0 / 19), 1e-12);
-  const Lines l = linesOf(f.text);
+  const Lines l = allLines(f.text);
   EXPECT_EQ(l[1], "0 5000 acut");
   EXPECT_EQ(l[2], "1 pendown");
   EXPECT_EQ(l[41], "9500 5000 acut");  // U(20)
@@ -130,7 +130,7 @@ TEST_F(RadialPlane, TackLastPanelAlongTheDivider) {
   const RadialPanelFile f = WriteTackPanel(in, band(1), 2);
   EXPECT_EQ(f.records, 31 + 50 + 60 + 1);
   EXPECT_EQ(f.angle, 0);
-  const Lines k = knife(linesOf(f.text));
+  const Lines k = knife(allLines(f.text));
   EXPECT_EQ(k.front(), "10450 5500 acut");
   EXPECT_EQ(k.back(), k.front());
   // Record 2 at (20, 11) lies behind the start corner: left out.
@@ -149,7 +149,7 @@ TEST_F(RadialPlane, ClewPanelOneAlongTheLeech) {
   EXPECT_EQ(f.label, "1rad1");
   EXPECT_EQ(f.records, 21 + 1 + 1 + 1);
   EXPECT_NEAR(f.angle, std::atan(0.5), 1e-12);
-  const Lines l = linesOf(f.text);
+  const Lines l = allLines(f.text);
   EXPECT_EQ(l[1], "49500 5000 acut");
   EXPECT_EQ(l[2], "1 pendown");
   EXPECT_EQ(l[43], "39500 5000 acut");  // U(80), second copy
@@ -180,7 +180,7 @@ TEST_F(RadialPlane, ClewLastPanelFromTheStartCorner) {
   const RadialPanelFile f = WriteClewPanel(in, band(1), 2);
   EXPECT_EQ(f.records, 31 + 50 + 41 + 1);
   EXPECT_EQ(f.angle, 0);
-  const Lines k = knife(linesOf(f.text));
+  const Lines k = knife(allLines(f.text));
   EXPECT_EQ(k.front(), "38500 5500 acut");
   // Record 2 at (78, 11) lies aft of the start corner: left out; record 3
   // stands on it.
