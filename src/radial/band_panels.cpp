@@ -27,7 +27,8 @@ RadialPanelFile WriteBandPanel(const RadialInput& in, const RadialBand& band, in
   const int lb = lowerStation(lay.RadialLowerEnd[r][n]);
   const Point2 Ua = s.U(ua), Ub = s.U(ub), La = s.L(la), Lb = s.L(lb);
   const std::vector<int> leech =
-      last ? leechStations(lay.SeamLeechEnd[r], lay.SeamLeechEnd[r - 1], false) : std::vector<int>{};
+      last ? leechStations(lay.SeamLeechEnd[r], lay.SeamLeechEnd[r - 1], false)
+           : std::vector<int>{};
 
   RadialPanelFile f = panelFile(r, n, r);
   PanelPlot p(in.units);
@@ -65,8 +66,9 @@ RadialPanelFile WriteBandPanel(const RadialInput& in, const RadialBand& band, in
   for (int i = std::max(ua, 1); i < std::min(ub, 100); ++i)
     if (s.U(i).x != s.U(i + 1).x)
       rec.add(SegmentRecord(s.U(i), s.U(i + 1), w.HeadTabling, 0), PanelRecords::kUpper);
-  const int endIndex = rec.add(
-      SegmentRecord(Ub, Lb, sign(Lb.x - Ub.x) * w.LeechTabling, w.LeechTabling), PanelRecords::kEndRadial);
+  const int endIndex =
+      rec.add(SegmentRecord(Ub, Lb, sign(Lb.x - Ub.x) * w.LeechTabling, w.LeechTabling),
+              PanelRecords::kEndRadial);
   for (int i = std::min(lb, 100) - 1; i >= std::max(la, 1); --i)
     if (s.L(i).x != s.L(i + 1).x)
       rec.add(SegmentRecord(s.L(i), s.L(i + 1), -w.FootTabling, 0), PanelRecords::kLower);
@@ -95,7 +97,8 @@ RadialPanelFile WriteBandPanel(const RadialInput& in, const RadialBand& band, in
         knife.corner(CornerOf(rec.at(k - 1), end));
       }
       for (int j : leech)
-        knife.point(band.frames.leechPoint(in.model->LeechCurve, j, w.LeechTabling), KnifePath::kLeech);
+        knife.point(band.frames.leechPoint(in.model->LeechCurve, j, w.LeechTabling),
+                    KnifePath::kLeech);
       continue;
     }
     if (endIndex && k == endIndex + 1) {

@@ -47,7 +47,7 @@ RadialPanelFile WriteClewPanel(const RadialInput& in, const RadialBand& band, in
     cur = u;
     const Point2 below = s.U(k - 1);
     if (finite(below) && below.x != u.x)
-      if (int i = rec.add(StationRecord(u, below, u, w.SeamWidth, 0), PanelRecords::kUpper)) ends.lastUpper = i;
+      rec.add(StationRecord(u, below, u, w.SeamWidth, 0), PanelRecords::kUpper, ends.lastUpper);
   }
 
   // The divider, top to foot, without allowance.
@@ -56,8 +56,8 @@ RadialPanelFile WriteClewPanel(const RadialInput& in, const RadialBand& band, in
     cur = d;
     penStart(d);
     p.penPoint(d);
-    if (int i = rec.add(StationRecord(d, d, dividerPoint(s, lay, k + 1), 0, 0), PanelRecords::kDivider))
-      ends.lastDivider = i;
+    rec.add(StationRecord(d, d, dividerPoint(s, lay, k + 1), 0, 0), PanelRecords::kDivider,
+            ends.lastDivider);
   }
 
   // Every panel but the fan's last has an end radial, made once from the
@@ -68,23 +68,21 @@ RadialPanelFile WriteClewPanel(const RadialInput& in, const RadialBand& band, in
     // the start seam's lower end.
     for (int k = std::max(endLower, 1); k <= std::min(startLower, 100); ++k) {
       if (hasEndRadial && k == endLower)
-        if (int i = rec.add(EndRadialRecord(cur, s.L(k), w.RadialSeamWidth, -1),
-                            PanelRecords::kEndRadial))
-          ends.endRadial = i;
+        rec.add(EndRadialRecord(cur, s.L(k), w.RadialSeamWidth, -1), PanelRecords::kEndRadial,
+                ends.endRadial);
       p.point(s.L(k));
       p.point(s.L(k));
       cur = s.L(k);
-      if (int i = rec.add(StationRecord(s.L(k), s.L(k - 1), s.L(k), 0, 0), PanelRecords::kLower))
-        ends.lastFoot = i;
+      rec.add(StationRecord(s.L(k), s.L(k - 1), s.L(k), 0, 0), PanelRecords::kLower, ends.lastFoot);
     }
   } else {
     // The end seam runs to the clew.
     if (hasEndRadial)
-      if (int i = rec.add(EndRadialRecord(cur, K, w.RadialSeamWidth, -1), PanelRecords::kEndRadial))
-        ends.endRadial = i;
+      rec.add(EndRadialRecord(cur, K, w.RadialSeamWidth, -1), PanelRecords::kEndRadial,
+              ends.endRadial);
     p.point(K);
     cur = K;
-    if (int i = rec.add(StationRecord(K, s.L(99), K, 0, 0), PanelRecords::kLower)) ends.lastFoot = i;
+    rec.add(StationRecord(K, s.L(99), K, 0, 0), PanelRecords::kLower, ends.lastFoot);
   }
 
   // Panel 1: the sail's leech from the clew up to seam line 1.
@@ -97,7 +95,8 @@ RadialPanelFile WriteClewPanel(const RadialInput& in, const RadialBand& band, in
   if (n == 1) {
     const double dx = first.x - cur.x, dy = first.y - cur.y;
     const double sign = (dx == 0 || dy == 0) ? 0 : (dx > 0) == (dy > 0) ? 1 : -1;  // of the slope
-    rec.add(SegmentRecord(cur, first, -sign * w.LeechTabling, w.LeechTabling), PanelRecords::kStart);
+    rec.add(SegmentRecord(cur, first, -sign * w.LeechTabling, w.LeechTabling),
+            PanelRecords::kStart);
   } else {
     rec.add(SegmentRecord(cur, first, 0, 0), PanelRecords::kStart);
   }
@@ -111,7 +110,8 @@ RadialPanelFile WriteClewPanel(const RadialInput& in, const RadialBand& band, in
     const CutRecord& r1 = rec.at(1);
     const CutRecord& r4 = rec.at(4);
     const float angle = r1.vertical ? 0.0f : static_cast<float>(std::atan(r1.slope));
-    const double sa = std::sin(static_cast<double>(angle)), ca = std::cos(static_cast<double>(angle));
+    const double sa = std::sin(static_cast<double>(angle)),
+                 ca = std::cos(static_cast<double>(angle));
     letter(p, in, f.label, angle, r4.x - 1 * ca + std::fabs(w.RadialSeamWidth * sa),
            r4.y - 1 * sa - w.RadialSeamWidth * ca);
   }

@@ -31,8 +31,8 @@ RadialBoxes ReadRadialBoxes(const RadialBoxTexts& t) {
 }
 
 Allowances FanAllowances(const RadialBoxes& b) {
-  return {b.seamWidth, b.luffTabling, b.leechTabling, b.footTabling, b.headTabling,
-          b.radialSeamWidth};
+  return {b.seamWidth,   b.luffTabling, b.leechTabling,
+          b.footTabling, b.headTabling, b.radialSeamWidth};
 }
 
 Allowances BandAllowances(const RadialBoxes& b, int r, int n, int count, int bands) {
@@ -47,10 +47,14 @@ Allowances BandAllowances(const RadialBoxes& b, int r, int n, int count, int ban
 std::string RadialFileName(int ring, int n) {
   return "rad" + std::to_string(ring) + "_" + std::to_string(n) + ".UC";
 }
-std::string RadialLabel(int ring, int n) { return std::to_string(ring) + "rad" + std::to_string(n); }
+std::string RadialLabel(int ring, int n) {
+  return std::to_string(ring) + "rad" + std::to_string(n);
+}
 
 bool IsRadialPlotFileName(std::string_view name) {
-  auto lower = [](char c) { return static_cast<char>(std::tolower(static_cast<unsigned char>(c))); };
+  auto lower = [](char c) {
+    return static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  };
   auto digits = [&](std::size_t& at) {
     const std::size_t from = at;
     while (at < name.size() && std::isdigit(static_cast<unsigned char>(name[at]))) ++at;
@@ -102,8 +106,8 @@ double plotStep(const PlotUnits& u) {
   return s > 0 && std::isfinite(s) ? 1.0 / s : 0.0;
 }
 
-void endPanelFile(RadialPanelFile& f, PanelPlot& p, const KnifePath& knife,
-                  const PanelRecords& rec, const PlotUnits& u) {
+void endPanelFile(RadialPanelFile& f, PanelPlot& p, const KnifePath& knife, const PanelRecords& rec,
+                  const PlotUnits& u) {
   knife.write(p.plot, plotStep(u));
   p.plot.line(kPlotEnd);
   f.records = rec.count();
@@ -134,8 +138,8 @@ void letter(PanelPlot& p, const RadialInput& in, const std::string& text, float 
 void panelMarks(PanelPlot& p, const RadialInput& in, const RadialBand& band,
                 const PanelRecords& rec) {
   if (!in.model) return;
-  const MarkSail sail{&in.model->LeechCurve, &in.model->FootCurve, in.model->ClewX,
-                      in.model->ClewY, in.model->FootLength};
+  const MarkSail sail{&in.model->LeechCurve, &in.model->FootCurve, in.model->ClewX, in.model->ClewY,
+                      in.model->FootLength};
   int mode = kMarkBatten;  // every radial panel gets both kinds of marks
   PlaceMarks(p.plot, in.boxes.marks, sail, band.frames.luff, rec.cut, in.units.MarkSize, mode);
 }

@@ -135,8 +135,7 @@ struct RadialFinished {
 // pen in light blue, knife in light red.
 RadialFinished FinishRadialFile(std::string_view text, double angle, std::string_view label,
                                 double scaleX, double scaleY, RadialFinishState& st,
-                                Surface* preview = nullptr, double anchorX = 0,
-                                double anchorY = 0);
+                                Surface* preview = nullptr, double anchorX = 0, double anchorY = 0);
 
 // "Widest: Panel 3rad2 is 9.25" and the unit word of the checked unit.
 std::string WidestCaption(const RadialFinishState& st, bool inches, bool millimeters, bool feet);

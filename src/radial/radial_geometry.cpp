@@ -63,7 +63,9 @@ std::vector<Point2> KnifePath::kept(double step) const {
       if (len > 0 && std::isfinite(len)) {
         for (int k = s; k < e; ++k) {
           const Point2 p = items_[k].p;
-          auto along = [&](const Item* c) { return ((p.x - c->p.x) * dx + (p.y - c->p.y) * dy) / len; };
+          auto along = [&](const Item* c) {
+            return ((p.x - c->p.x) * dx + (p.y - c->p.y) * dy) / len;
+          };
           if ((before && along(before) < -step) || (after && along(after) > step)) drop[k] = true;
         }
       }

@@ -53,6 +53,10 @@ struct PanelRecords {
     edge[cut.n] = kind;
     return cut.n;
   }
+  // The same, keeping the index in `last` when the record was added.
+  void add(const CutRecord& r, int kind, int& last) {
+    if (int i = add(r, kind)) last = i;
+  }
   int count() const { return cut.n; }
   const CutRecord& at(int i) const {
     static const CutRecord empty{};

@@ -29,16 +29,19 @@ bool RadialDevelop::next(RadialPanelFile& out) {
   // Bands past the layout's sections have no panels.
   const int bands = std::min(lay.PanelCount, PanelLayout::kSections - 1);
   if (bands < 1) return false;
-  while (section_ <= std::max(bands, 1)) {
+  while (section_ <= bands) {
     if (panel_ < radial::sectionCount(lay, section_)) {
       if (!bandBuilt_) {
         band_ = DevelopRadialBand(lay, section_ < 2 ? 1 : section_);
         bandBuilt_ = true;
       }
       ++panel_;
-      if (section_ == 0) out = WriteTackPanel(in_, band_, panel_);
-      else if (section_ == 1) out = WriteClewPanel(in_, band_, panel_);
-      else out = WriteBandPanel(in_, band_, panel_);
+      if (section_ == 0)
+        out = WriteTackPanel(in_, band_, panel_);
+      else if (section_ == 1)
+        out = WriteClewPanel(in_, band_, panel_);
+      else
+        out = WriteBandPanel(in_, band_, panel_);
       return true;
     }
     ++section_;  // band 1 serves both fans

@@ -68,8 +68,8 @@ struct FanRecordEnds {
 // The rest of a panel's file: the knife path, "end_plot", the text and the
 // record count. A fan's file is turned so that its end radial lies along X,
 // and stays as it lies without one.
-void endPanelFile(RadialPanelFile& f, PanelPlot& p, const KnifePath& knife,
-                  const PanelRecords& rec, const PlotUnits& u);
+void endPanelFile(RadialPanelFile& f, PanelPlot& p, const KnifePath& knife, const PanelRecords& rec,
+                  const PlotUnits& u);
 void endFanFile(RadialPanelFile& f, PanelPlot& p, const KnifePath& knife, const PanelRecords& rec,
                 const PlotUnits& u, int endRadial);
 

@@ -36,15 +36,14 @@ RadialPanelFile WriteTackPanel(const RadialInput& in, const RadialBand& band, in
       prev = u;
       const Point2 before = s.U(k - 1);
       if (finite(before) && before.x != u.x)
-        if (int i = rec.add(StationRecord(u, before, u, w.SeamWidth, 0), PanelRecords::kUpper)) ends.lastUpper = i;
+        rec.add(StationRecord(u, before, u, w.SeamWidth, 0), PanelRecords::kUpper, ends.lastUpper);
     } else if (k >= 101) {
       const Point2 d = dividerPoint(s, lay, k), next = dividerPoint(s, lay, k + 1);
       prev = d;
       p.penPoint(d);
       const double side = next.x > d.x ? 1 : next.x < d.x ? -1 : 0;
-      if (int i = rec.add(StationRecord(d, d, next, side * w.SeamWidth, w.SeamWidth),
-                          PanelRecords::kDivider))
-        ends.lastDivider = i;
+      rec.add(StationRecord(d, d, next, side * w.SeamWidth, w.SeamWidth), PanelRecords::kDivider,
+              ends.lastDivider);
     }
   }
 
@@ -57,24 +56,20 @@ RadialPanelFile WriteTackPanel(const RadialInput& in, const RadialBand& band, in
   if (F > 1) {
     for (int k = std::min(F, 100); k >= std::max(la, 1); --k) {
       if (hasEndRadial && k == F)
-        if (int i = rec.add(EndRadialRecord(prev, s.L(k), w.RadialSeamWidth, 1),
-                            PanelRecords::kEndRadial))
-          ends.endRadial = i;
+        rec.add(EndRadialRecord(prev, s.L(k), w.RadialSeamWidth, 1), PanelRecords::kEndRadial,
+                ends.endRadial);
       p.point(s.LPenFirst(k));
       p.point(s.L(k));
       prev = s.L(k);
-      if (int i = rec.add(StationRecord(s.L(k), s.L(k), s.LNext(k), 0, 0), PanelRecords::kLower))
-        ends.lastFoot = i;
+      rec.add(StationRecord(s.L(k), s.L(k), s.LNext(k), 0, 0), PanelRecords::kLower, ends.lastFoot);
     }
   } else {
     if (hasEndRadial)
-      if (int i = rec.add(EndRadialRecord(prev, s.L(1), w.RadialSeamWidth, 1),
-                          PanelRecords::kEndRadial))
-        ends.endRadial = i;
+      rec.add(EndRadialRecord(prev, s.L(1), w.RadialSeamWidth, 1), PanelRecords::kEndRadial,
+              ends.endRadial);
     p.point(s.L(1));
     prev = s.L(1);
-    if (int i = rec.add(StationRecord(s.L(1), s.L(1), s.L(2), 0, 0), PanelRecords::kLower))
-      ends.lastFoot = i;
+    rec.add(StationRecord(s.L(1), s.L(1), s.L(2), 0, 0), PanelRecords::kLower, ends.lastFoot);
   }
 
   // Back up the start radial (panel 1: the luff, with the luff tabling) to
@@ -95,7 +90,8 @@ RadialPanelFile WriteTackPanel(const RadialInput& in, const RadialBand& band, in
     const CutRecord& r3 = rec.at(3);
     const float angle = r1.vertical ? 0.0f : static_cast<float>(std::atan(r1.slope));
     double ox = r3.x;
-    if (!r1.vertical && r1.slope < 1) ox += w.RadialSeamWidth * std::sin(static_cast<double>(angle));
+    if (!r1.vertical && r1.slope < 1)
+      ox += w.RadialSeamWidth * std::sin(static_cast<double>(angle));
     const double oy = r3.y - w.SeamWidth * std::cos(static_cast<double>(angle));
     letter(p, in, f.label, angle, ox, oy);
   }

@@ -32,7 +32,8 @@ class RadialDevelopTest : public AppTest {
   }
   static std::string caption(const Form1& f) { return f.windowTitle().toStdString(); }
   static void pressEsc(Form1& f) {
-    QCoreApplication::postEvent(&f, new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier));
+    QCoreApplication::postEvent(&f,
+                                new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier));
   }
 };
 
@@ -56,7 +57,8 @@ TEST_F(RadialDevelopTest, DefaultRunWritesThirtyTwoTurnedFiles) {
   ASSERT_EQ(names.size(), 32u);
   QStringList want;
   for (const auto& n : names) want << QString::fromStdString(n);
-  want << "radar.txt" << "temp.txt";
+  want << "radar.txt"
+       << "temp.txt";
   QStringList got = files();
   got.removeAll("lastsail.sal");
   got.removeAll("lastsail.mld");

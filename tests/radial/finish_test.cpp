@@ -32,8 +32,10 @@ TEST(RadialFinish, TurnsAQuarterAndMeasuresFromZero) {
 TEST(RadialFinish, WidthRulesAndToolCarriedOver) {
   const char* below = "0 -1500 acut\r\n1 pendown\r\n0 -500 acut\r\n0 -1500 acut\r\n1 penup\r\n";
   RadialFinishState st;
-  EXPECT_DOUBLE_EQ(FinishRadialFile(below, 0, "0rad1", 500, 500, st).width, 3.0);  // -3 .. -1 from 0
-  const RadialFinished up = FinishRadialFile("0 1000 acut\r\n0 3000 acut\r\n", 0, "0rad2", 500, 500, st);
+  EXPECT_DOUBLE_EQ(FinishRadialFile(below, 0, "0rad1", 500, 500, st).width,
+                   3.0);  // -3 .. -1 from 0
+  const RadialFinished up =
+      FinishRadialFile("0 1000 acut\r\n0 3000 acut\r\n", 0, "0rad2", 500, 500, st);
   EXPECT_DOUBLE_EQ(up.width, -10000.0);  // no tool down: nothing widens
   EXPECT_EQ(up.caption, "Developing: 0rad2 at -10000.00 (max=3.00)");
   FinishRadialFile(below, 0, "1rad1", 500, 500, st);  // as wide again: the first stays
@@ -41,7 +43,8 @@ TEST(RadialFinish, WidthRulesAndToolCarriedOver) {
   // A file that ends with the pen down leaves it down for the next one.
   FinishRadialFile("1 pendown\r\n0 0 acut\r\n", 0, "1rad2", 500, 500, st);
   EXPECT_EQ(st.ToolState, 1);
-  const RadialFinished c = FinishRadialFile("0 -4000 acut\r\n0 -4000 acut\r\n", 0, "1rad3", 500, 500, st);
+  const RadialFinished c =
+      FinishRadialFile("0 -4000 acut\r\n0 -4000 acut\r\n", 0, "1rad3", 500, 500, st);
   EXPECT_DOUBLE_EQ(c.width, 8.0);
   EXPECT_EQ(c.text, "0 -4000 acut\r\n0 -4000 acut\r\n");
   EXPECT_EQ(st.WidestLabel, "1rad3");
@@ -79,9 +82,10 @@ TEST(RadialNames, FileNamesLabelsAndWhatIsCleared) {
   EXPECT_EQ(RadialLabel(0, 10), "0rad10");
   EXPECT_EQ(RadialFileName(3, 2), "rad3_2.UC");
   EXPECT_EQ(RadialLabel(1, 2), "1rad2");
-  for (const char* yes : {"rad0_1.UC", "RAD12_33.uc", "rad3_2.Uc"}) EXPECT_TRUE(IsRadialPlotFileName(yes)) << yes;
-  for (const char* no : {"radar.txt", "rad.uc", "rad1_.uc", "rad_1.uc", "rad1_2.uc.bak", "rad1_2.pic",
-                         "xrad1_2.uc", "rad1-2.uc", "rad1_2uc", ""})
+  for (const char* yes : {"rad0_1.UC", "RAD12_33.uc", "rad3_2.Uc"})
+    EXPECT_TRUE(IsRadialPlotFileName(yes)) << yes;
+  for (const char* no : {"radar.txt", "rad.uc", "rad1_.uc", "rad_1.uc", "rad1_2.uc.bak",
+                         "rad1_2.pic", "xrad1_2.uc", "rad1-2.uc", "rad1_2uc", ""})
     EXPECT_FALSE(IsRadialPlotFileName(no)) << no;
 }
 
@@ -141,10 +145,10 @@ TEST(RadialKnife, SpursPastCornersLeftOut) {
   k.point({-0.5, 0}, PanelRecords::kUpper);    // behind the corner before
   k.point({-0.001, 0}, PanelRecords::kUpper);  // within a step: kept
   k.point({4, 0}, PanelRecords::kUpper);
-  k.point({kNoPoint}, PanelRecords::kUpper);   // no point: skipped
-  k.point({6, 0}, PanelRecords::kUpper);       // beyond the corner after
+  k.point({kNoPoint}, PanelRecords::kUpper);  // no point: skipped
+  k.point({6, 0}, PanelRecords::kUpper);      // beyond the corner after
   k.corner({5, 0});
-  k.point({9, 9}, PanelRecords::kEndRadial);   // alone: never tested
+  k.point({9, 9}, PanelRecords::kEndRadial);  // alone: never tested
   k.corner({0, 0});
   const auto kept = k.kept(0.002);
   ASSERT_EQ(kept.size(), 6u);

@@ -98,8 +98,8 @@ TEST_F(RadialPlane, LowerEndZeroIsStationOne) {
 // Hand-edited ends of every kind: nothing crashes, every file is sound,
 // every count is honoured (up to 33).
 TEST_F(RadialPlane, AnyEndsGiveSoundFiles) {
-  const std::vector<std::vector<int>> ends = {
-      {0, -5, 250, 151, 32767, -32768, 99, 1}, {150, 101, 100, 1, 0, 200, 50, 3}};
+  const std::vector<std::vector<int>> ends = {{0, -5, 250, 151, 32767, -32768, 99, 1},
+                                              {150, 101, 100, 1, 0, 200, 50, 3}};
   for (const auto& e : ends) {
     for (int s = 0; s <= 2; ++s) {
       layout->RadialCount[s] = 33;
@@ -145,15 +145,16 @@ TEST_F(RadialPlane, RunOrderAndNoFileWithoutBands) {
 // panel with no pen-up before its first point. Boxes read as the number
 // their text begins with.
 TEST_F(RadialPlane, MarksInThePanelThatHoldsThem) {
-  texts.BatPos[0] = "50";       // leech point 50: (99, 10), on seam line 1
+  texts.BatPos[0] = "50";  // leech point 50: (99, 10), on seam line 1
   texts.BatLngth[0] = "89abc";
   texts.BatAngl[0] = "-5.7x";
-  texts.BatPos[1] = "70";       // leech point 30: (99, 14), in band 2's stretch of leech
+  texts.BatPos[1] = "70";  // leech point 30: (99, 14), in band 2's stretch of leech
   texts.BatLngth[1] = "1";
   refresh();
   const std::vector<RadialPanelFile> files = {
-      WriteTackPanel(in, band(1), 1), WriteTackPanel(in, band(1), 2), WriteClewPanel(in, band(1), 1),
-      WriteClewPanel(in, band(1), 2), WriteBandPanel(in, band(2), 1), WriteBandPanel(in, band(2), 2)};
+      WriteTackPanel(in, band(1), 1), WriteTackPanel(in, band(1), 2),
+      WriteClewPanel(in, band(1), 1), WriteClewPanel(in, band(1), 2),
+      WriteBandPanel(in, band(2), 1), WriteBandPanel(in, band(2), 2)};
   auto crosses = [&](const RadialPanelFile& f) {
     const Lines l = allLines(f.text);
     int n = 0;

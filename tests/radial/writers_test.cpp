@@ -36,7 +36,7 @@ TEST_F(RadialPlane, BandPanelOutlineRecordsAndKnife) {
   EXPECT_EQ(l[5], "500 5000 acut");
   const std::size_t comment = indexOf(l, "/* cut edge plus seam widths */");
   ASSERT_EQ(comment, 1 + 1 + 2 * 40 + 2 * 60 + 1 + 1);
-  EXPECT_EQ(l[82], "29500 0 acut");  // L(60)
+  EXPECT_EQ(l[82], "29500 0 acut");         // L(60)
   EXPECT_EQ(l[comment - 4], "500 0 acut");  // L(2), the luff's pair L(2), L(1)
   EXPECT_EQ(l[comment - 3], "0 0 acut");
   EXPECT_EQ(l[comment - 2], "0 5000 acut");
@@ -114,7 +114,7 @@ TEST_F(RadialPlane, TackPanelOneRoundTheLuff) {
   EXPECT_EQ(k[21], "536 0 acut");         // its corner with the foot
   EXPECT_EQ(k[22], "0 0 acut");           // the tack
   EXPECT_EQ(k[23], "-1000 0 acut");
-  EXPECT_EQ(k[24], "-1000 2500 acut");    // the luff record
+  EXPECT_EQ(k[24], "-1000 2500 acut");  // the luff record
   EXPECT_EQ(k[25], "-1000 5500 acut");
   EXPECT_EQ(k[26], "-500 5500 acut");
   EXPECT_EQ(k[27], "500 5500 acut");
