@@ -5,29 +5,16 @@
 
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
-#include <QDir>
-#include <QTemporaryDir>
-#include <memory>
-
-#include "app/form1.h"
-#include "platform/dialogs.h"
-#include "platform/system.h"
+#include "app_window.h"
 
 namespace {
 
 // The window with the 7-panel design saved as "seven" in its own folder.
 kes::Form1* designWindow() {
-  static std::unique_ptr<QTemporaryDir> dir;
-  static std::unique_ptr<kes::Form1> form;
-  if (!form) {
-    dir = std::make_unique<QTemporaryDir>();
-    QDir::setCurrent(dir->path());
-    kes::setSingleInstanceCheckEnabled(false);
-    kes::setMsgBoxAnswerer([](const kes::MsgBoxRequest&) { return kes::MsgResult::Ok; });
-    form = std::make_unique<kes::Form1>();
-    form->Form_Load();
-    QCoreApplication::processEvents();
+  static kes::bench::Window* w = nullptr;
+  if (!w) {
+    w = &kes::bench::keep(std::make_unique<kes::bench::Window>());
+    kes::Form1* form = w->form.get();
     form->Millimeters_Click();
     form->Text[15]->setText("7");
     form->Command4_Click();  // "Std 4" battens
@@ -36,8 +23,8 @@ kes::Form1* designWindow() {
     form->Combo3->setText("seven");
     form->Command13_Click();
   }
-  QDir::setCurrent(dir->path());
-  return form.get();
+  QDir::setCurrent(w->dir.path());
+  return w->form.get();
 }
 
 void BM_LoadDesign(benchmark::State& state) {

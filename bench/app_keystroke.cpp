@@ -11,7 +11,7 @@
 namespace {
 
 kes::Form1* window() {
-  static kes::bench::Window w;
+  static kes::bench::Window& w = kes::bench::keep(std::make_unique<kes::bench::Window>());
   return w.form.get();
 }
 
@@ -69,5 +69,6 @@ int main(int argc, char** argv) {
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();
+  kes::bench::closeKeptWindows();
   return 0;
 }

@@ -12,10 +12,11 @@
 
 namespace {
 
+// Kept from one benchmark to the next; the folder it writes into is its own.
 kes::Form1* reinforcementsWindow() {
-  static std::unique_ptr<kes::bench::Window> w;
+  static kes::bench::Window* w = nullptr;
   if (!w) {
-    w = std::make_unique<kes::bench::Window>();
+    w = &kes::bench::keep(std::make_unique<kes::bench::Window>());
     kes::Form1& f = *w->form;
     f.Option[7]->setValue(true);
     f.Option[10]->setValue(true);
@@ -25,6 +26,7 @@ kes::Form1* reinforcementsWindow() {
     for (int r = 0; r < 2; ++r) f.NumReef[r]->setText("10");
     QCoreApplication::processEvents();
   }
+  QDir::setCurrent(w->dir.path());
   return w->form.get();
 }
 

@@ -7,6 +7,8 @@
 #include <QDir>
 #include <QTemporaryDir>
 #include <memory>
+#include <utility>
+#include <vector>
 
 #include "app/form1.h"
 #include "platform/dialogs.h"
@@ -26,5 +28,18 @@ struct Window {
     QCoreApplication::processEvents();
   }
 };
+
+// Windows kept from one benchmark to the next. main() closes them while the
+// application still stands: a window left to the program's exit would be
+// taken down after it.
+inline std::vector<std::unique_ptr<Window>>& keptWindows() {
+  static std::vector<std::unique_ptr<Window>> windows;
+  return windows;
+}
+inline Window& keep(std::unique_ptr<Window> w) {
+  keptWindows().push_back(std::move(w));
+  return *keptWindows().back();
+}
+inline void closeKeptWindows() { keptWindows().clear(); }
 
 }  // namespace kes::bench

@@ -7,7 +7,6 @@
 #include "common/numbers.h"
 #include "develop/lettering.h"
 #include "develop/plot_file.h"
-#include "platform/documents.h"
 #include "platform/system.h"
 #include "reinforce/patch_files.h"
 #include "reinforce/patch_preview.h"
@@ -79,8 +78,8 @@ void Form1::Command21_Click() {
       }
       // The scratch files keep both passes; the plot file and its copy take
       // their text in one step each, never from a scratch file.
-      if (!f.writeDevelopFile(kTempFile, p.finished.turned) ||
-          !f.writeDevelopFile(kCopyTempFile, p.finished.copy) ||
+      if (!f.writeDevelopFile(kTempFile, p.finished.turned, DevelopWrite::Overwrite) ||
+          !f.writeDevelopFile(kCopyTempFile, p.finished.copy, DevelopWrite::Overwrite) ||
           !f.writeDevelopFile(p.name, p.finished.turned) ||
           (!p.copyName.empty() && !f.writeDevelopFile(p.copyName, p.finished.copy)))
         return removeHalfMade(p);
