@@ -1,5 +1,5 @@
 // The Reinforcements frame in the window at its designed size, with the
-// Radials style, ten pieces a corner, five pockets, two reef rows of ten
+// Radials style, ten patches a corner, five pockets, two reef rows of ten
 // points and copies: the preview "V" (two repaints, the seams, the patches;
 // target 1 ms) and "Develop" into a temporary folder (target 50 ms).
 // The application and main() are app_keystroke.cpp's.

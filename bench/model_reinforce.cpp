@@ -1,5 +1,5 @@
 // The reinforcements without the window: the patch preview of the default
-// sail in the Radials style with ten pieces a corner on a recording surface
+// sail in the Radials style with ten patches a corner on a recording surface
 // (target 20 µs), and the text of every file of the heaviest develop, built
 // in memory (target 2 ms).
 

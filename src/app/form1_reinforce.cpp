@@ -58,7 +58,7 @@ void Form1::Command21_Click() {
     Form1& f;
     bool stopped = false;
 
-    // No piece stays behind half made: the file in hand and its copy go.
+    // Nothing stays behind half made: the file in hand and its copy go.
     bool removeHalfMade(const PatchFile& p) {
       deleteFiles(p.name);
       if (!p.copyName.empty()) deleteFiles(p.copyName);

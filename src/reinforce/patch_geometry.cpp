@@ -1,6 +1,7 @@
 #include "reinforce/patch_geometry.h"
 
 #include <cmath>
+#include <initializer_list>
 
 #include "common/numbers.h"
 #include "model/spline.h"
@@ -197,33 +198,69 @@ void headArc(const SailModel& m, const CornerIndices& r, int ellipticity, PatchA
 
 // ---- Outlines ---------------------------------------------------------------------------
 
+namespace {
+
+// A new outline measured from origin, lettered at labelAngle.
+void begin(PatchOutline& out, Pt origin, bool runLabelOrigin, Num labelAngle) {
+  out.origin = origin;
+  out.runLabelOrigin = runLabelOrigin;
+  out.labelAngle = labelAngle;
+  out.count = 0;
+}
+
+// A layered patch: from its corner along one edge, across, back to the corner.
+void cutCorner(PatchOutline& out, std::initializer_list<Pt> points) {
+  add(out, out.origin);
+  for (const Pt& p : points) add(out, p);
+  add(out, out.origin);
+}
+
+// A stretch of an edge curve, every step-th point from one index to another.
+struct Stretch {
+  const Curve& curve;
+  int from, to, step = 1;
+};
+
+// A radial patch: the knife goes down on its sector of the arc, follows it,
+// runs along the core's edges and comes back to where it started.
+void cutSectorPatch(PatchOutline& out, const PatchArc& arc, Sector sec,
+              std::initializer_list<Stretch> core) {
+  add(out, arc.p[sec.ja]);
+  addArc(out, arc, sec.ja, sec.jb);
+  for (const Stretch& st : core) {
+    if (st.step == 1) {
+      addRun(out, st.curve, st.from, st.to);
+    } else {
+      for (int k = st.from; st.step > 0 ? k <= st.to : k >= st.to; k += st.step)
+        add(out, edgePoint(st.curve, k));
+    }
+  }
+  add(out, arc.p[sec.ja]);
+}
+
+}  // namespace
+
 void tackPatch(const SailModel& m, const CornerSettings& s, PatchStyle style, int ellipticity,
                int t, PatchOutline& out) {
   const Curve& luff = m.LuffCurve;
   const Curve& foot = m.FootCurve;
-  out.origin = {0, 0};
-  out.runLabelOrigin = true;
-  out.labelAngle = Num(0.0);
-  out.count = 0;
+  begin(out, {0, 0}, true, Num(0.0));
   if (style == PatchStyle::Radials) {
     const CornerIndices r = tackRadial(s);
     PatchArc arc;
     tackArc(m, r, ellipticity, arc);
     const Sector sec = countSector(s.quantity, t);
-    add(out, arc.p[sec.ja]);
-    addArc(out, arc, sec.ja, sec.jb);
-    addRun(out, foot, r.b3, 100);
-    addRun(out, luff, 1, r.a3);
-    add(out, arc.p[sec.ja]);
+    cutSectorPatch(out, arc, sec, {{foot, r.b3, 100}, {luff, 1, r.a3}});
     out.rotation = -slopeAngle(edgePoint(foot, r.b3), arc.p[sec.jb]);
     return;
   }
   const CornerIndices r = tackLayer(s, t);
-  add(out, out.origin);
-  add(out, edgePoint(luff, r.a));
-  if (style == PatchStyle::Square) add(out, tackSquareCorner(m, r.a, r.b));
-  add(out, edgePoint(foot, r.b));
-  add(out, out.origin);
+  const Pt L = edgePoint(luff, r.a), F = edgePoint(foot, r.b);
+  if (style == PatchStyle::Square) {
+    cutCorner(out, {L, tackSquareCorner(m, r.a, r.b), F});
+  } else {
+    cutCorner(out, {L, F});
+  }
   // Lays the luff edge from the tack towards luff point L onto +x.
   out.rotation =
       -(atan((Num(luff(1, 1)) - luff(1, r.a)) / (Num(luff(2, r.a)) - luff(2, 1))) + Pi / 2);
@@ -233,30 +270,25 @@ void clewPatch(const SailModel& m, const CornerSettings& s, PatchStyle style, in
                int t, PatchOutline& out) {
   const Curve& leech = m.LeechCurve;
   const Curve& foot = m.FootCurve;
-  out.origin = {m.ClewX, m.ClewY};
-  out.runLabelOrigin = false;
-  // Along the straight line from the clew up to the aft head corner.
-  out.labelAngle = atan((Num(leech(1, 1)) - m.ClewX) / (Num(m.ClewY) - leech(2, 1))) + Pi / 2;
-  out.count = 0;
+  // Lettered along the straight line from the clew up to the aft head corner.
+  begin(out, {m.ClewX, m.ClewY}, false,
+        atan((Num(leech(1, 1)) - m.ClewX) / (Num(m.ClewY) - leech(2, 1))) + Pi / 2);
   if (style == PatchStyle::Radials) {
     const CornerIndices r = clewRadial(s);
     PatchArc arc;
     clewArc(m, r, ellipticity, arc);
     const Sector sec = lengthSector(arc, s.quantity, t);
-    add(out, arc.p[sec.ja]);
-    addArc(out, arc, sec.ja, sec.jb);
-    addRun(out, leech, r.a3, 100);
-    addRun(out, foot, 1, r.b3);
-    add(out, arc.p[sec.ja]);
+    cutSectorPatch(out, arc, sec, {{leech, r.a3, 100}, {foot, 1, r.b3}});
     out.rotation = -slopeAngle(edgePoint(foot, r.b3), arc.p[sec.ja]);
     return;
   }
   const CornerIndices r = clewLayer(s, t);
-  add(out, out.origin);
-  add(out, edgePoint(foot, r.b));
-  if (style == PatchStyle::Square) add(out, clewSquareCorner(m, r.a, r.b));
-  add(out, edgePoint(leech, r.a));
-  add(out, out.origin);
+  const Pt F = edgePoint(foot, r.b), L = edgePoint(leech, r.a);
+  if (style == PatchStyle::Square) {
+    cutCorner(out, {F, clewSquareCorner(m, r.a, r.b), L});
+  } else {
+    cutCorner(out, {F, L});
+  }
   // Lays the leech edge from the clew towards leech point L onto +x.
   out.rotation =
       -(atan((Num(leech(1, 100)) - leech(1, r.a)) / (Num(leech(2, r.a)) - leech(2, 100))) +
@@ -268,30 +300,19 @@ void narrowHeadPatch(const SailModel& m, const CornerSettings& s, PatchStyle sty
   const Curve& luff = m.LuffCurve;
   const Curve& head = m.HeadCurve;
   const Curve& leech = m.LeechCurve;
-  out.origin = edgePoint(head, 1);
-  out.runLabelOrigin = false;
-  out.labelAngle = Num(-Pi / 2);  // read downwards from the throat
-  out.count = 0;
+  begin(out, edgePoint(head, 1), false, Num(-Pi / 2));  // read downwards from the throat
   if (style == PatchStyle::Radials) {
     const CornerIndices r = narrowHeadRadial(s);
     PatchArc arc;
     headArc(m, r, ellipticity, arc);
     const Sector sec = countSector(s.quantity, t);
-    add(out, arc.p[sec.ja]);
-    addArc(out, arc, sec.ja, sec.jb);
-    addRun(out, leech, r.b3, 1);
-    for (int k = 100; k >= 10; k -= 10) add(out, edgePoint(head, k));
-    addRun(out, luff, 100, r.a3);
-    add(out, arc.p[sec.ja]);
+    // Up the leech, forward along every tenth head point, down the luff.
+    cutSectorPatch(out, arc, sec, {{leech, r.b3, 1}, {head, 100, 10, -10}, {luff, 100, r.a3}});
     out.rotation = -slopeAngle(edgePoint(leech, r.b3), arc.p[sec.jb]);
     return;
   }
   const CornerIndices r = narrowHeadLayer(s, t);
-  add(out, out.origin);
-  add(out, edgePoint(head, 100));
-  add(out, edgePoint(leech, r.b));
-  add(out, edgePoint(luff, r.a));
-  add(out, out.origin);
+  cutCorner(out, {edgePoint(head, 100), edgePoint(leech, r.b), edgePoint(luff, r.a)});
   // Lays the luff stretch from the head down to luff point iL onto +x.
   out.rotation =
       atan((Num(luff(1, 100)) - luff(1, r.a)) / (Num(luff(2, 100)) - luff(2, r.a))) + Pi / 2;
@@ -300,14 +321,8 @@ void narrowHeadPatch(const SailModel& m, const CornerSettings& s, PatchStyle sty
 void throatPatch(const SailModel& m, const CornerSettings& s, int t, PatchOutline& out) {
   const Curve& luff = m.LuffCurve;
   const WideHeadIndices r = wideHeadLayer(s, t);
-  out.origin = edgePoint(m.HeadCurve, 1);
-  out.runLabelOrigin = false;
-  out.labelAngle = Num(-Pi / 2);
-  out.count = 0;
-  add(out, out.origin);
-  add(out, edgePoint(m.HeadCurve, r.iH));
-  add(out, edgePoint(luff, r.iL));
-  add(out, out.origin);
+  begin(out, edgePoint(m.HeadCurve, 1), false, Num(-Pi / 2));
+  cutCorner(out, {edgePoint(m.HeadCurve, r.iH), edgePoint(luff, r.iL)});
   out.rotation =
       atan((Num(luff(1, 100)) - luff(1, r.iL)) / (Num(luff(2, 100)) - luff(2, r.iL))) + Pi / 2;
 }
@@ -316,15 +331,10 @@ void peakPatch(const SailModel& m, const CornerSettings& s, int t, PatchOutline&
   const Curve& head = m.HeadCurve;
   const Curve& leech = m.LeechCurve;
   const WideHeadIndices r = wideHeadLayer(s, t);
-  out.origin = edgePoint(head, 100);
-  out.runLabelOrigin = false;
-  // Along the head from the peak towards the throat.
-  out.labelAngle = atan((Num(head(2, 100)) - head(2, 1)) / (Num(head(1, 100)) - head(1, 1))) - Pi;
-  out.count = 0;
-  add(out, out.origin);
-  add(out, edgePoint(leech, r.jL));
-  add(out, edgePoint(head, r.jH));
-  add(out, out.origin);
+  // Lettered along the head from the peak towards the throat.
+  begin(out, edgePoint(head, 100), false,
+        atan((Num(head(2, 100)) - head(2, 1)) / (Num(head(1, 100)) - head(1, 1))) - Pi);
+  cutCorner(out, {edgePoint(leech, r.jL), edgePoint(head, r.jH)});
   // Lays the leech stretch from the aft head corner down to leech point jL onto +x.
   out.rotation =
       Num(Pi / 2) - atan((Num(leech(1, r.jL)) - leech(1, 1)) / (Num(leech(2, 1)) - leech(2, r.jL)));

@@ -49,7 +49,7 @@ struct PatchArc {
 // length puts the whole arc on its start point.
 void buildArc(Corner corner, Pt start, Pt end, int ellipticity, PatchArc& arc);
 
-// The stretch ja..jb of the arc that piece t of N covers.
+// The stretch ja..jb of the arc that patch t of N covers.
 struct Sector {
   int ja = 1, jb = 1;
 };
@@ -91,7 +91,7 @@ void headArc(const SailModel& m, const CornerIndices& r, int ellipticity, PatchA
 
 // ---- Patch outlines -------------------------------------------------------------
 
-// The most points an outline holds: a radial head piece with its whole arc,
+// The most points an outline holds: a radial head patch with its whole arc,
 // leech, ten head points and luff.
 inline constexpr int kMaxOutline = 320;
 

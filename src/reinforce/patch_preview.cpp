@@ -21,58 +21,45 @@ void drawArc(Surface& s, const PatchArc& arc) {
 // Layers 1 up to the quantity; never more than the frame's limit.
 bool layer(int t, double quantity) { return t <= quantity && t <= kQuantityLimit; }
 
-void tack(Surface& s, const SailModel& m, const ReinforceSettings& rs, PatchStyle style) {
-  const Curve& luff = m.LuffCurve;
-  const Curve& foot = m.FootCurve;
-  const CornerSettings& c = rs.tack;
-  if (style == PatchStyle::Radials) {
-    const CornerIndices r = tackRadial(c);
-    PatchArc arc;
-    tackArc(m, r, rs.ellipticity, arc);
-    drawArc(s, arc);
-    for (int t = 1; layer(t, c.quantity); ++t) {
-      const Sector sec = countSector(c.quantity, t);
-      edge(s, edgePoint(luff, r.a3), arc.p[sec.ja]);
-      edge(s, edgePoint(foot, r.b3), arc.p[sec.jb], kCyan);
-    }
-    return;
-  }
-  for (int t = 1; layer(t, c.quantity); ++t) {
-    const CornerIndices r = tackLayer(c, t);
-    if (style == PatchStyle::Triangle) {
-      edge(s, edgePoint(luff, r.a), edgePoint(foot, r.b));
-    } else {
-      const Pt k = tackSquareCorner(m, r.a, r.b);
-      edge(s, edgePoint(luff, r.a), k);
-      edge(s, k, edgePoint(foot, r.b));
-    }
-  }
-}
+// What differs between the tack and the clew: the edge from the corner
+// (luff or leech) and the foot, their indices and arc, and the sectors.
+struct FootCorner {
+  const CornerSettings& c;
+  const Curve& edge;  // luff (tack) or leech (clew); the other edge is the foot
+  CornerIndices (*layer)(const CornerSettings&, int);
+  CornerIndices (*radial)(const CornerSettings&);
+  void (*arc)(const SailModel&, const CornerIndices&, int, PatchArc&);
+  Pt (*square)(const SailModel&, int, int);
+  bool clew;
+};
 
-void clew(Surface& s, const SailModel& m, const ReinforceSettings& rs, PatchStyle style) {
-  const Curve& leech = m.LeechCurve;
+void footCorner(Surface& s, const SailModel& m, const ReinforceSettings& rs, PatchStyle style,
+                const FootCorner& k) {
   const Curve& foot = m.FootCurve;
-  const CornerSettings& c = rs.clew;
+  const double N = k.c.quantity;
   if (style == PatchStyle::Radials) {
-    const CornerIndices r = clewRadial(c);
+    const CornerIndices r = k.radial(k.c);
     PatchArc arc;
-    clewArc(m, r, rs.ellipticity, arc);
+    k.arc(m, r, rs.ellipticity, arc);
     drawArc(s, arc);
-    for (int t = 1; layer(t, c.quantity); ++t) {
-      const Sector sec = lengthSector(arc, c.quantity, t);
-      edge(s, edgePoint(foot, r.b3), arc.p[sec.ja]);
-      edge(s, edgePoint(leech, r.a3), arc.p[sec.jb], kCyan);
+    const Pt edgeCore = edgePoint(k.edge, r.a3), footCore = edgePoint(foot, r.b3);
+    for (int t = 1; layer(t, N); ++t) {
+      // The tack's patches run from the luff to the start of their sector, the clew's from the foot.
+      const Sector sec = k.clew ? lengthSector(arc, N, t) : countSector(N, t);
+      edge(s, k.clew ? footCore : edgeCore, arc.p[sec.ja]);
+      edge(s, k.clew ? edgeCore : footCore, arc.p[sec.jb], kCyan);
     }
     return;
   }
-  for (int t = 1; layer(t, c.quantity); ++t) {
-    const CornerIndices r = clewLayer(c, t);
+  for (int t = 1; layer(t, N); ++t) {
+    const CornerIndices r = k.layer(k.c, t);
+    const Pt a = edgePoint(k.edge, r.a), b = edgePoint(foot, r.b);
     if (style == PatchStyle::Triangle) {
-      edge(s, edgePoint(leech, r.a), edgePoint(foot, r.b));
+      edge(s, a, b);
     } else {
-      const Pt k = clewSquareCorner(m, r.a, r.b);
-      edge(s, edgePoint(leech, r.a), k);
-      edge(s, k, edgePoint(foot, r.b));
+      const Pt K = k.square(m, r.a, r.b);
+      edge(s, a, K);
+      edge(s, K, b);
     }
   }
 }
@@ -112,8 +99,10 @@ void head(Surface& s, const SailModel& m, const ReinforceSettings& rs) {
 void previewPatches(Surface& s, const SailModel& m, const ReinforceSettings& rs) {
   const PatchStyle style = previewStyle(rs.style);
   if (style != PatchStyle::None) {
-    tack(s, m, rs, style);
-    clew(s, m, rs, style);
+    footCorner(s, m, rs, style,
+               {rs.tack, m.LuffCurve, tackLayer, tackRadial, tackArc, tackSquareCorner, false});
+    footCorner(s, m, rs, style,
+               {rs.clew, m.LeechCurve, clewLayer, clewRadial, clewArc, clewSquareCorner, true});
   }
   head(s, m, rs);
 }

@@ -2,7 +2,7 @@
 // The patch preview: the inner edges of every corner patch layer, and in the
 // Radials style the arcs with their sector lines, drawn over the plan view in
 // sail coordinates (whatever scale the view has), in light cyan, with the
-// second sector line of each radial piece in cyan.
+// second sector line of each radial patch in cyan.
 
 #include "model/sail_model.h"
 #include "platform/surface.h"

@@ -29,7 +29,7 @@ PatchStyle developStyle(const PatchStyleButtons& b);
 PatchStyle previewStyle(const PatchStyleButtons& b);
 
 // One corner: its reach along its two edges in percent of the edge, and the
-// number of layers (or radial pieces). Tack: luff, foot. Clew: leech, foot.
+// number of layers (or radial patches). Tack: luff, foot. Clew: leech, foot.
 // Head: luff, leech. No lower limit is applied anywhere.
 struct CornerSettings {
   double first = 0, second = 0, quantity = 0;

@@ -106,7 +106,7 @@ TEST_F(ReinforceTest, BoxChainsAndTheirPreviews) {
 const char* const kPatchFiles[] = {"tack1.uc", "rtack1.uc", "clew5.uc", "rclew5.uc",
                                    "head5.uc", "peak5.uc"};
 
-TEST_F(ReinforceTest, DevelopWritesEveryPieceAndClearsOnlyItsOwnPatterns) {
+TEST_F(ReinforceTest, DevelopWritesEveryFileAndClearsOnlyItsOwnPatterns) {
   Form1& f = enter();
   for (const char* stale : {"tack9.uc", "PEAK7.UC", "bat3.uc", "Reef12.uc", "rclew8.uc"})
     touch(stale);

@@ -215,10 +215,7 @@ TEST(DevelopRun, HeldAnglesAndRadialHeads) {
   rs.tack = {0.4, 10, 1};  // luff point 1: no turn, the tack's 0 stays
   rs.clew = {0.4, 15, 1};  // leech point 100: turned by its lettering angle
   rs.head.quantity = 1;
-  rs.style = {false, false, true};
-  rs.tack.quantity = 1;
   Recorder r;
-  rs.style = {false, true, false};
   developReinforcements(m, rs, kInches, kNoFont, r);
   ASSERT_EQ(r.patches.size(), 3u);
   EXPECT_EQ(r.patches[0].angle, 0.0f);
@@ -227,14 +224,15 @@ TEST(DevelopRun, HeldAnglesAndRadialHeads) {
       std::atan((m.LeechCurve(1, 1) - m.ClewX) / (m.ClewY - m.LeechCurve(2, 1))) + Pi / 2);
   EXPECT_EQ(r.patches[1].angle, clewLabel);
 
-  // A narrow head's radial piece: lifted knife before the end like every outline.
+  // A narrow head's radial patch starts on its arc and lifts the knife
+  // before the end, like every outline.
   rs.style = {false, false, true};
   Recorder radial;
   developReinforcements(m, rs, kInches, kNoFont, radial);
   const std::vector<std::string> head = lines(radial.patches[2].finished.turned);
-  EXPECT_EQ(head[head.size() - 2], "0 penup");
-  EXPECT_NE(head[1], "0 0 acut");  // starts on its arc
+  EXPECT_NE(head[1], "0 0 acut");
   EXPECT_EQ(head[2], "0 pendown");
+  EXPECT_EQ(head[head.size() - 2], "0 penup");
 }
 
 TEST(DevelopRun, UnwritableCoordinatesAreReported) {

@@ -81,42 +81,35 @@ TEST(PatchSectors, CountSectorsCoverTheArc) {
   }
   EXPECT_EQ(countSector(8, 8).ja, 84);
   EXPECT_EQ(countSector(6, 6).ja, 85);
-  // A fraction left in the box: two pieces, the arc's end belongs to none.
+  // A fraction left in the box: two patches, the arc's end belongs to none.
   EXPECT_EQ(countSector(2.5, 1).jb, 40);
   EXPECT_EQ(countSector(2.5, 2).ja, 40);
   EXPECT_EQ(countSector(2.5, 2).jb, 80);
-  // More pieces than points (only the develop sees such a count).
+  // More patches than points (only the develop sees such a count).
   EXPECT_EQ(countSector(300, 1).jb, 1);
   EXPECT_EQ(countSector(150, 149).ja, 100);
 }
 
+// Each clew patch starts at the last arc point before a (t - 1) / N share
+// of the arc's length, and ends where the next one starts (or at 100).
 TEST(PatchSectors, ClewSectorsFollowArcLength) {
   const SailModel m = testing::defaultSail();
   PatchArc arc;
   clewArc(m, clewRadial({18, 15, 5}), 3, arc);
-  double total = 0;
-  for (int k = 2; k <= 100; ++k) total += dist(arc.p[k], arc.p[k - 1]);
+  double run[101] = {};
+  for (int k = 2; k <= 100; ++k) run[k] = run[k - 1] + dist(arc.p[k], arc.p[k - 1]);
   for (int N = 1; N <= 10; ++N) {
-    int previousEnd = 1;
     for (int t = 1; t <= N; ++t) {
       const Sector s = lengthSector(arc, N, t);
+      const double share = (t - 1) * run[100] / N;
       if (t == 1) {
         EXPECT_EQ(s.ja, 1);
+      } else {
+        EXPECT_LT(run[s.ja], share) << N << " " << t;
+        EXPECT_GE(run[s.ja + 1], share) << N << " " << t;
       }
-      if (t == N) {
-        EXPECT_EQ(s.jb, 100);
-      }
-      if (t > 1 && previousEnd != 100) {
-        EXPECT_EQ(s.ja, previousEnd) << N << " " << t;
-      }
-      previousEnd = s.jb;
-      // The start lies just before a (t - 1) / N share of the arc's length.
-      double run = 0;
-      for (int k = 2; k <= s.ja; ++k) run += dist(arc.p[k], arc.p[k - 1]);
-      if (t > 1) {
-        EXPECT_LT(run, (t - 1) * total / N);
-        EXPECT_GE(run + dist(arc.p[s.ja + 1], arc.p[s.ja]), (t - 1) * total / N * (1 - 1e-12));
-      }
+      const int next = t == N ? 100 : lengthSector(arc, N, t + 1).ja;
+      EXPECT_EQ(s.jb, next > 95 ? 100 : next) << N << " " << t;
     }
   }
 }
@@ -237,7 +230,7 @@ TEST(PatchOutlines, UndefinedRotationsFail) {
   EXPECT_DOUBLE_EQ(o.labelAngle.v, -Pi / 2);
 }
 
-TEST(PatchOutlines, RadialPiecesRunAlongTheirCorner) {
+TEST(PatchOutlines, RadialPatchesRunAlongTheirCorner) {
   const SailModel m = testing::narrowSail();
   PatchOutline o;
   tackPatch(m, {10, 10, 5}, PatchStyle::Radials, 3, 2, o);  // arc 20..40

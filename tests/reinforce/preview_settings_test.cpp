@@ -109,11 +109,11 @@ TEST(PatchPreview, RadialArcsAndSectors) {
   ReinforceSettings rs;
   rs.style = {false, false, true};
   const Drawn d = preview(narrow, rs);
-  // Three arcs (a dot and 99 lines each), two sector lines a piece.
+  // Three arcs (a dot and 99 lines each), two sector lines a patch.
   EXPECT_EQ(d.points, 3);
   EXPECT_EQ(d.lines, 3 * 99 + 3 * 10);
   EXPECT_EQ(d.cyan, 15);
-  // Tack piece 2: luff point 3 to arc point 20 (light cyan), foot point 97 to arc point 40 (cyan).
+  // Tack patch 2: luff point 3 to arc point 20 (light cyan), foot point 97 to arc point 40 (cyan).
   PatchArc arc;
   tackArc(narrow, tackRadial(rs.tack), rs.ellipticity, arc);
   const DrawOp& first = d.ops[100 + 2];
@@ -124,7 +124,12 @@ TEST(PatchPreview, RadialArcsAndSectors) {
   EXPECT_EQ(second.colour, kCyan);
   EXPECT_EQ(second.x1, single(narrow.FootCurve(1, 97)));
   EXPECT_EQ(second.y2, single(arc.p[40].y));
-  // Narrow head piece 1: leech point 4 to arc point 20, then luff point 95 to arc point 1.
+  // Clew patch 1: foot point 5 to arc point 1 (light cyan), leech point 94 on to its sector's end.
+  EXPECT_EQ(d.ops[110 + 100].x1, single(narrow.FootCurve(1, 5)));
+  EXPECT_EQ(d.ops[110 + 100].colour, kLightCyan);
+  EXPECT_EQ(d.ops[110 + 101].y1, single(narrow.LeechCurve(2, 94)));
+  EXPECT_EQ(d.ops[110 + 101].colour, kCyan);
+  // Narrow head patch 1: leech point 4 to arc point 20, then luff point 95 to arc point 1.
   headArc(narrow, narrowHeadRadial(rs.head), rs.ellipticity, arc);
   const DrawOp& head = d.ops[2 * 110 + 100];
   EXPECT_EQ(head.y1, single(narrow.LeechCurve(2, 4)));
