@@ -103,6 +103,39 @@ TEST_F(ReinforceTest, BoxChainsAndTheirPreviews) {
   EXPECT_EQ(previews(), 3);
 }
 
+// A design whose panel file holds settings over their limits loads them as
+// they stand; entering the frame brings them down, one nested preview each.
+TEST_F(ReinforceTest, LoadedSettingsAreClampedOnEnteringTheFrame) {
+  Form1& f = start();
+  f.Combo1->setText("r");
+  f.Combo2->setText("r");
+  f.Combo3->setText("r");
+  f.Command13_Click();
+  std::string pnl = read("r.pnl");
+  std::vector<std::string> ls;
+  for (std::size_t at = 0, end; (end = pnl.find("\r\n", at)) != std::string::npos; at = end + 2)
+    ls.push_back(pnl.substr(at, end - at));
+  ASSERT_GE(ls.size(), 39u);
+  ls[23] = " 30 ";  // line 24, Tack %Luff
+  ls[33] = " 15 ";  // line 34, the head quantity
+  ls[37] = " 1 ";   // line 38, Radials
+  pnl.clear();
+  for (const std::string& l : ls) pnl += l + "\r\n";
+  QFile out(QDir(dir.path()).filePath("r.pnl"));
+  ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+  out.write(pnl.data(), static_cast<qint64>(pnl.size()));
+  out.close();
+  f.Command12_Click();
+  EXPECT_EQ(f.Text[37]->text(), "30");
+  EXPECT_EQ(f.Text[45]->text(), "15");
+  EXPECT_EQ(f.HScroll[4]->value(), 5);  // the bar refused 15
+  EXPECT_TRUE(f.Option[10]->value());
+  f.Option[7]->setValue(true);
+  EXPECT_EQ(f.Text[37]->text(), "20");
+  EXPECT_EQ(f.Text[45]->text(), "10");
+  EXPECT_EQ(f.HScroll[4]->value(), 10);
+}
+
 const char* const kPatchFiles[] = {"tack1.uc", "rtack1.uc", "clew5.uc", "rclew5.uc",
                                    "head5.uc", "peak5.uc"};
 
