@@ -58,10 +58,14 @@ std::optional<std::string> readFileBytes(const std::string& name, std::size_t ma
   if (fileFault && fileFault(name)) return std::nullopt;
   QFile f(q(name));
   if (!f.open(QIODevice::ReadOnly)) return std::nullopt;
-  std::string out(maxBytes, '\0');
+  // A regular file is read as far as its size; anything else up to maxBytes.
+  const qint64 size = f.isSequential() ? -1 : f.size();
+  const std::size_t want =
+      size >= 0 && static_cast<std::size_t>(size) < maxBytes ? static_cast<std::size_t>(size) : maxBytes;
+  std::string out(want, '\0');
   std::size_t got = 0;
-  while (got < maxBytes) {
-    const qint64 n = f.read(out.data() + got, static_cast<qint64>(maxBytes - got));
+  while (got < want) {
+    const qint64 n = f.read(out.data() + got, static_cast<qint64>(want - got));
     if (n < 0) return std::nullopt;
     if (n == 0) break;
     got += static_cast<std::size_t>(n);
