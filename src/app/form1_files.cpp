@@ -195,7 +195,7 @@ void Form1::Command12_Click() {
 
   const std::string header = reportHeader(clockNow(), utf8ToLatin1(Combo1->text()),
                                           utf8ToLatin1(Combo2->text()), utf8ToLatin1(Combo3->text()));
-  if (!writeFileAtomically("results.txt", header)) loadError(*this);
+  if (!writeFileInPlace("results.txt", header)) loadError(*this);
 
   // Each control is set as its line is read, so its handlers run before the
   // next line; a line that could not be read runs the error procedure.

@@ -54,6 +54,16 @@ bool writeFileAtomically(const std::string& name, const std::string& bytes, std:
   return true;
 }
 
+bool writeFileInPlace(const std::string& name, const std::string& bytes) {
+  if (fileFault && fileFault(name)) return false;
+  QFile f(q(name));
+  if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
+  const bool whole = f.write(bytes.data(), static_cast<qint64>(bytes.size())) ==
+                     static_cast<qint64>(bytes.size());
+  f.close();
+  return whole && f.error() == QFileDevice::NoError;
+}
+
 std::optional<std::string> readFileBytes(const std::string& name, std::size_t maxBytes) {
   if (fileFault && fileFault(name)) return std::nullopt;
   QFile f(q(name));

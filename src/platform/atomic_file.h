@@ -14,6 +14,10 @@ namespace kes {
 // is unchanged and *why (when given) says what went wrong.
 bool writeFileAtomically(const std::string& name, const std::string& bytes, std::string* why = nullptr);
 
+// Writes bytes as the file `name` in place, replacing what it held: for a
+// report that is rewritten often, where a half-written file costs nothing.
+bool writeFileInPlace(const std::string& name, const std::string& bytes);
+
 // The file's first maxBytes bytes, or nothing when it cannot be opened.
 std::optional<std::string> readFileBytes(const std::string& name, std::size_t maxBytes);
 

@@ -215,6 +215,14 @@ TEST_F(AppTest, DamagedFilesLoadWhatTheyHoldAndSayErrors) {
   EXPECT_EQ(f.HScroll[2]->value(), 5);
   EXPECT_EQ(f.LoadingFlag, 0);
 
+  // A report that cannot be written is an error too; the design still loads.
+  setFileFaultHook([](const std::string& n) { return n == "results.txt"; });
+  f.setWindowTitle("title");
+  f.Text[1]->setText("77");
+  f.Command12_Click();
+  EXPECT_TRUE(errorCaption(f));
+  EXPECT_EQ(f.Text[1]->text(), "100");
+
   // A sail file that cannot be read is passed over: every box keeps its text.
   setFileFaultHook([](const std::string& n) { return n == "d.sal"; });
   f.setWindowTitle("title");
