@@ -16,7 +16,7 @@ Num degrees(Num radians) { return radians * 180.0 / AnalyserPi; }
 
 // Draws the curve as a polyline through its samples, positions passed in
 // single precision; the first line starts and ends at sample 1.
-void drawCurve(const double* x, const double* y, const ZoomState& z, Surface& s) {
+void drawCurve(const double* x, const double* y, const PhotoZoom& z, Surface& s) {
   const auto px = [&](int j) { return static_cast<double>(static_cast<float>(boxX(z, x[j]))); };
   const auto py = [&](int j) { return static_cast<double>(static_cast<float>(boxY(z, y[j]))); };
   s.point(px(1), py(1));
@@ -25,7 +25,7 @@ void drawCurve(const double* x, const double* y, const ZoomState& z, Surface& s)
 
 }  // namespace
 
-void AnalyseCambers(const Tracing& t, const ZoomState& z, CamberCurves& work, Surface& s,
+void AnalyseCambers(const Tracing& t, const PhotoZoom& z, CamberCurves& work, Surface& s,
                     ResultGrid& grid) {
   double R = 0.0;  // camber 1's chord angle, the twist reference
   CamberSpline& w = work.spline;

@@ -33,7 +33,7 @@ struct CamberCurves {
 // horizontal while camber 1 is not measured); depth, position, entry and
 // exit are measured against the camber's own chord. Texts are in the "0.0"
 // form.
-void AnalyseCambers(const Tracing& t, const ZoomState& z, CamberCurves& work, Surface& s,
+void AnalyseCambers(const Tracing& t, const PhotoZoom& z, CamberCurves& work, Surface& s,
                     ResultGrid& grid);
 
 }  // namespace kes

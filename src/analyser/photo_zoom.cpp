@@ -46,7 +46,7 @@ double zoomScaleLimit(const Placement& p, const ZoomBox& b) {
   return limit;
 }
 
-bool zoomIn(const ZoomBox& b, double boxWidth, Placement& p, ZoomState& z) {
+bool zoomIn(const ZoomBox& b, double boxWidth, Placement& p, PhotoZoom& z) {
   const double across = std::fabs(b.endX - b.startX);
   Num s = across > 0.0 ? Num(boxWidth) / across : Num(1.0);
   if (!s.good() || s.v <= 0.0) return false;
@@ -64,12 +64,12 @@ bool zoomIn(const ZoomBox& b, double boxWidth, Placement& p, ZoomState& z) {
   return true;
 }
 
-void zoomOut(Placement& p, ZoomState& z, double boxWidth, double boxHeight, double naturalAspect) {
+void zoomOut(Placement& p, PhotoZoom& z, double boxWidth, double boxHeight, double naturalAspect) {
   double a = naturalAspect;
   set(a, Num(p.width) / p.height);
   if (!(a > 0.0)) a = naturalAspect;
   p = fitPhoto(a, boxWidth, boxHeight);
-  z = ZoomState{};
+  z = PhotoZoom{};
 }
 
 }  // namespace kes

@@ -38,10 +38,10 @@ double zoomScaleLimit(const Placement& p, const ZoomBox& b);
 // rounded half to even. A box of no width keeps the scale and only moves
 // the photo. The scale is capped (zoomScaleLimit). False, with nothing
 // changed, when no placement can be formed.
-bool zoomIn(const ZoomBox& b, double boxWidth, Placement& p, ZoomState& z);
+bool zoomIn(const ZoomBox& b, double boxWidth, Placement& p, PhotoZoom& z);
 
 // Zoom out: back to the fit, from the photo's present proportions
 // (naturalAspect when those cannot be formed).
-void zoomOut(Placement& p, ZoomState& z, double boxWidth, double boxHeight, double naturalAspect);
+void zoomOut(Placement& p, PhotoZoom& z, double boxWidth, double boxHeight, double naturalAspect);
 
 }  // namespace kes

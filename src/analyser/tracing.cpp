@@ -23,7 +23,7 @@ void square(Surface& s, double px, double py) {
 
 }  // namespace
 
-bool imageFromBox(const ZoomState& z, double px, double py, double& x, double& y) {
+bool imageFromBox(const PhotoZoom& z, double px, double py, double& x, double& y) {
   double nx = 0.0, ny = 0.0;
   if (!set(nx, (Num(px) - z.offsetX) / z.scale) || !set(ny, (Num(py) - z.offsetY) / z.scale))
     return false;
@@ -32,7 +32,7 @@ bool imageFromBox(const ZoomState& z, double px, double py, double& x, double& y
   return true;
 }
 
-AddResult addPoint(Tracing& t, const ZoomState& z, int m, double px, double py, int& n) {
+AddResult addPoint(Tracing& t, const PhotoZoom& z, int m, double px, double py, int& n) {
   n = 0;
   double x = 0.0, y = 0.0;
   if (!validCamber(m) || !imageFromBox(z, px, py, x, y)) return AddResult::Refused;
@@ -49,7 +49,7 @@ AddResult addPoint(Tracing& t, const ZoomState& z, int m, double px, double py, 
   return AddResult::Stored;
 }
 
-void pickPoint(const Tracing& t, const ZoomState& z, double px, double py, int& camber, int& point) {
+void pickPoint(const Tracing& t, const PhotoZoom& z, double px, double py, int& camber, int& point) {
   double best = kPickFar;
   for (int i = 1; i <= kCambers; ++i) {
     for (int j = 1; j <= pointsOf(t, i); ++j) {
@@ -64,12 +64,12 @@ void pickPoint(const Tracing& t, const ZoomState& z, double px, double py, int& 
   }
 }
 
-void dragPoint(Tracing& t, const ZoomState& z, int camber, int point, double px, double py) {
+void dragPoint(Tracing& t, const PhotoZoom& z, int camber, int point, double px, double py) {
   if (!validCamber(camber) || point < 1 || point > pointsOf(t, camber)) return;
   imageFromBox(z, px, py, t.X[camber][point], t.Y[camber][point]);
 }
 
-void DrawCamberPoints(const Tracing& t, const ZoomState& z, Surface& s) {
+void DrawCamberPoints(const Tracing& t, const PhotoZoom& z, Surface& s) {
   char number[4] = {' ', '0', ' ', '\0'};
   for (int i = 1; i <= kCambers; ++i) {
     const int n = pointsOf(t, i);
@@ -81,7 +81,7 @@ void DrawCamberPoints(const Tracing& t, const ZoomState& z, Surface& s) {
   }
 }
 
-void DrawDragLines(const Tracing& t, const ZoomState& z, Surface& s) {
+void DrawDragLines(const Tracing& t, const PhotoZoom& z, Surface& s) {
   for (int i = 1; i <= kCambers; ++i) {
     const int n = pointsOf(t, i);
     for (int j = 1; j < n; ++j)
@@ -90,7 +90,7 @@ void DrawDragLines(const Tracing& t, const ZoomState& z, Surface& s) {
   }
 }
 
-void DrawTracingMarker(const Tracing& t, const ZoomState& z, int m, int n, Surface& s) {
+void DrawTracingMarker(const Tracing& t, const PhotoZoom& z, int m, int n, Surface& s) {
   if (!validCamber(m) || n < 1 || n > kCamberPoints) return;
   s.circle(boxX(z, t.X[m][n]), boxY(z, t.Y[m][n]), kMarkerRadius, kLightGreen);
 }

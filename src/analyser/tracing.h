@@ -21,19 +21,19 @@ struct Tracing {
 };
 
 // The zoom state: 1, 0, 0 when the photo is fitted.
-struct ZoomState {
+struct PhotoZoom {
   double scale = 1.0;
   double offsetX = 0.0;
   double offsetY = 0.0;
 };
 
 // The photo-box position of a stored point.
-inline double boxX(const ZoomState& z, double x) { return z.offsetX + x * z.scale; }
-inline double boxY(const ZoomState& z, double y) { return z.offsetY + y * z.scale; }
+inline double boxX(const PhotoZoom& z, double x) { return z.offsetX + x * z.scale; }
+inline double boxY(const PhotoZoom& z, double y) { return z.offsetY + y * z.scale; }
 
 // A photo-box position in image units; false (nothing changed) when the
 // zoom state gives no usable number.
-bool imageFromBox(const ZoomState& z, double px, double py, double& x, double& y);
+bool imageFromBox(const PhotoZoom& z, double px, double py, double& x, double& y);
 
 // Adds the pressed position (photo box) to camber m (1..5): a 26th press
 // replaces point 25. A press left of the camber's previous point is stored at
@@ -41,25 +41,25 @@ bool imageFromBox(const ZoomState& z, double px, double py, double& x, double& y
 // its "move left to right" message. n receives the point's index (0: nothing
 // stored).
 enum class AddResult { Stored, MovedRight, Refused };
-AddResult addPoint(Tracing& t, const ZoomState& z, int m, double px, double py, int& n);
+AddResult addPoint(Tracing& t, const PhotoZoom& z, int m, double px, double py, int& n);
 
 // The point nearest on screen to the press (photo box), strictly nearer
 // winning, none 100000 twips or more away. camber and point are left as they
 // are when nothing is nearer.
-void pickPoint(const Tracing& t, const ZoomState& z, double px, double py, int& camber, int& point);
+void pickPoint(const Tracing& t, const PhotoZoom& z, double px, double py, int& camber, int& point);
 
 // Moves a picked point to the pointer (photo box); nothing picked moves nothing.
-void dragPoint(Tracing& t, const ZoomState& z, int camber, int point, double px, double py);
+void dragPoint(Tracing& t, const PhotoZoom& z, int camber, int point, double px, double py);
 
 // The marks of the redraw: a square of +-50 twips at every point and the
 // camber's number (" i ") at the last one's lower-right corner.
-void DrawCamberPoints(const Tracing& t, const ZoomState& z, Surface& s);
+void DrawCamberPoints(const Tracing& t, const PhotoZoom& z, Surface& s);
 
 // The marks during a drag: straight lines through each camber's points, then
 // the squares; no numbers, no curves.
-void DrawDragLines(const Tracing& t, const ZoomState& z, Surface& s);
+void DrawDragLines(const Tracing& t, const PhotoZoom& z, Surface& s);
 
 // The tracing marker of a new point: a bright green circle of radius 100.
-void DrawTracingMarker(const Tracing& t, const ZoomState& z, int m, int n, Surface& s);
+void DrawTracingMarker(const Tracing& t, const PhotoZoom& z, int m, int n, Surface& s);
 
 }  // namespace kes

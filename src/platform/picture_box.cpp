@@ -277,6 +277,7 @@ void PictureBox::showLater() {
 void PictureBox::clear() {
   ensureImage();
   if (!image_.isNull()) image_.fill(kPalette[validColour(back_) ? back_ : 15]);
+  if (!image_.isNull() && onBackdrop) onBackdrop(image_);
   curX_ = left_;
   curY_ = top_;
   if (record_) record_->clear();

@@ -38,6 +38,8 @@ class PictureBox : public QWidget, public Surface {
   std::function<void()> onPaint;
   // Mouse handlers: button code, shift state, x, y in user units.
   std::function<void(int button, int shift, double x, double y)> onMouseDown, onMouseMove, onMouseUp;
+  // Painted over the background by every clear: a picture shown under the drawings.
+  std::function<void(QImage& image)> onBackdrop;
 
   void refresh();  // clear + onPaint, at once
 

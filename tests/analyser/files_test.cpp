@@ -167,7 +167,7 @@ TEST(AnalysisFile, MutatedFilesNeverBreakReaderOrAnalysis) {
     kes::readAnalysis(text, comment, t);
     kes::ResultGrid grid;
     s.forget();
-    kes::AnalyseCambers(t, kes::ZoomState{}, work, s, grid);
+    kes::AnalyseCambers(t, kes::PhotoZoom{}, work, s, grid);
     for (int c = 1; c <= 5; ++c) {
       ASSERT_GE(t.count[c], 0);
       ASSERT_LE(t.count[c], 25);

@@ -115,7 +115,7 @@ TEST(FitCamberSpline, KnotsOutOfOrderStayWithinTheirSegments) {
 
 struct Analysis {
   kes::Tracing t;
-  kes::ZoomState z;
+  kes::PhotoZoom z;
   kes::CamberCurves work;
   kes::RecordingSurface s;
   kes::ResultGrid grid;

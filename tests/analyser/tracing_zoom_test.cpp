@@ -14,7 +14,7 @@ using kes::AddResult;
 
 TEST(Tracing, PressesAddPointsLeftToRight) {
   kes::Tracing t;
-  const kes::ZoomState z;
+  const kes::PhotoZoom z;
   int n = 0;
   EXPECT_EQ(kes::addPoint(t, z, 2, 1000, 500, n), AddResult::Stored);
   EXPECT_EQ(kes::addPoint(t, z, 2, 1000, 900, n), AddResult::Stored);  // equal x passes
@@ -34,13 +34,13 @@ TEST(Tracing, PressesAddPointsLeftToRight) {
   EXPECT_EQ(kes::addPoint(t, z, 2, 1400, 77, n), AddResult::MovedRight);
   EXPECT_EQ(t.X[2][25], 1440.0 + 200.0);
   EXPECT_EQ(kes::addPoint(t, z, 0, 1, 1, n), AddResult::Refused);
-  EXPECT_EQ(kes::addPoint(t, kes::ZoomState{0.0, 0, 0}, 1, 1, 1, n), AddResult::Refused);
+  EXPECT_EQ(kes::addPoint(t, kes::PhotoZoom{0.0, 0, 0}, 1, 1, 1, n), AddResult::Refused);
   EXPECT_EQ(t.count[1], 0);
 }
 
 TEST(Tracing, ZoomedPressesAreStoredInImageUnits) {
   kes::Tracing t;
-  const kes::ZoomState z{2.5, -2500, -2500};
+  const kes::PhotoZoom z{2.5, -2500, -2500};
   int n = 0;
   kes::addPoint(t, z, 1, 3000, 3000, n);
   EXPECT_EQ(t.X[1][1], 2200.0);
@@ -68,7 +68,7 @@ TEST(Tracing, EditPicksTheNearestPointAndDragsIt) {
   t.X[2][3] = 1000, t.Y[2][3] = 1000;
   t.count[4] = 1;
   t.X[4][1] = 1200, t.Y[4][1] = 1000;
-  const kes::ZoomState z;
+  const kes::PhotoZoom z;
   int c = 0, p = 0;
   kes::pickPoint(t, z, 1100, 1000, c, p);  // exactly between: the first wins
   EXPECT_EQ(c, 2);
@@ -79,7 +79,7 @@ TEST(Tracing, EditPicksTheNearestPointAndDragsIt) {
   c = p = 0;
   kes::pickPoint(t, z, 1200 + 100000, 1000, c, p);  // 100000 away is never picked
   EXPECT_EQ(c, 0);
-  kes::dragPoint(t, kes::ZoomState{2, -100, 0}, 4, 1, 500, 700);
+  kes::dragPoint(t, kes::PhotoZoom{2, -100, 0}, 4, 1, 500, 700);
   EXPECT_EQ(t.X[4][1], 300.0);
   EXPECT_EQ(t.Y[4][1], 350.0);
   kes::dragPoint(t, z, 0, 0, 1, 1);  // nothing picked moves nothing
@@ -97,7 +97,7 @@ TEST(Tracing, DragShowsStraightLinesAndSquaresOnly) {
   t.count[1] = 3;
   for (int j = 1; j <= 3; ++j) t.X[1][j] = 100.0 * j, t.Y[1][j] = 50;
   kes::RecordingSurface s;
-  kes::DrawDragLines(t, kes::ZoomState{}, s);
+  kes::DrawDragLines(t, kes::PhotoZoom{}, s);
   int lines = 0, boxes = 0, texts = 0;
   for (const auto& op : s.ops()) {
     lines += op.kind == kes::DrawOp::Line;
@@ -126,7 +126,7 @@ TEST(PhotoZoom, PhotosFitTheBoxByTheirLongerSide) {
 TEST(PhotoZoom, BoxZoomsInEitherWayAndOutAgain) {
   for (const double fromY : {1000.0, 3694.0}) {
     kes::Placement p = kes::fitPhoto(1.5, 6735, 6735);
-    kes::ZoomState z;
+    kes::PhotoZoom z;
     kes::ZoomBox b;
     kes::startZoomBox(b, 1000, fromY);
     kes::moveZoomBox(b, 2000, 6735, 6735);  // a move on the way
@@ -150,7 +150,7 @@ TEST(PhotoZoom, BoxZoomsInEitherWayAndOutAgain) {
 
 TEST(PhotoZoom, ClickWithoutDragMovesAndTinyBoxesAreCapped) {
   kes::Placement p = kes::fitPhoto(1.5, 6735, 6735);
-  kes::ZoomState z;
+  kes::PhotoZoom z;
   kes::ZoomBox b;
   kes::startZoomBox(b, 1200, 800);
   ASSERT_TRUE(kes::zoomIn(b, 6735, p, z));
@@ -162,7 +162,7 @@ TEST(PhotoZoom, ClickWithoutDragMovesAndTinyBoxesAreCapped) {
 
   for (const double height : {1.0, 0.001}) {
     kes::Placement q = kes::fitPhoto(1.5, 6735, 6735);
-    kes::ZoomState zq;
+    kes::PhotoZoom zq;
     kes::startZoomBox(b, 10, 10);
     kes::moveZoomBox(b, 10 + height, 6735, 6735);
     ASSERT_TRUE(kes::zoomIn(b, 6735, q, zq)) << height;
@@ -173,7 +173,7 @@ TEST(PhotoZoom, ClickWithoutDragMovesAndTinyBoxesAreCapped) {
   }
   // A box far down a tall photo stays within the 16-bit placement too.
   kes::Placement q = kes::fitPhoto(0.5, 6735, 6735);
-  kes::ZoomState zq;
+  kes::PhotoZoom zq;
   kes::startZoomBox(b, 0, 6000);
   kes::moveZoomBox(b, 6100, 6735, 6735);
   ASSERT_TRUE(kes::zoomIn(b, 6735, q, zq));
