@@ -2,7 +2,6 @@
 
 #include <cmath>
 
-#include "common/checked.h"
 
 namespace kes {
 
@@ -16,39 +15,45 @@ bool FitCamberSpline(CamberSpline& w, int n) {
     if (X[j + 1] == X[j]) return false;
   if (!(X[n] > X[1])) return false;
 
-  // Every statement must hold: a single one that cannot be carried out
-  // leaves the camber without a curve.
-  bool ok = true;
+  // Checked once at the end: a division by zero or an overflow anywhere
+  // leaves a value that is not finite, and the camber gets no curve.
+  bool finite = true;
+  const auto keep = [&finite](double& target, double value) {
+    finite = finite && std::isfinite(value);
+    target = value;
+  };
 
   // The tridiagonal system of the interior knots.
-  Num h = Num(X[2]) - X[1];
-  Num r = (Num(Y[2]) - Y[1]) / h * 6.0;
+  double h = X[2] - X[1];
+  double r = (Y[2] - Y[1]) / h * 6.0;
   for (int j = 1; j <= n - 2; ++j) {
-    const Num h2 = Num(X[j + 2]) - X[j + 1];
-    const Num r2 = (Num(Y[j + 2]) - Y[j + 1]) / h2 * 6.0;
+    const double h2 = X[j + 2] - X[j + 1];
+    const double r2 = (Y[j + 2] - Y[j + 1]) / h2 * 6.0;
     double* m = w.matrix[j];
-    ok = set(m[1], h) && ok;
-    ok = set(m[2], Num(2.0) * (h + h2)) && ok;
-    ok = set(m[3], h2) && ok;
-    ok = set(m[4], r2 - r) && ok;
+    keep(m[1], h);
+    keep(m[2], 2.0 * (h + h2));
+    keep(m[3], h2);
+    keep(m[4], r2 - r);
     h = h2;
     r = r2;
   }
-  if (!ok) return false;
+  if (!finite) return false;
 
   // Elimination without pivoting, the factor formed anew for each update.
   for (int j = 2; j <= n - 2; ++j) {
     double* m = w.matrix[j];
     const double* p = w.matrix[j - 1];
-    ok = set(m[2], Num(m[2]) - Num(m[1]) / p[2] * p[3]) && ok;
-    ok = set(m[4], Num(m[4]) - Num(m[1]) / p[2] * p[4]) && ok;
+    if (p[2] == 0.0) return false;
+    const double f = m[1] / p[2];  // the same factor in both updates
+    keep(m[2], m[2] - f * p[3]);
+    keep(m[4], m[4] - f * p[4]);
   }
-  ok = set(w.matrix[n - 2][4], Num(w.matrix[n - 2][4]) / w.matrix[n - 2][2]) && ok;
-  for (int k = n - 3; k >= 1; --k) {
+  for (int k = n - 2; k >= 1; --k) {
     double* m = w.matrix[k];
-    ok = set(m[4], (Num(m[4]) - Num(m[3]) * w.matrix[k + 1][4]) / m[2]) && ok;
+    if (m[2] == 0.0) return false;
+    keep(m[4], k == n - 2 ? m[4] / m[2] : (m[4] - m[3] * w.matrix[k + 1][4]) / m[2]);
   }
-  if (!ok) return false;
+  if (!finite) return false;
 
   double* S = w.moments;
   for (int j = 1; j <= n - 2; ++j) S[j + 1] = w.matrix[j][4];
@@ -56,18 +61,17 @@ bool FitCamberSpline(CamberSpline& w, int n) {
   S[n] = 0.0;
 
   for (int j = 1; j <= n - 1; ++j) {
-    const Num hj = Num(X[j + 1]) - X[j];
-    ok = set(w.coef3[j], (Num(S[j + 1]) - S[j]) / (Num(6.0) * hj)) && ok;
-    ok = set(w.coef2[j], Num(S[j]) / 2.0) && ok;
-    ok = set(w.coef1[j], (Num(Y[j + 1]) - Y[j]) / hj -
-                             (Num(2.0) * S[j] * hj + Num(S[j + 1]) * hj) / 6.0) && ok;
+    const double hj = X[j + 1] - X[j];
+    keep(w.coef3[j], (S[j + 1] - S[j]) / (6.0 * hj));
+    keep(w.coef2[j], S[j] / 2.0);
+    keep(w.coef1[j], (Y[j + 1] - Y[j]) / hj - (2.0 * S[j] * hj + S[j + 1] * hj) / 6.0);
     w.coef0[j] = Y[j];
   }
-  if (!ok) return false;
+  if (!finite) return false;
 
   // Sampling by repeated addition of the step; at most 100 samples.
-  double step = 0.0;
-  if (!set(step, (Num(X[n]) - X[1]) / 99.0) || X[1] + step == X[1]) return false;
+  const double step = (X[n] - X[1]) / 99.0;
+  if (!std::isfinite(step) || X[1] + step == X[1]) return false;
   int j = 1;
   int k = 0;
   double x = X[1];

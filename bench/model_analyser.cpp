@@ -1,0 +1,72 @@
+// The analyser's redraw work without the window: five cambers of 25 points
+// fitted, drawn onto a recording surface and measured into the 25 grid texts,
+// and the five fits and measures alone. Target: the whole under 10 µs.
+
+#include <benchmark/benchmark.h>
+
+#include <cmath>
+
+#include "analyser/camber_analysis.h"
+#include "analyser/camber_spline.h"
+#include "platform/recording_surface.h"
+
+namespace {
+
+// Five arched stripes of 25 points, one above the other, each a little turned.
+kes::Tracing fiveCambers() {
+  kes::Tracing t;
+  for (int c = 1; c <= 5; ++c) {
+    t.count[c] = 25;
+    for (int j = 1; j <= 25; ++j) {
+      const double u = (j - 1) / 24.0;
+      t.X[c][j] = 400 + 100 * c + 2400 * u;
+      t.Y[c][j] = 5200 - 900 * c - 300 * std::sin(3.14159 * u) * (1.2 - 0.6 * u) + 40 * c * u;
+    }
+  }
+  return t;
+}
+
+void BM_AnalyseFiveCambers(benchmark::State& state) {
+  const kes::Tracing t = fiveCambers();
+  kes::CamberCurves work;
+  kes::RecordingSurface s;
+  kes::ResultGrid grid;
+  for (auto _ : state) {
+    s.forget();
+    kes::AnalyseCambers(t, kes::PhotoZoom{}, work, s, grid);
+  }
+  benchmark::DoNotOptimize(grid.text[1][4].data());
+}
+BENCHMARK(BM_AnalyseFiveCambers)->Unit(benchmark::kMicrosecond);
+
+void BM_FitFiveCambers(benchmark::State& state) {
+  const kes::Tracing t = fiveCambers();
+  kes::CamberSpline w;
+  for (auto _ : state) {
+    for (int c = 1; c <= 5; ++c) {
+      for (int j = 1; j <= 25; ++j) w.X[j] = t.X[c][j], w.Y[j] = t.Y[c][j];
+      benchmark::DoNotOptimize(kes::FitCamberSpline(w, 25));
+    }
+  }
+  benchmark::DoNotOptimize(w.outY[50]);
+}
+BENCHMARK(BM_FitFiveCambers)->Unit(benchmark::kMicrosecond);
+
+// A surface that draws nothing: the fits, the measures and the 25 texts alone.
+class NoSurface : public kes::RecordingSurface {
+ public:
+  void point(double, double, int) override {}
+  void lineTo(double, double, int) override {}
+};
+
+void BM_MeasureFiveCambers(benchmark::State& state) {
+  const kes::Tracing t = fiveCambers();
+  kes::CamberCurves work;
+  NoSurface s;
+  kes::ResultGrid grid;
+  for (auto _ : state) kes::AnalyseCambers(t, kes::PhotoZoom{}, work, s, grid);
+  benchmark::DoNotOptimize(grid.text[1][4].data());
+}
+BENCHMARK(BM_MeasureFiveCambers)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
