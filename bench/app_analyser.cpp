@@ -9,13 +9,13 @@
 #include <QDir>
 #include <QImage>
 #include <QTemporaryDir>
-#include <cmath>
 #include <memory>
 
 #include "analyser/analysis_file.h"
 #include "app/form2.h"
+#include "five_cambers.h"
 #include "platform/dialogs.h"
-#include "platform/whole_files.h"
+#include "platform/documents.h"
 
 namespace {
 
@@ -32,16 +32,8 @@ kes::Form2* analyser() {
     for (int x = 0; x < photo.width(); ++x) line[x] = qRgb(x % 256, y % 256, (x ^ y) % 256);
   }
   photo.save(QStringLiteral("sail.bmp"), "BMP");
-  kes::Tracing t;
-  for (int c = 1; c <= 5; ++c) {
-    t.count[c] = 25;
-    for (int j = 1; j <= 25; ++j) {
-      const double u = (j - 1) / 24.0;
-      t.X[c][j] = 400 + 100 * c + 2400 * u;
-      t.Y[c][j] = 4900 - 800 * c - 300 * std::sin(3.14159 * u);
-    }
-  }
-  kes::writeWholeFile("sail.anl", kes::writeAnalysis("five cambers", t));
+  const kes::Tracing t = kes::bench::fiveCambers();
+  kes::replaceFile("sail.anl", kes::writeAnalysis("five cambers", t));
   form = std::make_unique<kes::Form2>();
   form->Form_Load();
   form->File1->setPath(dir->path().toStdString());

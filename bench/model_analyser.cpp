@@ -4,30 +4,15 @@
 
 #include <benchmark/benchmark.h>
 
-#include <cmath>
-
 #include "analyser/camber_analysis.h"
 #include "analyser/camber_spline.h"
+#include "five_cambers.h"
 #include "platform/recording_surface.h"
 
 namespace {
 
-// Five arched stripes of 25 points, one above the other, each a little turned.
-kes::Tracing fiveCambers() {
-  kes::Tracing t;
-  for (int c = 1; c <= 5; ++c) {
-    t.count[c] = 25;
-    for (int j = 1; j <= 25; ++j) {
-      const double u = (j - 1) / 24.0;
-      t.X[c][j] = 400 + 100 * c + 2400 * u;
-      t.Y[c][j] = 5200 - 900 * c - 300 * std::sin(3.14159 * u) * (1.2 - 0.6 * u) + 40 * c * u;
-    }
-  }
-  return t;
-}
-
 void BM_AnalyseFiveCambers(benchmark::State& state) {
-  const kes::Tracing t = fiveCambers();
+  const kes::Tracing t = kes::bench::fiveCambers();
   kes::CamberCurves work;
   kes::RecordingSurface s;
   kes::ResultGrid grid;
@@ -40,7 +25,7 @@ void BM_AnalyseFiveCambers(benchmark::State& state) {
 BENCHMARK(BM_AnalyseFiveCambers)->Unit(benchmark::kMicrosecond);
 
 void BM_FitFiveCambers(benchmark::State& state) {
-  const kes::Tracing t = fiveCambers();
+  const kes::Tracing t = kes::bench::fiveCambers();
   kes::CamberSpline w;
   for (auto _ : state) {
     for (int c = 1; c <= 5; ++c) {
@@ -60,7 +45,7 @@ class NoSurface : public kes::RecordingSurface {
 };
 
 void BM_MeasureFiveCambers(benchmark::State& state) {
-  const kes::Tracing t = fiveCambers();
+  const kes::Tracing t = kes::bench::fiveCambers();
   kes::CamberCurves work;
   NoSurface s;
   kes::ResultGrid grid;

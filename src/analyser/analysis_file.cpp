@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "common/lines.h"
 #include "common/numbers.h"
 
 namespace kes {
@@ -42,11 +43,11 @@ bool validUtf8(std::string_view s) {
   return true;
 }
 
-// Splits the text after the comment line into fields: a comma or a run of
+// Splits the lines after the comment into fields: a comma or a run of
 // blanks ends a field, a line end too; an empty line is one empty field.
 class Fields {
  public:
-  explicit Fields(std::string_view rest) : rest_(rest) {}
+  explicit Fields(LineReader& lines) : lines_(lines) {}
 
   // The next field; false at the end of the text.
   bool next(std::string_view& field) {
@@ -66,22 +67,20 @@ class Fields {
         field = {};
         return true;
       }
-      if (rest_.empty()) return false;
-      const std::size_t lf = rest_.find('\n');
-      line_ = rest_.substr(0, lf);
-      rest_ = lf == std::string_view::npos ? std::string_view() : rest_.substr(lf + 1);
+      if (!lines_.next(line_)) return false;
       skipBlanks();
       emptyLine_ = line_.empty();
     }
   }
 
  private:
-  static bool blank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f'; }
+  static bool blank(char c) { return c == ' ' || c == '\t' || c == '\v' || c == '\f'; }
   void skipBlanks() {
     while (!line_.empty() && blank(line_[0])) line_.remove_prefix(1);
   }
 
-  std::string_view rest_, line_;
+  LineReader& lines_;
+  std::string_view line_;
   bool emptyLine_ = false;
 };
 
@@ -147,14 +146,13 @@ std::string writeAnalysis(const std::string& comment, const Tracing& t) {
 
 void readAnalysis(std::string_view text, std::string& comment, Tracing& t) {
   for (int c = 1; c <= kCambers; ++c) t.count[c] = 0;
-  const std::size_t lf = text.find('\n');
-  std::string_view first = text.substr(0, lf);
-  if (!first.empty() && first.back() == '\r') first.remove_suffix(1);
-  // Only the comment's first bytes are kept; a few more let the cut fall on a character.
-  comment = cleanComment(first.substr(0, kCommentLimit + 4));
-  if (lf == std::string_view::npos) return;
+  LineReader lines(text);
+  std::string_view first;
+  comment.clear();
+  if (!lines.next(first)) return;
+  comment = cleanComment(first);
 
-  Fields fields(text.substr(lf + 1));
+  Fields fields(lines);
   std::string_view f;
   for (int c = 1; c <= kCambers; ++c) {
     if (!fields.next(f)) return;

@@ -32,8 +32,9 @@ std::string cleanComment(std::string_view raw);
 std::string writeAnalysis(const std::string& comment, const Tracing& t);
 
 // Reads a file's text into the comment and the cambers. Line 1 is the
-// comment, whole; then fields split at commas and runs of blanks (an empty
-// line is one empty field), each read by the lenient parse. A count is made
+// comment, whole (CR LF, LF or CR end a line); then fields split at commas
+// and runs of blanks (an empty line is one empty field), each read by the
+// lenient parse. A count is made
 // whole (half to even) and kept within 0..25; pairs beyond 25 are skipped.
 // A file that ends early leaves its camber the complete pairs read and the
 // cambers after it empty. The counts of t are set for every camber; the

@@ -7,7 +7,7 @@
 #include "app/form2.h"
 #include "platform/dialogs.h"
 #include "platform/system.h"
-#include "platform/whole_files.h"
+#include "platform/file_lookup.h"
 
 namespace kes {
 

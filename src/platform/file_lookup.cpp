@@ -1,22 +1,10 @@
-#include "platform/whole_files.h"
+#include "platform/file_lookup.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace kes {
-
-bool writeWholeFile(const std::string& path, std::string_view bytes) {
-  if (path.empty()) return false;
-  QSaveFile f(QString::fromStdString(path));
-  if (!f.open(QIODevice::WriteOnly)) return false;
-  if (f.write(bytes.data(), static_cast<qint64>(bytes.size())) != static_cast<qint64>(bytes.size())) {
-    f.cancelWriting();
-    return false;
-  }
-  return f.commit();
-}
 
 std::optional<std::string> readFileStart(const std::string& path, std::size_t maxBytes) {
   QFile f(QString::fromStdString(path));
