@@ -66,15 +66,6 @@ TEST(FitCamberSpline, SegmentIndexLagsBehindShortSegments) {
   EXPECT_EQ(w.segment[3], 3);
 }
 
-TEST(FitCamberSpline, StraightKnotsGiveAStraightCurve) {
-  CamberSpline w;
-  ASSERT_TRUE(fit(w, {{0, 10}, {100, 60}, {200, 110}, {300, 160}}));
-  for (int j = 1; j <= 4; ++j) EXPECT_NEAR(w.moments[j], 0.0, 1e-15);
-  for (int k = 1; k <= w.samples; ++k) EXPECT_NEAR(w.outY[k], 10 + w.outX[k] / 2, 1e-9);
-  ASSERT_TRUE(fit(w, {{0, 7}, {50, 7}, {90, 7}}));
-  for (int k = 1; k <= w.samples; ++k) EXPECT_EQ(w.outY[k], 7.0);
-}
-
 TEST(FitCamberSpline, CambersThatCannotBeFittedGetNoCurve) {
   const double nan = std::nan(""), inf = HUGE_VAL;
   const struct {
