@@ -8,37 +8,36 @@
 
 #include <QDir>
 #include <QImage>
-#include <QTemporaryDir>
 #include <memory>
 
 #include "analyser/analysis_file.h"
 #include "app/form2.h"
+#include "app_window.h"
 #include "five_cambers.h"
-#include "platform/dialogs.h"
 #include "platform/documents.h"
 
 namespace {
 
+// The analyser of a main window kept for the run, in that window's folder,
+// with the photo open and its analysis file read.
 kes::Form2* analyser() {
-  static std::unique_ptr<QTemporaryDir> dir;
-  static std::unique_ptr<kes::Form2> form;
-  if (form) return form.get();
-  dir = std::make_unique<QTemporaryDir>();
-  QDir::setCurrent(dir->path());
-  kes::setMsgBoxAnswerer([](const kes::MsgBoxRequest&) { return kes::MsgResult::Ok; });
+  static kes::Form2* form = nullptr;
+  if (form) return form;
+  kes::bench::Window& w = kes::bench::keep(std::make_unique<kes::bench::Window>());
   QImage photo(4000, 3000, QImage::Format_RGB32);
   for (int y = 0; y < photo.height(); ++y) {
     auto* line = reinterpret_cast<QRgb*>(photo.scanLine(y));
     for (int x = 0; x < photo.width(); ++x) line[x] = qRgb(x % 256, y % 256, (x ^ y) % 256);
   }
-  photo.save(QStringLiteral("sail.bmp"), "BMP");
-  const kes::Tracing t = kes::bench::fiveCambers();
-  kes::replaceFile("sail.anl", kes::writeAnalysis("five cambers", t));
-  form = std::make_unique<kes::Form2>();
-  form->Form_Load();
-  form->File1->setPath(dir->path().toStdString());
+  const QDir here(w.dir.path());
+  photo.save(here.filePath(QStringLiteral("sail.bmp")), "BMP");
+  kes::replaceFile(here.filePath(QStringLiteral("sail.anl")).toStdString(),
+                   kes::writeAnalysis("five cambers", kes::bench::fiveCambers()));
+  w.form->dummy31_Click();  // "&Analyze"
+  form = w.form->analyser();
+  form->File1->setPath(w.dir.path().toStdString());
   form->File1->click(0);
-  return form.get();
+  return form;
 }
 
 void BM_AnalyserRedraw(benchmark::State& state) {

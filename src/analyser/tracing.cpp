@@ -1,5 +1,7 @@
 #include "analyser/tracing.h"
 
+#include <cmath>
+
 #include "common/checked.h"
 
 namespace kes {

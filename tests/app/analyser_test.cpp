@@ -103,6 +103,11 @@ TEST_F(AnalyserTest, StartsAsDesignedWithTheGridAboveThePhotoBox) {
   // Clicking in the file list with nothing selected opens nothing.
   f.File1_Click();
   EXPECT_EQ(caption(), "Vestrel Design Sail Analyzer");
+  // Before any photo the whole box takes points, unscaled.
+  click(6000, 6500);
+  EXPECT_EQ(f.cambers.count[1], 1);
+  EXPECT_EQ(f.cambers.X[1][1], 6000.0);
+  EXPECT_EQ(f.cambers.Y[1][1], 6500.0);
 }
 
 TEST_F(AnalyserTest, OpeningFitsThePhotoAndAFileThatIsNoPictureChangesNothing) {
