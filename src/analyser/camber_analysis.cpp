@@ -53,21 +53,21 @@ void AnalyseCambers(const Tracing& t, const PhotoZoom& z, CamberCurves& work, Su
     if (i == 1) R = a.v;
     put(grid.text[kTwist][k], degrees(a - R));
 
-    // The greatest distance of a sample from the chord, in a frame turned to it.
+    // The greatest distance of a sample from the chord, in a frame turned to
+    // it; the first of equally distant samples wins.
     const double ca = std::cos(a.v), sa = std::sin(a.v);
-    Num d = 0.0, p = 0.0;
+    double dMax = 0.0, pAt = 0.0;
+    bool finite = true;
     for (int j = 1; j <= kCamberSamples; ++j) {
-      const Num u = Num(x[j]) - x[1], v = Num(y[j]) - y[1];
-      const Num along = u * ca - v * sa, across = u * sa + v * ca;
-      if (!across.good() || !along.good()) {
-        d = p = Num::fail();
-        break;
-      }
-      if (std::fabs(across.v) > d.v) {
-        d = std::fabs(across.v);
-        p = std::fabs(along.v);
+      const double u = x[j] - x[1], v = y[j] - y[1];
+      const double along = u * ca - v * sa, across = u * sa + v * ca;
+      finite = finite && std::isfinite(along) && std::isfinite(across);
+      if (std::fabs(across) > dMax) {
+        dMax = std::fabs(across);
+        pAt = std::fabs(along);
       }
     }
+    const Num d = finite ? Num(dMax) : Num::fail(), p = finite ? Num(pAt) : Num::fail();
     put(grid.text[kPosition][k], abs(p / L) * 100.0);
     put(grid.text[kDepth][k], abs(d / L) * 100.0);
 
