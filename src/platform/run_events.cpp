@@ -13,6 +13,10 @@ class RunEventGate::Filter : public QObject {
       : window_(window), onEsc_(std::move(onEsc)), onClose_(std::move(onClose)) {}
 
   bool eventFilter(QObject* watched, QEvent* e) override {
+    // A message box the run shows (a failed write, no viewer for the report)
+    // takes the mouse and the keys: Qt already keeps them from the window
+    // behind it, and gating them too would leave the box unanswerable.
+    if (QApplication::activeModalWidget() != nullptr) return false;
     switch (e->type()) {
       case QEvent::KeyPress:
         if (static_cast<QKeyEvent*>(e)->key() == Qt::Key_Escape && !static_cast<QKeyEvent*>(e)->isAutoRepeat() && onEsc_)
