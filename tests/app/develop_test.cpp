@@ -4,7 +4,6 @@
 
 #include <QFile>
 #include <QMouseEvent>
-#include <QTextStream>
 
 #include "app_fixture.h"
 #include "develop/plot_file.h"
@@ -36,11 +35,9 @@ class DevelopTest : public AppTest {
   // The window in the Panels frame with n panels laid out and a test font.
   Form1& panels(const char* n) {
     Form1& f = start();
-    {
-      QFile font(dir.filePath("test.fnt"));
-      EXPECT_TRUE(font.open(QIODevice::WriteOnly));
-      font.write("\"P\",2,0,0,0,8\r\n\"1\",2,4,0,4,8\r\n");
-    }
+    QFile font(dir.filePath("test.fnt"));
+    EXPECT_TRUE(font.open(QIODevice::WriteOnly) && font.write("\"P\",2,0,0,0,8\r\n\"1\",2,4,0,4,8\r\n") > 0);
+    font.close();
     f.strokeFontFile = "test.fnt";
     f.Option3_Click();
     f.Text[15]->setText(n);
@@ -49,15 +46,11 @@ class DevelopTest : public AppTest {
 
   std::string read(const char* name) const {
     QFile file(dir.filePath(QString::fromLatin1(name)));
-    if (!file.open(QIODevice::ReadOnly)) return "<missing>";
-    return file.readAll().toStdString();
+    return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : "<missing>";
   }
   std::vector<std::string> lines(const char* name) const { return allLines(read(name)); }
   bool exists(const char* name) const { return QFileInfo(dir.filePath(QString::fromLatin1(name))).isFile(); }
   std::string caption() const { return form->windowTitle().toStdString(); }
-  static void pressEsc(QWidget* to) {
-    QCoreApplication::postEvent(to, new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier));
-  }
 };
 
 TEST_F(DevelopTest, ThreePanelsBothFeetTheReportAndTheViewer) {
@@ -67,12 +60,10 @@ TEST_F(DevelopTest, ThreePanelsBothFeetTheReportAndTheViewer) {
   for (const char* name : {"pnl1.UC", "pnl2.UC", "pnl3.UC", "lensfoot.uc", "twstfoot.uc", "temp.txt"})
     EXPECT_TRUE(exists(name)) << name;
   EXPECT_FALSE(exists("pnl4.UC"));
-  const auto pnl1 = lines("pnl1.UC");
-  ASSERT_GT(pnl1.size(), 100u);
-  EXPECT_EQ(pnl1[0], "start_plot");
-  EXPECT_EQ(pnl1[1], "1 penup");  // the test font's P, then its 1
-  EXPECT_EQ(pnl1.back(), "end_plot");
-  EXPECT_EQ(read("pnl1.UC").substr(read("pnl1.UC").size() - 10), "end_plot\r\n");
+  const std::string pnl1 = read("pnl1.UC");
+  ASSERT_GT(pnl1.size(), 1000u);
+  EXPECT_EQ(pnl1.substr(0, 21), "start_plot\r\n1 penup\r\n");  // lettered with the test font
+  EXPECT_EQ(pnl1.substr(pnl1.size() - 10), "end_plot\r\n");
   const auto report = lines("results.txt");
   ASSERT_EQ(report.size(), 2u + 5 + 4 + 6);
   EXPECT_EQ(report[2].substr(0, 14), "pnl1.UC       ");
@@ -106,20 +97,31 @@ TEST_F(DevelopTest, ClearingTakesPlotFilesOnlyAndAStaleTwistFoot) {
   EXPECT_EQ(lines("results.txt").size(), 2u + 1 + 4 + 6);
 }
 
-TEST_F(DevelopTest, EscStopsAfterTheCurrentFile) {
-  Form1& f = panels("4");
-  pressEsc(f.Text[15]);
-  f.Command8_Click();
-  EXPECT_TRUE(exists("pnl1.UC"));
-  EXPECT_FALSE(exists("pnl2.UC"));
-  EXPECT_FALSE(exists("lensfoot.uc"));
-  EXPECT_EQ(caption(), "Interrupted...");
-  EXPECT_EQ(f.StopRequest, 0);
-  EXPECT_FALSE(busyPointer());
-  EXPECT_EQ(lines("results.txt").size(), 2u);  // the heads only: no line for the stopped file, no totals
-  EXPECT_TRUE(openedDocuments.empty());
+// Esc and closing the window both stop the run after its first file: no
+// totals, no viewer; closed, the window keeps the design as it closes.
+TEST_F(DevelopTest, EscOrCloseStopsAfterTheCurrentFile) {
+  for (const bool close : {true, false}) {
+    for (const QString& name : files()) QFile::remove(name);
+    Form1& f = panels("4");
+    if (close) {
+      QMetaObject::invokeMethod(&f, "close", Qt::QueuedConnection);
+    } else {
+      QCoreApplication::postEvent(f.Text[15],
+                                  new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier));
+    }
+    f.Command8_Click();
+    EXPECT_TRUE(exists("pnl1.UC"));
+    EXPECT_FALSE(exists("pnl2.UC") || exists("lensfoot.uc"));
+    EXPECT_EQ(caption(), "Interrupted...");
+    EXPECT_EQ(f.StopRequest, 0);
+    EXPECT_FALSE(busyPointer());
+    EXPECT_EQ(lines("results.txt").size(), 2u);  // the heads only: no line for the stopped file
+    EXPECT_TRUE(openedDocuments.empty());
+    EXPECT_EQ(f.isVisible(), !close);
+    EXPECT_EQ(f.designSaves, close ? 1 : 0);
+  }
   // The Esc went to the run, not to the box; the next run is whole.
-  f.Command8_Click();
+  form->Command8_Click();
   EXPECT_TRUE(exists("pnl4.UC"));
 }
 
@@ -145,17 +147,6 @@ TEST_F(DevelopTest, DuringARunOnlyRepaintsAndEscGetThrough) {
   EXPECT_EQ(lines("results.txt").size(), 2u + 4 + 4 + 6);
 }
 
-TEST_F(DevelopTest, ClosingDuringARunStopsItThenCloses) {
-  Form1& f = panels("3");
-  ASSERT_EQ(f.designSaves, 0);
-  QMetaObject::invokeMethod(&f, "close", Qt::QueuedConnection);
-  f.Command8_Click();
-  EXPECT_TRUE(exists("pnl1.UC"));
-  EXPECT_FALSE(exists("pnl2.UC"));
-  EXPECT_FALSE(f.isVisible());
-  EXPECT_EQ(f.designSaves, 1);  // closed as the window closes: the design kept
-}
-
 TEST_F(DevelopTest, AFailedWriteStopsTheRunAndSaysWhichFile) {
   struct Case {
     const char* folder;
@@ -170,9 +161,7 @@ TEST_F(DevelopTest, AFailedWriteStopsTheRunAndSaysWhichFile) {
     EXPECT_EQ(caption(), std::string("Cannot write ") + c.folder);
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].prompt, std::string("Cannot write ") + c.folder);
-    if (c.written != nullptr) {
-      EXPECT_TRUE(exists(c.written));
-    }
+    EXPECT_TRUE(c.written == nullptr || exists(c.written));
     EXPECT_FALSE(exists("pnl3.UC"));
     EXPECT_FALSE(f.developRunning());
     EXPECT_FALSE(busyPointer());
@@ -193,13 +182,11 @@ TEST_F(DevelopTest, PanelCountFromAWidthAndTheViewerMessage) {
   const std::string counted = f.Text[15]->text();
   EXPECT_NE(counted, "3");
   EXPECT_EQ(f.layout.PanelCount, layoutCount(counted));
-  for (const char* answer : {"5", "abc"}) {  // nothing left of the width; no number
-    answers = {answer};
+  answers = {"5", "abc"};  // nothing left of the width; no number; then cancelled
+  for (int k = 0; k < 3; ++k) {
     f.Command9_Click();
-    EXPECT_EQ(f.Text[15]->text(), counted) << answer;
+    EXPECT_EQ(f.Text[15]->text(), counted) << k;
   }
-  f.Command9_Click();  // cancelled
-  EXPECT_EQ(f.Text[15]->text(), counted);
 
   documentsOpen = false;
   messages.clear();

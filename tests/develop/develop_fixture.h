@@ -33,6 +33,14 @@ inline void handLayout(const SailModel& m, PanelLayout& L, int n) {
   }
 }
 
+// A point line of two whole numbers within 32 bits, never "-0".
+inline bool SoundPointLine(std::string_view line) {
+  const PointLineParts p = SplitPointLine(line);
+  for (std::string_view n : {p.x, p.y})
+    if (n.empty() || n == "-0" || n.size() > 11 || n.find_first_not_of("-0123456789") != n.npos) return false;
+  return p.tail == " acut";
+}
+
 // The default sail with Std 4 battens and two reef rows, in inches.
 inline CrosscutSettings defaultSettings(int n, bool feet = true, const char* luffTabling = "1.5") {
   CrosscutSettings s;

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "develop/develop_fixture.h"
 #include "radial_fixture.h"
 
 namespace kes::test {
@@ -17,16 +18,7 @@ void expectSoundFile(const std::string& text) {
   ASSERT_GE(l.size(), 2u);
   EXPECT_EQ(l.front(), "start_plot");
   EXPECT_EQ(l.back(), "end_plot");
-  for (const std::string& s : l) {
-    if (!IsPointLine(s)) continue;
-    const PointLineParts p = SplitPointLine(s);
-    for (std::string_view n : {p.x, p.y}) {
-      EXPECT_FALSE(n.empty()) << s;
-      EXPECT_NE(n, "-0") << s;
-      EXPECT_EQ(n.find_first_not_of("-0123456789"), std::string_view::npos) << s;
-      EXPECT_LE(n.size(), 11u) << s;
-    }
-  }
+  for (const std::string& s : l) EXPECT_TRUE(!IsPointLine(s) || testing::SoundPointLine(s)) << s;
 }
 
 std::vector<RadialPanelFile> runAll(const RadialInput& in) {
@@ -42,10 +34,7 @@ std::vector<RadialPanelFile> runAll(const RadialInput& in) {
 TEST_F(RadialPlane, EndRadialOnEveryPanelButTheLast) {
   setSection(0, {1, 20, 40, 150}, {1, 60, 60, 60});
   refresh();
-  for (int n = 1; n <= 2; ++n) {
-    const RadialPanelFile f = WriteTackPanel(in, band(1), n);
-    EXPECT_NE(f.angle, 0) << n;
-  }
+  for (int n = 1; n <= 2; ++n) EXPECT_NE(WriteTackPanel(in, band(1), n).angle, 0) << n;
   EXPECT_EQ(WriteTackPanel(in, band(1), 3).angle, 0);
   // The clew fan's middle seam on the divider's foot index, too.
   setSection(1, {100, 80, 60, 150}, {100, 100, 60, 60});
@@ -155,13 +144,12 @@ TEST_F(RadialPlane, MarksInThePanelThatHoldsThem) {
       WriteTackPanel(in, band(1), 1), WriteTackPanel(in, band(1), 2),
       WriteClewPanel(in, band(1), 1), WriteClewPanel(in, band(1), 2),
       WriteBandPanel(in, band(2), 1), WriteBandPanel(in, band(2), 2)};
-  auto crosses = [&](const RadialPanelFile& f) {
+  // A cross: a point, the pen down, three points, the pen up; its first two points level.
+  const auto crosses = [&](const RadialPanelFile& f) {
     const Lines l = allLines(f.text);
     int n = 0;
-    for (std::size_t i = 0; i + 4 < l.size(); ++i)
-      if (l[i + 1] == "1 pendown" && l[i + 5] == "1 penup" && IsPointLine(l[i + 4]) &&
-          SplitPointLine(l[i]).y == SplitPointLine(l[i + 1 + 1]).y)
-        ++n;
+    for (std::size_t i = 0; i + 5 < l.size(); ++i)
+      n += l[i + 1] == "1 pendown" && l[i + 5] == "1 penup" && SplitPointLine(l[i]).y == SplitPointLine(l[i + 2]).y;
     return n;
   };
   // Inner end (99 - 89 cos(-5.7°), 10 - 89 sin(-5.7°)) = (10.44, 18.84) on
@@ -175,9 +163,7 @@ TEST_F(RadialPlane, MarksInThePanelThatHoldsThem) {
   const Lines l = allLines(files[5].text);
   const auto at = std::find(l.begin(), l.end(), "49593 2093 acut");
   ASSERT_NE(at, l.end());
-  EXPECT_EQ(*(at - 1), "1 penup");
-  EXPECT_EQ(*(at + 1), "1 pendown");
-  EXPECT_EQ(*(at + 2), "49406 1906 acut");
+  EXPECT_EQ(Lines(at - 1, at + 3), (Lines{"1 penup", "49593 2093 acut", "1 pendown", "49406 1906 acut"}));
 }
 
 }  // namespace

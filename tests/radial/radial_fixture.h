@@ -40,20 +40,14 @@ class RadialPlane : public ::testing::Test {
     }
     model->ClewX = 99;
     model->FootLength = 99;
-    L.SeamLeechEnd[0] = 100;
-    L.SeamLeechEnd[1] = 50;
-    L.SeamLeechEnd[2] = 1;
+    const int leechEnds[3] = {100, 50, 1};
+    for (int j = 0; j <= 2; ++j) L.SeamLeechEnd[j] = leechEnds[j];
     L.DividerTopIndex = 50;
     L.DividerFootIndex = 60;
     setSection(0, {1, 20, 150}, {1, 1, 60});
     setSection(1, {100, 80, 150}, {100, 100, 60});
     setSection(2, {1, 40, 100}, {1, 60, 100});
-    texts.Text16 = "1";
-    texts.Text17 = "2";
-    texts.Text18 = "3";
-    texts.Text19 = "4";
-    texts.Text20 = "5";
-    texts.Text32 = "0.5";
+    texts = {"1", "2", "3", "4", "5", "0.5", {}, {}, {}, {}, {}};
     refresh();
   }
 

@@ -28,19 +28,13 @@ TEST_F(RadialPlane, BandPanelOutlineRecordsAndKnife) {
   ASSERT_GE(l.size(), 10u);
   // Pen: U(1) twice with the pen going down between, ... U(40) twice, the
   // lower edge from L(60) back (L(2), L(1) at the luff), U(1), pen up.
-  EXPECT_EQ(l[0], "start_plot");
-  EXPECT_EQ(l[1], "0 5000 acut");
-  EXPECT_EQ(l[2], "1 pendown");
-  EXPECT_EQ(l[3], "0 5000 acut");
-  EXPECT_EQ(l[4], "500 5000 acut");
-  EXPECT_EQ(l[5], "500 5000 acut");
+  EXPECT_EQ(Lines(l.begin(), l.begin() + 6),
+            (Lines{"start_plot", "0 5000 acut", "1 pendown", "0 5000 acut", "500 5000 acut", "500 5000 acut"}));
   const std::size_t comment = indexOf(l, "/* cut edge plus seam widths */");
   ASSERT_EQ(comment, 1 + 1 + 2 * 40 + 2 * 60 + 1 + 1);
-  EXPECT_EQ(l[82], "29500 0 acut");         // L(60)
-  EXPECT_EQ(l[comment - 4], "500 0 acut");  // L(2), the luff's pair L(2), L(1)
-  EXPECT_EQ(l[comment - 3], "0 0 acut");
-  EXPECT_EQ(l[comment - 2], "0 5000 acut");
-  EXPECT_EQ(l[comment - 1], "1 penup");
+  EXPECT_EQ(l[82], "29500 0 acut");  // L(60)
+  EXPECT_EQ(Lines(l.begin() + comment - 4, l.begin() + comment),
+            (Lines{"500 0 acut", "0 0 acut", "0 5000 acut", "1 penup"}));  // L(2), L(1), U(1)
 
   // Knife: S = (-2, 15) from the vertical luff; the upper records at
   // x = 1.5 .. 29.5 (those from 30.5 to 38.5 lie beyond the corner with the
@@ -48,16 +42,12 @@ TEST_F(RadialPlane, BandPanelOutlineRecordsAndKnife) {
   // y = 0 (x = 60.118); the lower records back to 0.5; the luff corners.
   const Lines k = knife(l);
   ASSERT_FALSE(k.empty());
-  EXPECT_EQ(k.front(), "-1000 7500 acut");
-  EXPECT_EQ(k[1], "750 7500 acut");
-  EXPECT_EQ(k[29], "14750 7500 acut");
-  EXPECT_EQ(k[30], "15059 7500 acut");
-  EXPECT_EQ(k[31], "30059 -1 acut");  // y on the end radial's line: a hair below 0, rounded down
-  EXPECT_EQ(k[32], "29250 0 acut");
-  EXPECT_EQ(k[k.size() - 4], "250 0 acut");
-  EXPECT_EQ(k[k.size() - 3], "0 0 acut");
-  EXPECT_EQ(k[k.size() - 2], "-1000 0 acut");
-  EXPECT_EQ(k.back(), k.front());
+  // The corner at y = 0 lies a hair below 0 on the end radial's line, rounded down.
+  ASSERT_EQ(k.size(), 1 + 29 + 2 + 59 + 3u);
+  EXPECT_EQ(Lines(k.begin(), k.begin() + 2), (Lines{"-1000 7500 acut", "750 7500 acut"}));
+  EXPECT_EQ(Lines(k.begin() + 29, k.begin() + 33),
+            (Lines{"14750 7500 acut", "15059 7500 acut", "30059 -1 acut", "29250 0 acut"}));
+  EXPECT_EQ(Lines(k.end() - 4, k.end()), (Lines{"250 0 acut", "0 0 acut", "-1000 0 acut", "-1000 7500 acut"}));
   EXPECT_EQ(l[l.size() - 2], "0 penup");
   EXPECT_EQ(l.back(), "end_plot");
 }
@@ -81,11 +71,8 @@ TEST_F(RadialPlane, BandLastPanelFollowsTheLeech) {
   // points at x = 102, then (102, 0) twice.
   const auto at = std::find(k.begin(), k.end(), "49500 7500 acut");
   ASSERT_NE(at, k.end());
-  EXPECT_EQ(*(at + 1), "51000 7500 acut");
-  EXPECT_EQ(*(at + 2), "51000 4800 acut");
-  EXPECT_EQ(*(at + 49), "51000 100 acut");
-  EXPECT_EQ(*(at + 50), "51000 0 acut");
-  EXPECT_EQ(*(at + 51), "51000 0 acut");
+  EXPECT_EQ(Lines(at + 1, at + 3), (Lines{"51000 7500 acut", "51000 4800 acut"}));
+  EXPECT_EQ(Lines(at + 49, at + 52), (Lines{"51000 100 acut", "51000 0 acut", "51000 0 acut"}));
   EXPECT_EQ(k.back(), k.front());
 }
 
@@ -98,27 +85,19 @@ TEST_F(RadialPlane, TackPanelOneRoundTheLuff) {
   EXPECT_EQ(f.records, 19 + 1 + 1 + 1);
   EXPECT_NEAR(f.angle, -std::atan(10.0 / 19), 1e-12);
   const Lines l = allLines(f.text);
-  EXPECT_EQ(l[1], "0 5000 acut");
-  EXPECT_EQ(l[2], "1 pendown");
-  EXPECT_EQ(l[41], "9500 5000 acut");  // U(20)
-  EXPECT_EQ(l[42], "0 0 acut");        // the tack, once
-  EXPECT_EQ(l[43], "0 5000 acut");     // back to U(1)
-  EXPECT_EQ(l[44], "1 penup");
+  EXPECT_EQ(Lines(l.begin() + 1, l.begin() + 3), (Lines{"0 5000 acut", "1 pendown"}));
+  // U(20), the tack once, back to U(1).
+  EXPECT_EQ(Lines(l.begin() + 41, l.begin() + 45), (Lines{"9500 5000 acut", "0 0 acut", "0 5000 acut", "1 penup"}));
   // No comment line in a fan file.
   EXPECT_EQ(indexOf(l, "/* cut edge plus seam widths */"), l.size());
   const Lines k = knife(l);
   EXPECT_EQ(k.front(), "500 5500 acut");  // record 1: U(2) + (0, 1)
   EXPECT_EQ(k[18], "9500 5500 acut");     // record 19: U(20) + (0, 1)
-  EXPECT_EQ(k[19], "10986 5500 acut");    // corner with the end radial (21.97, 11)
-  EXPECT_EQ(k[20], "4866 2278 acut");     // the end radial's own point
-  EXPECT_EQ(k[21], "536 0 acut");         // its corner with the foot
-  EXPECT_EQ(k[22], "0 0 acut");           // the tack
-  EXPECT_EQ(k[23], "-1000 0 acut");
-  EXPECT_EQ(k[24], "-1000 2500 acut");  // the luff record
-  EXPECT_EQ(k[25], "-1000 5500 acut");
-  EXPECT_EQ(k[26], "-500 5500 acut");
-  EXPECT_EQ(k[27], "500 5500 acut");
-  EXPECT_EQ(k.size(), 28u);
+  // The corner with the end radial (21.97, 11), its own point, its corner
+  // with the foot, the tack, the luff record and its corners, record 1.
+  EXPECT_EQ(Lines(k.begin() + 19, k.end()),
+            (Lines{"10986 5500 acut", "4866 2278 acut", "536 0 acut", "0 0 acut", "-1000 0 acut", "-1000 2500 acut",
+                   "-1000 5500 acut", "-500 5500 acut", "500 5500 acut"}));
 }
 
 // Tack panel 2 runs up onto the divider: upper stations 20..50 (records
@@ -150,24 +129,18 @@ TEST_F(RadialPlane, ClewPanelOneAlongTheLeech) {
   EXPECT_EQ(f.records, 21 + 1 + 1 + 1);
   EXPECT_NEAR(f.angle, std::atan(0.5), 1e-12);
   const Lines l = allLines(f.text);
-  EXPECT_EQ(l[1], "49500 5000 acut");
-  EXPECT_EQ(l[2], "1 pendown");
-  EXPECT_EQ(l[43], "39500 5000 acut");  // U(80), second copy
-  EXPECT_EQ(l[44], "49500 0 acut");     // the clew, once
-  EXPECT_EQ(l[45], "49500 100 acut");   // leech point 99
-  EXPECT_EQ(l[93], "49500 4900 acut");  // leech point 51
-  EXPECT_EQ(l[94], "49500 5000 acut");  // back to U(100)
-  EXPECT_EQ(l[95], "1 penup");
+  EXPECT_EQ(Lines(l.begin() + 1, l.begin() + 3), (Lines{"49500 5000 acut", "1 pendown"}));
+  // U(80)'s second copy, the clew once, leech point 99 ... 51, back to U(100).
+  EXPECT_EQ(Lines(l.begin() + 43, l.begin() + 46), (Lines{"39500 5000 acut", "49500 0 acut", "49500 100 acut"}));
+  EXPECT_EQ(Lines(l.begin() + 93, l.begin() + 96), (Lines{"49500 4900 acut", "49500 5000 acut", "1 penup"}));
   const Lines k = knife(l);
   EXPECT_EQ(k.front(), "51000 5500 acut");
   EXPECT_EQ(k[1], "49000 5500 acut");   // record 2: U(99) + (0, 1)
   EXPECT_EQ(k[20], "39500 5500 acut");  // record 21: U(80) + (0, 1)
-  EXPECT_EQ(k[21], "37940 5500 acut");  // corner with the end radial
-  EXPECT_EQ(k[22], "44388 2276 acut");  // the end radial's own point
-  EXPECT_EQ(k[23], "48940 0 acut");     // its corner with the foot
-  EXPECT_EQ(k[24], "49500 0 acut");     // the clew
-  EXPECT_EQ(k[25], "51000 0 acut");     // the lower leech corner
-  EXPECT_EQ(k[26], "51000 100 acut");   // offset leech point 99
+  // The corner with the end radial, its own point, its corner with the foot,
+  // the clew, the lower leech corner, offset leech point 99.
+  EXPECT_EQ(Lines(k.begin() + 21, k.begin() + 27), (Lines{"37940 5500 acut", "44388 2276 acut", "48940 0 acut",
+                                                          "49500 0 acut", "51000 0 acut", "51000 100 acut"}));
   EXPECT_EQ(k[74], "51000 4900 acut");  // offset leech point 51
   EXPECT_EQ(k.back(), k.front());
   EXPECT_EQ(k.size(), 76u);
