@@ -33,12 +33,10 @@ std::vector<RadialPanelFile> runAll(const RadialInput& in) {
 // fan's last: it still gets its end radial and its turn.
 TEST_F(RadialPlane, EndRadialOnEveryPanelButTheLast) {
   setSection(0, {1, 20, 40, 150}, {1, 60, 60, 60});
-  refresh();
   for (int n = 1; n <= 2; ++n) EXPECT_NE(WriteTackPanel(in, band(1), n).angle, 0) << n;
   EXPECT_EQ(WriteTackPanel(in, band(1), 3).angle, 0);
   // The clew fan's middle seam on the divider's foot index, too.
   setSection(1, {100, 80, 60, 150}, {100, 100, 60, 60});
-  refresh();
   EXPECT_NE(WriteClewPanel(in, band(1), 2).angle, 0);
 }
 
@@ -47,7 +45,6 @@ TEST_F(RadialPlane, EndRadialOnEveryPanelButTheLast) {
 // foot segment beside it never becomes the end radial.
 TEST_F(RadialPlane, VerticalEndRadialIsAVerticalLine) {
   setSection(0, {1, 20, 150}, {1, 20, 60});  // seam 1 from U(20) straight down to L(20)
-  refresh();
   const RadialPanelFile f = WriteTackPanel(in, band(1), 1);
   EXPECT_DOUBLE_EQ(f.angle, -Pi / 2);
   const Lines l = allLines(f.text);
@@ -55,7 +52,6 @@ TEST_F(RadialPlane, VerticalEndRadialIsAVerticalLine) {
   EXPECT_NE(std::find(l.begin(), l.end(), "9750 0 acut"), l.end());     // corner (19.5, 0)
   // The clew fan: a vertical seam from U(80) to L(80), forward of it.
   setSection(1, {100, 80, 150}, {100, 80, 60});
-  refresh();
   const Lines c = allLines(WriteClewPanel(in, band(1), 1).text);
   EXPECT_NE(std::find(c.begin(), c.end(), "39250 5500 acut"), c.end());  // corner (78.5, 11)
 }
@@ -64,9 +60,7 @@ TEST_F(RadialPlane, VerticalEndRadialIsAVerticalLine) {
 // fixed corners at its own stations U(40) and L(40), not at the band's luff.
 TEST_F(RadialPlane, UprightStartEdgeUsesItsOwnStations) {
   setSection(2, {1, 40, 100}, {1, 40, 100});
-  refresh();
-  const std::vector<std::string> l = allLines(WriteBandPanel(in, band(2), 2).text);
-  const std::vector<std::string> k = knife(l);
+  const Lines k = knife(allLines(WriteBandPanel(in, band(2), 2).text));
   ASSERT_GE(k.size(), 3u);
   EXPECT_EQ(k.front(), "19500 7500 acut");  // (U(40).x, U(40).y + head tabling 5)
   EXPECT_EQ(k.back(), k.front());
@@ -77,10 +71,8 @@ TEST_F(RadialPlane, UprightStartEdgeUsesItsOwnStations) {
 TEST_F(RadialPlane, LowerEndZeroIsStationOne) {
   const std::string ones = WriteTackPanel(in, band(1), 1).text;
   setSection(0, {1, 20, 150}, {0, 0, 60});
-  refresh();
   EXPECT_EQ(WriteTackPanel(in, band(1), 1).text, ones);
   setSection(2, {1, 40, 100}, {0, 60, 100});
-  refresh();
   EXPECT_EQ(WriteBandPanel(in, band(2), 1).records, 39 + 59 + 2);
 }
 
