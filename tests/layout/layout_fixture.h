@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 #include "common/panel_layout.h"
@@ -21,22 +22,20 @@ inline SailModel defaultSail() {
 
 // Every coordinate of seam lines 0..34 and the divider is finite.
 inline bool allFinite(const PanelLayout& L) {
-  for (const Curve& c : L.SeamLines)
-    for (const auto& row : c.c)
-      for (double v : row)
-        if (!std::isfinite(v)) return false;
-  for (const auto& row : L.RadialDivider)
-    for (double v : row)
-      if (!std::isfinite(v)) return false;
-  return true;
+  const auto finite = [](const double* b, const double* e) {
+    return std::all_of(b, e, [](double v) { return std::isfinite(v); });
+  };
+  const double* d = &L.RadialDivider[0][0];
+  return finite(d, d + 4 * (PanelLayout::kDividerPoints + 1)) &&
+         std::all_of(std::begin(L.SeamLines), std::end(L.SeamLines),
+                     [&](const Curve& c) { return finite(&c.c[0][0], &c.c[3][Curve::kPoints] + 1); });
 }
 
-// Every coordinate a surface was given is finite.
+// Every coordinate a surface was given is finite (a sum is finite only when every term is).
 inline bool allFinite(const RecordingSurface& s) {
-  for (const DrawOp& op : s.ops())
-    for (double v : {op.x1, op.y1, op.x2, op.y2, op.radius})
-      if (!std::isfinite(v)) return false;
-  return true;
+  return std::all_of(s.ops().begin(), s.ops().end(), [](const DrawOp& op) {
+    return std::isfinite(op.x1 + op.y1 + op.x2 + op.y2 + op.radius);
+  });
 }
 
 // The layout of n crosscut panels with the default ends, built.

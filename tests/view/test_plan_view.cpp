@@ -17,10 +17,7 @@
 namespace kes {
 namespace {
 
-using test::batten;
-using test::expectScale;
-using test::opsOf;
-using test::reef;
+using test::batten, test::expectScale, test::opsOf, test::reef;
 
 constexpr int kFore = 15;  // black scheme: Picture1 draws in bright white
 constexpr double kPi = 3.141593;
@@ -145,21 +142,19 @@ TEST_F(PlanViewTest, PanelsModeNoFirstBattenLengthAndTurnedViewsLeaveOutTheirPar
 }
 
 TEST_F(PlanViewTest, ReefRowsRunOffTheFootAngleToOneDecimalAndHugeCountsAreCapped) {
-  test::fillLine(m.FootCurve, 50, 50 * std::tan(0.14), 0, 0);  // foot at 0.14 radian
+  test::fillLine(m.FootCurve, 50, 50 * std::tan(0.14), 0, 0);  // foot at 0.14 radian, read as 0.1
   m.ClewY = 50 * std::tan(0.14);
   reef(in, 0, "3", "20");  // leech point 80: on the leech, halfway, the whole row
-  reef(in, 1, "2", "40");  // leech point 60
+  reef(in, 1, "2", "40");  // leech point 60, two degrees off
   paint();
   const auto c = opsOf(pic1, DrawOp::Circle, 14);
   ASSERT_EQ(c.size(), 5u);
-  const struct { int point; double part, degrees; } want[] = {
-      {80, 0, 1}, {80, 0.5, 1}, {80, 1, 1}, {60, 0, 2}, {60, 1, 2}};
-  for (int k = 0; k < 5; ++k) {
-    const double px = m.LeechCurve(1, want[k].point), py = m.LeechCurve(2, want[k].point);
-    const double d = px * want[k].part / std::cos(0.14), aR = 0.1 + want[k].degrees * kPi / 180;
-    EXPECT_NEAR(c[k].x1, px - d * std::cos(aR), 1e-9) << k;
-    EXPECT_NEAR(c[k].y1, py - d * std::sin(aR), 1e-9) << k;
-  }
+  const double px = m.LeechCurve(1, 60), py = m.LeechCurve(2, 60), d = px / std::cos(0.14);
+  EXPECT_EQ(std::tuple(c[0].x1, c[0].y1, c[3].x1, c[3].y1),
+            std::tuple(m.LeechCurve(1, 80), m.LeechCurve(2, 80), px, py));
+  EXPECT_NEAR(c[4].x1, px - d * std::cos(0.1 + 2 * kPi / 180), 1e-9);
+  EXPECT_NEAR(c[4].y1, py - d * std::sin(0.1 + 2 * kPi / 180), 1e-9);
+  EXPECT_NEAR(c[1].x1, (c[0].x1 + c[2].x1) / 2, 1e-9);
 
   // Counts and positions that are huge or not numbers.
   reef(in, 1, "0", "40");
