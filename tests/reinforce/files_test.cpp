@@ -12,35 +12,24 @@
 namespace kes {
 namespace {
 
-std::vector<std::string> lines(const std::string& text) {
-  std::vector<std::string> out;
-  std::size_t at = 0;
-  while (at < text.size()) {
-    const std::size_t end = text.find("\r\n", at);
-    EXPECT_NE(end, std::string::npos) << "every line ends in CR LF";
-    if (end == std::string::npos) break;
-    out.push_back(text.substr(at, end - at));
-    at = end + 2;
-  }
-  return out;
-}
+using testing::lines;
+using Lines = std::vector<std::string>;
+using Point = std::pair<long, long>;
 
-std::string crlf(const std::vector<std::string>& ls) {
+std::string crlf(const Lines& ls) {
   std::string s;
   for (const std::string& l : ls) s += l + "\r\n";
   return s;
 }
 
 // The point lines after the knife goes down, as numbers.
-std::vector<std::pair<long, long>> cutPoints(const std::string& text) {
-  std::vector<std::pair<long, long>> pts;
+std::vector<Point> cutPoints(const std::string& text) {
+  std::vector<Point> pts;
   bool down = false;
   for (const std::string& l : lines(text)) {
-    if (l == "0 pendown") down = true;
-    if (l == "0 penup") down = false;
-    if (down && l.find("acut") != std::string::npos) {
+    if (l == "0 pendown" || l == "0 penup") down = l == "0 pendown";
+    if (down && l.find("acut") != std::string::npos)
       pts.emplace_back(std::stol(l), std::stol(l.substr(l.find(' ') + 1)));
-    }
   }
   return pts;
 }
@@ -48,7 +37,7 @@ std::vector<std::pair<long, long>> cutPoints(const std::string& text) {
 const PlotUnits kInches = SetPlotUnits(500, 500, false, false);
 const StrokeFont kNoFont;
 
-TEST(PlainFiles, BattenPocketAsDrawn) {
+TEST(PlainFiles, BattenPocketAndReefDiamondAsDrawn) {
   PlotText plot(500, 500);
   ASSERT_TRUE(writeBattenPocket(plot, kNoFont, kInches, 0, 36, 4.25, 3));
   EXPECT_EQ(plot.text(), crlf({"start_plot", "750 0 acut", "1 pendown", "750 2125 acut", "1 penup",
@@ -57,28 +46,18 @@ TEST(PlainFiles, BattenPocketAsDrawn) {
                                "0 2125 acut", "0 0 acut", "0 penup", "end_plot"}));
   // The label comes first, at the run's lettering origin: a font with one
   // stroke for "B" letters only the first character of "bat1".
-  const StrokeFont font = ParseStrokeFont("B,2,0,0,0,8\r\n");
   plot.clear();
-  ASSERT_TRUE(writeBattenPocket(plot, font, kInches, 0, 36, 4.25, 3));
-  const std::vector<std::string> l = lines(plot.text());
-  EXPECT_EQ(std::vector<std::string>(l.begin(), l.begin() + 6),
-            (std::vector<std::string>{"start_plot", "1 penup", "125 125 acut", "1 pendown",
-                                      "125 312 acut", "1 penup"}));
-  EXPECT_EQ(l[6], "750 0 acut");
-
+  ASSERT_TRUE(writeBattenPocket(plot, ParseStrokeFont("B,2,0,0,0,8\r\n"), kInches, 0, 36, 4.25, 3));
+  EXPECT_EQ(plot.text().rfind(crlf({"start_plot", "1 penup", "125 125 acut", "1 pendown",
+                                    "125 312 acut", "1 penup", "750 0 acut"}), 0), 0u);
   plot.clear();
   EXPECT_FALSE(writeBattenPocket(plot, kNoFont, kInches, 0, 36, 1e300, 3));
-}
 
-TEST(PlainFiles, ReefDiamondRoundsDown) {
-  PlotText plot(500, 500);
+  plot.clear();  // point size 3: the diamond's corners round down
   ASSERT_TRUE(writeReefDiamond(plot, 3));
   EXPECT_EQ(plot.text(), crlf({"start_plot", "-1061 0 acut", "0 pendown", "0 1060 acut",
                                "1060 0 acut", "0 -1061 acut", "-1061 0 acut", "0 penup",
                                "end_plot"}));
-  plot.clear();
-  ASSERT_TRUE(writeReefDiamond(plot, 0));
-  EXPECT_EQ(cutPoints(plot.text()), (std::vector<std::pair<long, long>>(4, {0, 0})));
 }
 
 TEST(FinishPatch, TurnsPointLinesOnly) {
@@ -92,38 +71,32 @@ TEST(FinishPatch, TurnsPointLinesOnly) {
 
   finishPatch(first, 0.0f, 500, 500, 50, f);  // halves go away from zero
   EXPECT_EQ(lines(f.copy)[5], "3 -3 acut");
-  EXPECT_EQ(lines(f.copy)[6], "500 0 acut");
 
   finishPatch(first, 0.0f, 500, 500, 0, f);  // 0 % puts every point at the origin
-  for (const auto& p : cutPoints(f.copy)) EXPECT_EQ(p, (std::pair<long, long>(0, 0)));
+  EXPECT_EQ(cutPoints(f.copy), std::vector<Point>(3, {0, 0}));
 
-  // A quarter turn: (1000, 0) goes to (0, 1000); no "-0".
+  // A quarter turn: (1000, 0) goes to (0, 1000), (0, 0) stays, no "-0"; other lines pass.
   finishPatch(first, static_cast<float>(Pi / 2), 500, 500, 60, f);
-  EXPECT_EQ(lines(f.turned)[6], "0 1000 acut");
-  EXPECT_EQ(lines(f.turned)[4], "0 0 acut");
+  const Lines t = lines(f.turned);
+  EXPECT_EQ(Lines(t.begin() + 3, t.begin() + 5), (Lines{"0 pendown", "0 0 acut"}));
+  EXPECT_EQ(t[6], "0 1000 acut");
   EXPECT_EQ(lines(f.copy)[6], "0 600 acut");
-  EXPECT_EQ(lines(f.turned)[0], "start_plot");
-  EXPECT_EQ(lines(f.turned)[3], "0 pendown");
 
   // The scales divide the steps back into design units and multiply them out again.
   finishPatch(crlf({"7 -3 acut"}), 0.0f, 19.68503937007874, 6000, 100, f);
   EXPECT_EQ(f.turned, crlf({"7 -3 acut"}));
 
   finishPatch(first, 0.0f, 500, 500, 1e300, f);
-  EXPECT_TRUE(f.turnedOk);
-  EXPECT_FALSE(f.copyOk);
+  EXPECT_TRUE(f.turnedOk && !f.copyOk);
 }
 
 // Collects the run's files in order.
 struct Recorder : ReinforcementSink {
-  std::vector<std::string> names;
+  Lines names;
   std::vector<PatchFile> patches;
-  std::vector<std::string> plain;
-  int plainFailed = 0;
-  int stopAfter = -1;
-  bool plainFile(const std::string& name, const std::string& text, bool ok) override {
+  int plainFailed = 0, stopAfter = -1;
+  bool plainFile(const std::string& name, const std::string&, bool ok) override {
     names.push_back(name);
-    plain.push_back(text);
     plainFailed += ok ? 0 : 1;
     return stopAfter < 0 || static_cast<int>(names.size()) < stopAfter;
   }
@@ -135,10 +108,11 @@ struct Recorder : ReinforcementSink {
   }
 };
 
-ReinforceSettings runSettings() {
+ReinforceSettings runSettings(bool plainFiles = true) {
   ReinforceSettings rs;
+  rs.battenPockets = rs.reefPoints = plainFiles;
   const double lengths[5] = {36, 40, 0, 0, 30};
-  for (int i = 0; i < 5; ++i) rs.battenLength[i] = lengths[i];
+  std::copy(lengths, lengths + 5, rs.battenLength);
   rs.reefCount[0] = 4;
   rs.reefCount[1] = 3;
   rs.tack.quantity = 2;
@@ -147,60 +121,52 @@ ReinforceSettings runSettings() {
   return rs;
 }
 
+Recorder run(const SailModel& m, const ReinforceSettings& rs, int stopAfter = -1,
+             const PlotUnits& units = kInches) {
+  Recorder r;
+  r.stopAfter = stopAfter;
+  developReinforcements(m, rs, units, kNoFont, r);
+  return r;
+}
+
 TEST(DevelopRun, FilesInOrder) {
   const SailModel wide = testing::defaultSail();
-  Recorder r;
-  developReinforcements(wide, runSettings(), kInches, kNoFont, r);
+  const Recorder r = run(wide, runSettings());
   EXPECT_EQ(r.plainFailed, 0);
-  EXPECT_EQ(r.names, (std::vector<std::string>{
-                         "bat0.uc", "bat1.uc", "bat4.uc", "reef1.uc", "reef2.uc", "reef3.uc",
-                         "tack1.uc", "rtack1.uc", "tack2.uc", "rtack2.uc", "clew1.uc",
-                         "rclew1.uc", "head1.uc", "peak1.uc", "head2.uc", "peak2.uc"}));
+  EXPECT_EQ(r.names, (Lines{"bat0.uc", "bat1.uc", "bat4.uc", "reef1.uc", "reef2.uc", "reef3.uc",
+                            "tack1.uc", "rtack1.uc", "tack2.uc", "rtack2.uc", "clew1.uc",
+                            "rclew1.uc", "head1.uc", "peak1.uc", "head2.uc", "peak2.uc"}));
+  EXPECT_EQ(run(wide, runSettings(), 7).names.size(), 8u);  // stopped: tack1 and its copy, then nothing
 
-  ReinforceSettings rs = runSettings();
-  rs.battenPockets = rs.reefPoints = false;
-  rs.tack.quantity = -1;    // no lower limit: no file
+  ReinforceSettings rs = runSettings(false);
+  rs.tack.quantity = -1;  // no lower limit: no file
   rs.clew.quantity = 0.5;
-  rs.head.quantity = 2.5;   // runs while not above it
-  Recorder n;
-  developReinforcements(testing::narrowSail(), rs, kInches, kNoFont, n);
-  EXPECT_EQ(n.names, (std::vector<std::string>{"head1.uc", "head2.uc"}));
+  rs.head.quantity = 2.5;  // runs while not above it
+  EXPECT_EQ(run(testing::narrowSail(), rs).names, (Lines{"head1.uc", "head2.uc"}));
 
   rs.reefPoints = true;
   rs.reefCount[0] = 2;
   rs.reefCount[1] = 1e9;  // at most a thousand points a row
   rs.head.quantity = 0;
-  Recorder many;
-  developReinforcements(wide, rs, kInches, kNoFont, many);
+  const Recorder many = run(wide, rs);
   EXPECT_EQ(many.names.size(), 998u);
   EXPECT_EQ(many.names.back(), "reef998.uc");
-
-  Recorder stopped;
-  stopped.stopAfter = 7;
-  developReinforcements(wide, runSettings(), kInches, kNoFont, stopped);
-  EXPECT_EQ(stopped.names.size(), 8u);  // tack1 and its copy, then nothing
 }
 
 TEST(DevelopRun, PatchesTurnedIntoPlace) {
   const SailModel m = testing::defaultSail();
-  ReinforceSettings rs = runSettings();
-  rs.battenPockets = rs.reefPoints = false;
-  Recorder r;
-  developReinforcements(m, rs, kInches, kNoFont, r);
+  const Recorder r = run(m, runSettings(false));
   ASSERT_EQ(r.patches.size(), 7u);
-  // Triangle tack: the luff point lies on +x; clew: the leech point.
+  // Triangle tack: the luff point lies on +x; clew: the leech point, its corner stays at 0 0.
   const auto tack = cutPoints(r.patches[0].finished.turned);
-  ASSERT_EQ(tack.size(), 3u);
-  EXPECT_GT(tack[0].first, 0);
-  EXPECT_LE(std::abs(tack[0].second), 1);
   const auto clew = cutPoints(r.patches[2].finished.turned);
-  ASSERT_EQ(clew.size(), 3u);
-  EXPECT_GT(clew[1].first, 0);
-  EXPECT_LE(std::abs(clew[1].second), 1);
-  EXPECT_EQ(clew.back(), (std::pair<long, long>(0, 0)));  // "0 0 acut" stays
+  ASSERT_TRUE(tack.size() == 3 && clew.size() == 3);
+  EXPECT_TRUE(tack[0].first > 0 && std::abs(tack[0].second) <= 1) << tack[0].second;
+  EXPECT_TRUE(clew[1].first > 0 && std::abs(clew[1].second) <= 1) << clew[1].second;
+  EXPECT_EQ(clew[2], Point(0, 0));
   // The first pass is in the clew's coordinates, before the turn.
-  const auto clewFirst = cutPoints(r.patches[2].firstPass);
-  EXPECT_EQ(clewFirst[0].first, static_cast<long>(std::floor((m.FootCurve(1, 15) - m.ClewX) * 500)));
+  EXPECT_EQ(cutPoints(r.patches[2].firstPass)[0].first,
+            static_cast<long>(std::floor((m.FootCurve(1, 15) - m.ClewX) * 500)));
   for (const PatchFile& f : r.patches) {
     EXPECT_EQ(f.failedName(), "");
     EXPECT_EQ(lines(f.finished.turned).back(), "end_plot");
@@ -210,26 +176,21 @@ TEST(DevelopRun, PatchesTurnedIntoPlace) {
 
 TEST(DevelopRun, HeldAnglesAndRadialHeads) {
   const SailModel m = testing::narrowSail();
-  ReinforceSettings rs = runSettings();
-  rs.battenPockets = rs.reefPoints = false;
+  ReinforceSettings rs = runSettings(false);
   rs.tack = {0.4, 10, 1};  // luff point 1: no turn, the tack's 0 stays
   rs.clew = {0.4, 15, 1};  // leech point 100: turned by its lettering angle
   rs.head.quantity = 1;
-  Recorder r;
-  developReinforcements(m, rs, kInches, kNoFont, r);
+  const Recorder r = run(m, rs);
   ASSERT_EQ(r.patches.size(), 3u);
   EXPECT_EQ(r.patches[0].angle, 0.0f);
   EXPECT_EQ(r.patches[0].finished.turned, r.patches[0].firstPass);
-  const float clewLabel = static_cast<float>(
-      std::atan((m.LeechCurve(1, 1) - m.ClewX) / (m.ClewY - m.LeechCurve(2, 1))) + Pi / 2);
-  EXPECT_EQ(r.patches[1].angle, clewLabel);
+  EXPECT_EQ(r.patches[1].angle, static_cast<float>(std::atan((m.LeechCurve(1, 1) - m.ClewX) /
+                                                             (m.ClewY - m.LeechCurve(2, 1))) + Pi / 2));
 
   // A narrow head's radial patch starts on its arc and lifts the knife
   // before the end, like every outline.
   rs.style = {false, false, true};
-  Recorder radial;
-  developReinforcements(m, rs, kInches, kNoFont, radial);
-  const std::vector<std::string> head = lines(radial.patches[2].finished.turned);
+  const Lines head = lines(run(m, rs).patches[2].finished.turned);
   EXPECT_NE(head[1], "0 0 acut");
   EXPECT_EQ(head[2], "0 pendown");
   EXPECT_EQ(head[head.size() - 2], "0 penup");
@@ -237,20 +198,13 @@ TEST(DevelopRun, HeldAnglesAndRadialHeads) {
 
 TEST(DevelopRun, UnwritableCoordinatesAreReported) {
   const SailModel m = testing::defaultSail();
-  ReinforceSettings rs = runSettings();
-  rs.battenPockets = rs.reefPoints = false;
+  ReinforceSettings rs = runSettings(false);
   rs.copyPercent = 1e300;
-  Recorder r;
-  developReinforcements(m, rs, kInches, kNoFont, r);
-  EXPECT_EQ(r.patches[0].failedName(), "temp2.txt");  // no copy kept: only the scratch copy fails
+  EXPECT_EQ(run(m, rs).patches[0].failedName(), "temp2.txt");  // no copy kept: only the scratch copy fails
   rs.reefPoints = true;
   rs.reefCount[0] = rs.reefCount[1] = 0;
-  Recorder c;
-  developReinforcements(m, rs, kInches, kNoFont, c);
-  EXPECT_EQ(c.patches[0].failedName(), "rtack1.uc");
-  const PlotUnits huge = SetPlotUnits(1e300, 1e300, false, false);
-  Recorder h;
-  developReinforcements(m, runSettings(), huge, kNoFont, h);
+  EXPECT_EQ(run(m, rs).patches[0].failedName(), "rtack1.uc");
+  const Recorder h = run(m, runSettings(), -1, SetPlotUnits(1e300, 1e300, false, false));
   EXPECT_EQ(h.plainFailed, 6);
   for (const PatchFile& f : h.patches) EXPECT_EQ(f.failedName(), f.name);
 }

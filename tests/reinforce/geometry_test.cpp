@@ -13,78 +13,64 @@ namespace {
 
 using testing::dist;
 using testing::turned;
+using Ints = std::vector<int>;
 
-struct LayerCase {
-  const char* corner;
-  CornerSettings s;
-  std::vector<std::pair<int, int>> layers;  // the two indices of layers 1, 2, ...
-};
+Ints of(const CornerIndices& c) { return {c.a, c.b, c.a3, c.b3}; }
+Ints of(const WideHeadIndices& w) { return {w.iL, w.iH, w.jL, w.jH}; }
 
 TEST(PatchIndices, LayersShrinkByTheFactorAndRoundHalfToEven) {
-  const LayerCase cases[] = {
-      {"tack", {10, 10, 3}, {{10, 90}, {7, 93}, {4, 96}}},
-      {"tack", {15, 10, 3}, {{15, 90}, {10, 93}, {7, 96}}},  // 0.667 x 15 = 10.005
-      {"clew", {18, 15, 5}, {{82, 15}, {88, 10}, {92, 7}, {95, 4}, {96, 3}}},
-      {"head", {15, 12, 5}, {{85, 12}, {90, 8}, {93, 5}, {96, 4}, {97, 2}}},
-      {"head", {20, 20, 10}, {{80, 20}, {87, 13}, {91, 9}, {94, 6}, {96, 4}, {97, 3},
-                              {98, 2}, {99, 1}, {99, 1}, {99, 1}}},
+  using Layer = CornerIndices (*)(const CornerSettings&, int);
+  const struct {
+    Layer layer;
+    CornerSettings s;
+    std::vector<std::pair<int, int>> layers;  // the two indices of layers 1, 2, ...
+  } cases[] = {
+      {tackLayer, {10, 10, 3}, {{10, 90}, {7, 93}, {4, 96}}},
+      {tackLayer, {15, 10, 3}, {{15, 90}, {10, 93}, {7, 96}}},  // 0.667 x 15 = 10.005
+      {clewLayer, {18, 15, 5}, {{82, 15}, {88, 10}, {92, 7}, {95, 4}, {96, 3}}},
+      {narrowHeadLayer, {15, 12, 5}, {{85, 12}, {90, 8}, {93, 5}, {96, 4}, {97, 2}}},
+      {narrowHeadLayer, {20, 20, 10},
+       {{80, 20}, {87, 13}, {91, 9}, {94, 6}, {96, 4}, {97, 3}, {98, 2}, {99, 1}, {99, 1}, {99, 1}}},
   };
-  for (const LayerCase& c : cases) {
+  for (const auto& c : cases)
     for (int t = 1; t <= static_cast<int>(c.layers.size()); ++t) {
-      const std::string corner = c.corner;
-      const CornerIndices r = corner == "tack"   ? tackLayer(c.s, t)
-                              : corner == "clew" ? clewLayer(c.s, t)
-                                                 : narrowHeadLayer(c.s, t);
-      EXPECT_EQ(r.a, c.layers[t - 1].first) << corner << " layer " << t;
-      EXPECT_EQ(r.b, c.layers[t - 1].second) << corner << " layer " << t;
+      const CornerIndices r = c.layer(c.s, t);
+      EXPECT_EQ(std::make_pair(r.a, r.b), c.layers[t - 1]) << c.s.first << " layer " << t;
     }
-  }
   // Wide head, defaults: throat luff and head points, peak leech and head points.
-  const WideHeadIndices w1 = wideHeadLayer({15, 12, 5}, 1), w2 = wideHeadLayer({15, 12, 5}, 2);
-  EXPECT_EQ((std::vector<int>{w1.iL, w1.iH, w1.jL, w1.jH}), (std::vector<int>{85, 12, 15, 88}));
-  EXPECT_EQ((std::vector<int>{w2.iL, w2.iH, w2.jL, w2.jH}), (std::vector<int>{90, 8, 10, 92}));
-}
-
-TEST(PatchIndices, RadialCoresIgnoreTheLayerFactor) {
-  const CornerIndices tack = tackRadial({10, 10, 5});
-  EXPECT_EQ((std::vector<int>{tack.a, tack.b, tack.a3, tack.b3}), (std::vector<int>{10, 90, 3, 97}));
-  const CornerIndices clew = clewRadial({18, 15, 5});
-  EXPECT_EQ((std::vector<int>{clew.a, clew.b, clew.a3, clew.b3}), (std::vector<int>{82, 15, 94, 5}));
-  const CornerIndices head = narrowHeadRadial({15, 12, 5});
-  EXPECT_EQ((std::vector<int>{head.a, head.b, head.a3, head.b3}), (std::vector<int>{85, 12, 95, 4}));
+  EXPECT_EQ(of(wideHeadLayer({15, 12, 5}, 1)), (Ints{85, 12, 15, 88}));
+  EXPECT_EQ(of(wideHeadLayer({15, 12, 5}, 2)), (Ints{90, 8, 10, 92}));
+  // Radial cores ignore the layer factor.
+  EXPECT_EQ(of(tackRadial({10, 10, 5})), (Ints{10, 90, 3, 97}));
+  EXPECT_EQ(of(clewRadial({18, 15, 5})), (Ints{82, 15, 94, 5}));
+  EXPECT_EQ(of(narrowHeadRadial({15, 12, 5})), (Ints{85, 12, 95, 4}));
 }
 
 // Runs that round to nothing, or leave the curve, stay on their own corner
 // instead of reading point 0, the tack.
 TEST(PatchIndices, ComeIntoOneToAHundred) {
-  EXPECT_EQ(clewLayer({18, 15, 10}, 10).b, 1);        // 15 x 0.667^9 = 0.39
-  EXPECT_EQ(narrowHeadLayer({15, 12, 10}, 9).b, 1);   // 12 x 0.667^8 = 0.47
-  EXPECT_EQ(wideHeadLayer({15, 12, 10}, 10).iH, 1);
-  EXPECT_EQ(wideHeadLayer({15, 12, 10}, 10).jL, 1);
-  EXPECT_EQ(narrowHeadRadial({15, 1.5, 5}).b3, 1);    // a head run of 1.5 %
-  EXPECT_EQ(tackLayer({-30, -30, 1}, 1).a, 1);
-  EXPECT_EQ(tackLayer({-30, -30, 1}, 1).b, 100);
-  EXPECT_EQ(clewRadial({1e300, -1e300, 1}).a, 1);
-  EXPECT_EQ(clewRadial({1e300, -1e300, 1}).b, 1);
+  EXPECT_EQ(clewLayer({18, 15, 10}, 10).b, 1);       // 15 x 0.667^9 = 0.39
+  EXPECT_EQ(narrowHeadLayer({15, 12, 10}, 9).b, 1);  // 12 x 0.667^8 = 0.47
+  EXPECT_EQ(of(wideHeadLayer({15, 12, 10}, 10)), (Ints{100, 1, 1, 100}));  // every run rounds to 0
+  EXPECT_EQ(narrowHeadRadial({15, 1.5, 5}).b3, 1);   // a head run of 1.5 %
+  EXPECT_EQ(of(tackLayer({-30, -30, 1}, 1)), (Ints{1, 100, 1, 1}));
+  const CornerIndices far = clewRadial({1e300, -1e300, 1});
+  EXPECT_TRUE(far.a == 1 && far.b == 1);
   EXPECT_EQ(edgeIndex(0.5), 1);
   EXPECT_EQ(edgeIndex(100.5), 100);
 }
 
 TEST(PatchSectors, CountSectorsCoverTheArc) {
   const int step[11] = {0, 100, 50, 33, 25, 20, 17, 14, 12, 11, 10};
-  for (int N = 1; N <= 10; ++N) {
+  for (int N = 1; N <= 10; ++N)
     for (int t = 1; t <= N; ++t) {
       const Sector s = countSector(N, t);
       EXPECT_EQ(s.ja, t == 1 ? 1 : (t - 1) * step[N]) << N << " " << t;
       EXPECT_EQ(s.jb, t == N ? 100 : t * step[N]) << N << " " << t;
     }
-  }
-  EXPECT_EQ(countSector(8, 8).ja, 84);
-  EXPECT_EQ(countSector(6, 6).ja, 85);
   // A fraction left in the box: two patches, the arc's end belongs to none.
   EXPECT_EQ(countSector(2.5, 1).jb, 40);
-  EXPECT_EQ(countSector(2.5, 2).ja, 40);
-  EXPECT_EQ(countSector(2.5, 2).jb, 80);
+  EXPECT_TRUE(countSector(2.5, 2).ja == 40 && countSector(2.5, 2).jb == 80);
   // More patches than points (only the develop sees such a count).
   EXPECT_EQ(countSector(300, 1).jb, 1);
   EXPECT_EQ(countSector(150, 149).ja, 100);
@@ -93,25 +79,18 @@ TEST(PatchSectors, CountSectorsCoverTheArc) {
 // Each clew patch starts at the last arc point before a (t - 1) / N share
 // of the arc's length, and ends where the next one starts (or at 100).
 TEST(PatchSectors, ClewSectorsFollowArcLength) {
-  const SailModel m = testing::defaultSail();
   PatchArc arc;
-  clewArc(m, clewRadial({18, 15, 5}), 3, arc);
+  clewArc(testing::defaultSail(), clewRadial({18, 15, 5}), 3, arc);
   double run[101] = {};
   for (int k = 2; k <= 100; ++k) run[k] = run[k - 1] + dist(arc.p[k], arc.p[k - 1]);
-  for (int N = 1; N <= 10; ++N) {
+  for (int N = 1; N <= 10; ++N)
     for (int t = 1; t <= N; ++t) {
       const Sector s = lengthSector(arc, N, t);
       const double share = (t - 1) * run[100] / N;
-      if (t == 1) {
-        EXPECT_EQ(s.ja, 1);
-      } else {
-        EXPECT_LT(run[s.ja], share) << N << " " << t;
-        EXPECT_GE(run[s.ja + 1], share) << N << " " << t;
-      }
+      EXPECT_TRUE(t == 1 ? s.ja == 1 : run[s.ja] < share && run[s.ja + 1] >= share) << N << " " << t;
       const int next = t == N ? 100 : lengthSector(arc, N, t + 1).ja;
       EXPECT_EQ(s.jb, next > 95 ? 100 : next) << N << " " << t;
     }
-  }
 }
 
 // The arc leaves its start point, ends on its end point and stands h off the chord.
@@ -132,7 +111,7 @@ TEST(PatchArcs, EndsOnTheChordAndBulgesByTheEllipticity) {
       {Corner::Clew, {40, 0.5}, {36, 12}, 3, 1.0 / 3},  // a sail without roach
       {Corner::Clew, {40, 12}, {46, 0.5}, 3, 1.0 / 3},
       {Corner::Tack, {10, 0.3}, {0.5, 10}, 3, 0.238},
-      {Corner::Head, {5, 90}, {5, 80}, 3, 0.238},        // a vertical chord
+      {Corner::Head, {5, 90}, {5, 80}, 3, 0.238},  // a vertical chord
   };
   for (const auto& c : cases) {
     PatchArc arc;
@@ -153,7 +132,7 @@ TEST(PatchArcs, EndsOnTheChordAndBulgesByTheEllipticity) {
 }
 
 TEST(PatchArcs, ShortAndZeroChords) {
-  for (const double m : {0.5, 0.3, 0.75, 0.01}) {
+  for (const double m : {0.5, 0.3, 0.75, 0.01})
     for (const Corner corner : {Corner::Tack, Corner::Clew, Corner::Head}) {
       PatchArc arc;
       buildArc(corner, {2, 3}, {2 + m, 3}, 3, arc);
@@ -161,48 +140,9 @@ TEST(PatchArcs, ShortAndZeroChords) {
       // The fit accepted its knots: every sample lies along the chord in order.
       for (int k = 2; k <= 100; ++k) EXPECT_GT(arc.p[k].x, arc.p[k - 1].x) << m << " " << k;
     }
-  }
   PatchArc arc;
   buildArc(Corner::Clew, {2, 3}, {2, 3}, 3, arc);
-  for (int k = 1; k <= 100; ++k) EXPECT_EQ(arc.p[k].x, 2);
-  for (int k = 1; k <= 100; ++k) EXPECT_EQ(arc.p[k].y, 3);
-}
-
-TEST(PatchOutlines, TriangleAndSquareCorners) {
-  const SailModel m = testing::defaultSail();
-  PatchOutline o;
-  tackPatch(m, {10, 10, 3}, PatchStyle::Triangle, 3, 2, o);
-  ASSERT_EQ(o.count, 4);
-  EXPECT_EQ(o.pts[1].y, m.LuffCurve(2, 7));
-  EXPECT_EQ(o.pts[2].x, m.FootCurve(1, 93));
-  // The turn lays the luff edge along +x.
-  const Pt luff = turned(o.pts[1], static_cast<float>(o.rotation.v));
-  EXPECT_NEAR(luff.y, 0, 1e-6 * luff.x);
-  EXPECT_GT(luff.x, 0);
-
-  tackPatch(m, {10, 10, 3}, PatchStyle::Square, 3, 1, o);
-  ASSERT_EQ(o.count, 5);
-  const Pt L = o.pts[1], K = o.pts[2], F = o.pts[3];
-  EXPECT_NEAR(dist(L, K), std::hypot(F.x, F.y), 1e-12);  // as long as the foot side from the tack
-  EXPECT_NEAR((K.y - L.y) / (K.x - L.x), m.ClewY / m.ClewX, 1e-12);
-
-  clewPatch(m, {18, 15, 5}, PatchStyle::Triangle, 3, 1, o);
-  ASSERT_EQ(o.count, 4);
-  EXPECT_EQ(o.origin.x, m.ClewX);
-  // From leech point 100, a hair off the clew, towards leech point L.
-  const Pt leech = turned({o.pts[2].x - m.LeechCurve(1, 100), o.pts[2].y - m.LeechCurve(2, 100)},
-                          static_cast<float>(o.rotation.v));
-  EXPECT_NEAR(leech.y, 0, 1e-6 * leech.x);
-  EXPECT_GT(leech.x, 0);
-  // Lettered along the line from the clew up to the aft head corner.
-  const Pt up = turned({1, 0}, static_cast<float>(o.labelAngle.v));
-  const Pt head{m.LeechCurve(1, 1) - m.ClewX, m.LeechCurve(2, 1) - m.ClewY};
-  EXPECT_NEAR(up.x * head.y - up.y * head.x, 0, 1e-6 * std::hypot(head.x, head.y));
-
-  clewPatch(m, {18, 15, 5}, PatchStyle::Square, 3, 1, o);
-  ASSERT_EQ(o.count, 5);
-  EXPECT_NEAR(dist(o.pts[3], o.pts[2]), dist(o.origin, o.pts[1]), 1e-12);
-  EXPECT_LT(o.pts[2].x, o.pts[3].x);  // K lies towards the tack from leech point L
+  for (int k = 1; k <= 100; ++k) EXPECT_TRUE(arc.p[k].x == 2 && arc.p[k].y == 3) << k;
 }
 
 // A sail without roach has its leech point forward of the foot point: the
@@ -213,9 +153,38 @@ TEST(PatchArcs, ClewArcOfASailWithoutRoachEndsOnTheLeech) {
   ASSERT_LT(m.LeechCurve(1, r.a), m.FootCurve(1, r.b));
   PatchArc arc;
   clewArc(m, r, 3, arc);
-  EXPECT_NEAR(arc.p[100].x, m.LeechCurve(1, r.a), 1e-9);
-  EXPECT_NEAR(arc.p[100].y, m.LeechCurve(2, r.a), 1e-9);
+  EXPECT_NEAR(dist(arc.p[100], edgePoint(m.LeechCurve, r.a)), 0, 1e-9);
   for (int k = 1; k <= 100; ++k) EXPECT_LE(arc.p[k].x, m.ClewX) << k;
+}
+
+TEST(PatchOutlines, TriangleAndSquareCorners) {
+  const SailModel m = testing::defaultSail();
+  PatchOutline o;
+  tackPatch(m, {10, 10, 3}, PatchStyle::Triangle, 3, 2, o);
+  ASSERT_EQ(o.count, 4);
+  EXPECT_EQ(o.pts[1].y, m.LuffCurve(2, 7));
+  EXPECT_EQ(o.pts[2].x, m.FootCurve(1, 93));
+  const Pt luff = turned(o.pts[1], static_cast<float>(o.rotation.v));  // laid along +x
+  EXPECT_TRUE(luff.x > 0 && std::fabs(luff.y) < 1e-6 * luff.x) << luff.y;
+
+  tackPatch(m, {10, 10, 3}, PatchStyle::Square, 3, 1, o);
+  ASSERT_EQ(o.count, 5);
+  const Pt L = o.pts[1], K = o.pts[2], F = o.pts[3];
+  EXPECT_NEAR(dist(L, K), std::hypot(F.x, F.y), 1e-12);  // as long as the foot side from the tack
+  EXPECT_NEAR((K.y - L.y) / (K.x - L.x), m.ClewY / m.ClewX, 1e-12);
+
+  clewPatch(m, {18, 15, 5}, PatchStyle::Triangle, 3, 1, o);
+  ASSERT_EQ(o.count, 4);
+  EXPECT_EQ(o.origin.x, m.ClewX);
+  // From leech point 100, a hair off the clew, towards leech point L: along +x once turned.
+  const Pt leech = turned({o.pts[2].x - m.LeechCurve(1, 100), o.pts[2].y - m.LeechCurve(2, 100)},
+                          static_cast<float>(o.rotation.v));
+  EXPECT_TRUE(leech.x > 0 && std::fabs(leech.y) < 1e-6 * leech.x) << leech.y;
+
+  clewPatch(m, {18, 15, 5}, PatchStyle::Square, 3, 1, o);
+  ASSERT_EQ(o.count, 5);
+  EXPECT_NEAR(dist(o.pts[3], o.pts[2]), dist(o.origin, o.pts[1]), 1e-12);
+  EXPECT_LT(o.pts[2].x, o.pts[3].x);  // K lies towards the tack from leech point L
 }
 
 TEST(PatchOutlines, UndefinedRotationsFail) {
@@ -237,8 +206,6 @@ TEST(PatchOutlines, RadialPatchesRunAlongTheirCorner) {
   // Lead point, arc 20..40, foot 97..100, luff 1..3, back to the lead point.
   ASSERT_EQ(o.count, 1 + 21 + 4 + 3 + 1);
   EXPECT_EQ(o.pts[22].x, m.FootCurve(1, 97));
-  EXPECT_EQ(o.pts[25].x, m.FootCurve(1, 100));
-  EXPECT_EQ(o.pts[26].y, m.LuffCurve(2, 1));
   EXPECT_EQ(o.pts[28].y, m.LuffCurve(2, 3));
   EXPECT_EQ(o.pts[0].x, o.pts[29].x);
   // Its turn lays the side from foot point F3 to arc point jb along x.
@@ -249,10 +216,7 @@ TEST(PatchOutlines, RadialPatchesRunAlongTheirCorner) {
   // Leech 4..1, head 100, 90, .., 10, luff 100..95.
   ASSERT_EQ(o.count, 1 + 21 + 4 + 10 + 6 + 1);
   EXPECT_EQ(o.pts[22].y, m.LeechCurve(2, 4));
-  EXPECT_EQ(o.pts[25].y, m.LeechCurve(2, 1));
-  EXPECT_EQ(o.pts[27].x, m.HeadCurve(1, 90));
   EXPECT_EQ(o.pts[35].x, m.HeadCurve(1, 10));
-  EXPECT_EQ(o.pts[36].y, m.LuffCurve(2, 100));
   EXPECT_EQ(o.pts[41].y, m.LuffCurve(2, 95));
 
   // Square is cut as Triangle at a narrow head.
@@ -260,7 +224,7 @@ TEST(PatchOutlines, RadialPatchesRunAlongTheirCorner) {
   narrowHeadPatch(m, {15, 12, 5}, PatchStyle::Square, 3, 2, sq);
   narrowHeadPatch(m, {15, 12, 5}, PatchStyle::Triangle, 3, 2, o);
   ASSERT_EQ(sq.count, o.count);
-  for (int i = 0; i < o.count; ++i) EXPECT_EQ(sq.pts[i].x, o.pts[i].x);
+  for (int i = 0; i < o.count; ++i) EXPECT_TRUE(sq.pts[i].x == o.pts[i].x && sq.pts[i].y == o.pts[i].y);
 }
 
 }  // namespace

