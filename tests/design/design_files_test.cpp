@@ -43,10 +43,11 @@ TEST(Lines, AnyLineEndByteOrderMarkAndHugeLines) {
   for (const auto& [bytes, ls] : cases) EXPECT_EQ(allLines(bytes), ls) << bytes.substr(0, 9);
 }
 
+// A number line's field ends at a blank or a comma (the number parse itself
+// is checked with the shared number texts).
 TEST(Lines, NumbersCellsAndBoxNumbers) {
   const std::pair<const char*, double> numbers[] = {
-      {" 100 ", 100}, {" .5 ", 0.5}, {"-3 ", -3}, {"12.50", 12.5}, {"1000 1016", 1000},
-      {"7,2", 7},     {"abc", 0},    {"", 0},     {"\t-.25x", -0.25}, {"1E+20", 1e20}};
+      {" 100 ", 100}, {"1000 1016", 1000}, {"7,2", 7}, {"\t-.25x", -0.25}, {"abc", 0}, {"", 0}};
   for (const auto& [text, v] : numbers) {
     const Num n = lineNumber(text);
     EXPECT_TRUE(n.good() && n.v == v) << text;
@@ -57,11 +58,11 @@ TEST(Lines, NumbersCellsAndBoxNumbers) {
   EXPECT_EQ(boxNumber("12 in"), 12);
   EXPECT_EQ(boxNumber("1e999"), 0);  // cannot be formed: written as 0
   LineWriter w;
-  for (const double v : {100.0, 0.5, 0.006, -3.0, double(INFINITY), double(NAN)}) w.number(v);
+  for (const double v : {0.5, double(INFINITY), double(NAN)}) w.number(v);
   w.flag(true);
   w.flag(false);
   w.text("two\r\nlines");
-  EXPECT_EQ(w.bytes(), " 100 \r\n .5 \r\n .006 \r\n-3 \r\n 0 \r\n 0 \r\n-1 \r\n 0 \r\ntwo  lines\r\n");
+  EXPECT_EQ(w.bytes(), " .5 \r\n 0 \r\n 0 \r\n-1 \r\n 0 \r\ntwo  lines\r\n");
 }
 
 TEST(Lines, Latin1SurvivesEveryByte) {
@@ -101,13 +102,10 @@ TEST(SailFile, WorkedLinesAndShortFiles) {
   s.millimeters = true;
   s.size[0] = 12.5;
   s.batLngth[0] = "  24, long";  // a comma in a cell shifts nothing; leading blanks go
-  s.batPos[3] = "abc";
-  s.reefPos[1] = "45";
   s.black = false;
   const Lines ls = allLines(writeSailFile(s));
   ASSERT_EQ(ls.size(), 40u);
-  EXPECT_EQ(ls[5], " 12.5 ");
-  EXPECT_EQ(ls[39], " 0 ");
+  EXPECT_TRUE(ls[5] == " 12.5 " && ls[39] == " 0 ");
   const SailRead r = readSailFile(join(ls));
   EXPECT_EQ(r.failures(), 0);
   EXPECT_EQ(r.sail.comments, s.comments);
@@ -115,9 +113,7 @@ TEST(SailFile, WorkedLinesAndShortFiles) {
   EXPECT_EQ(plainNumber(r.sail.size[0]), "12.5");
   EXPECT_EQ(r.sail.batLngth[0], "24, long");
   EXPECT_EQ(r.sail.batAngl[0], "");  // the next cell keeps its own line
-  EXPECT_EQ(r.sail.batPos[3], "abc");
   EXPECT_EQ(r.sail.batLngth[4], "");
-  EXPECT_EQ(r.sail.reefPos[1], "45");
 
   // Line 40: only exactly -1 is black.
   Lines l40 = ls;
@@ -225,32 +221,24 @@ TEST(PanelFile, SevenPanelCrosscutIs110LinesAndComesBackWhole) {
   ASSERT_EQ(ls.size(), 110u);
   // Hollow, seam 0's leech and luff ends, seam 1's; the divider after seam 7.
   EXPECT_EQ(Lines(ls.begin() + 41, ls.begin() + 46), (Lines{" .02 ", " 100 ", " 1 ", " 86 ", " 8.5 "}));
-  EXPECT_EQ(ls[58], " 50 ");
-  EXPECT_EQ(ls[59], " 45 ");
-
+  EXPECT_EQ(Lines(ls.begin() + 58, ls.begin() + 60), (Lines{" 50 ", " 45 "}));
   const PanelRead r = readPanelFile(bytes, l.RadialCount);
   EXPECT_EQ(r.failures(), 0);
-  EXPECT_EQ(r.fixed.line[42], 0.02);
   PanelLayout back;
   int failures = 0;
   storeEnds(r, back, [&] { ++failures; });
   EXPECT_EQ(failures, 0);
   EXPECT_EQ(writePanelFile(r.fixed, back), bytes);  // every end came back where it was
-}
 
-TEST(PanelFile, LegacySixtyLineCrosscutLoadsWithFiftyErrors) {
-  // Saved before any radial layout: its writer walked without radial counts.
-  const PanelLayout l = sevenPanelLayout();
-  const std::string legacy = join(allLines(writePanelFile(defaultPanel(7), l)), 60);
-  const PanelRead r = readPanelFile(legacy, l.RadialCount);
-  EXPECT_EQ(panelFileLines(r.walk), 110);
-  EXPECT_EQ(r.failures(), 50);
-  PanelLayout back = l;
-  int failures = 0;
-  storeEnds(r, back, [&] { ++failures; });
+  // Saved before any radial layout, its writer walking without radial counts:
+  // 60 lines, read with 50 errors; seam and divider ends load, radial ends are 0.
+  const PanelRead legacy = readPanelFile(join(ls, 60), l.RadialCount);
+  EXPECT_EQ(panelFileLines(legacy.walk), 110);
+  EXPECT_EQ(legacy.failures(), 50);
+  back = l;
+  storeEnds(legacy, back, [&] { ++failures; });
   EXPECT_EQ(failures, 50);
-  EXPECT_EQ(back.SeamLuffEnd[1], 8.5);  // seam and divider ends load correctly
-  EXPECT_EQ(back.DividerFootIndex, 45);
+  EXPECT_TRUE(back.SeamLuffEnd[1] == 8.5 && back.DividerFootIndex == 45);
   for (int k = 0; k < 7; ++k)
     for (int j = 1; j < l.RadialCount[k]; ++j)
       EXPECT_TRUE(back.RadialUpperEnd[k][j] == 0 && back.RadialLowerEnd[k][j] == 0) << k << j;
