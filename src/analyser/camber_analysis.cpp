@@ -15,28 +15,40 @@ void put(std::string& box, Num value) {
 Num degrees(Num radians) { return radians * 180.0 / AnalyserPi; }
 
 // Draws the curve as a polyline through its samples, positions passed in
-// single precision; the first line starts and ends at sample 1.
+// single precision; the first line starts and ends at sample 1. The
+// positions are formed first, in one pass over the samples.
 void drawCurve(const double* x, const double* y, const PhotoZoom& z, Surface& s) {
-  const auto px = [&](int j) { return static_cast<double>(static_cast<float>(boxX(z, x[j]))); };
-  const auto py = [&](int j) { return static_cast<double>(static_cast<float>(boxY(z, y[j]))); };
-  s.point(px(1), py(1));
-  for (int j = 1; j <= kCamberSamples; ++j) s.lineTo(px(j), py(j));
+  const PhotoZoom at = z;
+  double px[kCamberSamples + 1], py[kCamberSamples + 1];
+  for (int j = 1; j <= kCamberSamples; ++j) {
+    px[j] = static_cast<double>(static_cast<float>(boxX(at, x[j])));
+    py[j] = static_cast<double>(static_cast<float>(boxY(at, y[j])));
+  }
+  s.point(px[1], py[1]);
+  for (int j = 1; j <= kCamberSamples; ++j) s.lineTo(px[j], py[j]);
 }
 
 }  // namespace
 
 void AnalyseCambers(const Tracing& t, const PhotoZoom& z, CamberCurves& work, Surface& s,
                     ResultGrid& grid) {
-  double R = 0.0;  // camber 1's chord angle, the twist reference
-  CamberSpline& w = work.spline;
+  int n[kCambers];
+  bool fitted[kCambers];
   for (int i = 1; i <= kCambers; ++i) {
-    const int n = t.count[i];
-    if (n <= 2 || n > kCamberKnots) continue;
-    for (int j = 1; j <= n; ++j) {
+    CamberSpline& w = work.spline[i - 1];
+    n[i - 1] = t.count[i];
+    if (n[i - 1] <= 2 || n[i - 1] > kCamberKnots) n[i - 1] = 0;  // not fitted
+    for (int j = 1; j <= n[i - 1]; ++j) {
       w.X[j] = t.X[i][j];
       w.Y[j] = t.Y[i][j];
     }
-    if (!FitCamberSpline(w, n)) continue;
+  }
+  FitCamberSplines(work.spline, n, fitted, kCambers);
+
+  double R = 0.0;  // camber 1's chord angle, the twist reference
+  for (int i = 1; i <= kCambers; ++i) {
+    if (!fitted[i - 1]) continue;
+    const CamberSpline& w = work.spline[i - 1];
     double* x = work.X[i];
     double* y = work.Y[i];
     for (int j = 1; j <= kCamberSamples; ++j) {
@@ -61,7 +73,7 @@ void AnalyseCambers(const Tracing& t, const PhotoZoom& z, CamberCurves& work, Su
     for (int j = 1; j <= kCamberSamples; ++j) {
       const double u = x[j] - x[1], v = y[j] - y[1];
       const double along = u * ca - v * sa, across = u * sa + v * ca;
-      finite = finite && std::isfinite(along) && std::isfinite(across);
+      finite = finite & std::isfinite(along) & std::isfinite(across);  // no branch per sample
       if (std::fabs(across) > dMax) {
         dMax = std::fabs(across);
         pAt = std::fabs(along);

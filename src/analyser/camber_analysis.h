@@ -22,7 +22,7 @@ struct ResultGrid {
 
 // The fitted curves of the last analysis, samples 1..100 in image units.
 struct CamberCurves {
-  CamberSpline spline;
+  CamberSpline spline[kCambers];  // one workspace a camber, fitted together
   double X[kCambers + 1][kCamberSamples + 1] = {};
   double Y[kCambers + 1][kCamberSamples + 1] = {};
 };

@@ -31,4 +31,10 @@ struct CamberSpline {
 // stand, the segment index kept within 1..n-1.
 bool FitCamberSpline(CamberSpline& w, int n);
 
+// Fits count cambers at once, w[c] with knots 1..n[c], each exactly as
+// FitCamberSpline does; fitted[c] tells whether w[c] got a curve. Their
+// eliminations, chains of divisions each waiting on the one before, run side
+// by side.
+void FitCamberSplines(CamberSpline* w, const int* n, bool* fitted, int count);
+
 }  // namespace kes

@@ -1,8 +1,11 @@
 #include "common/numbers.h"
 
 #include <algorithm>
+#include <array>
+#include <bit>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 
 namespace kes {
 
@@ -134,9 +137,68 @@ int digitAt(const Decimal& v, int power) {
   return v.d[idx] - '0';
 }
 
+__extension__ using Wide = unsigned __int128;
+
+// 10^0 .. 10^19, the powers a 64-bit integer holds.
+constexpr auto kPow10 = [] {
+  std::array<std::uint64_t, 20> p{};
+  p[0] = 1;
+  for (std::size_t i = 1; i < p.size(); ++i) p[i] = p[i - 1] * 10;
+  return p;
+}();
+
+// The fixed form of a value from 0.001 up to 1e14 (and of zero) worked out in
+// integers, without a text conversion: the same 15-digit decimal as
+// decimal15 (the exact binary value rounded half to even), then the same
+// rounding half away from zero. These are the grid's and the boxes' values,
+// formed on every redraw. False for any other value.
+bool formatFixedFast(double value, int decimals, char* out, std::size_t& len) {
+  len = 0;
+  const double a = std::fabs(value);
+  std::uint64_t r = 0;  // the value in units of the last place, rounded
+  if (a != 0.0) {
+    if (!(a >= 1e-3 && a < 1e14)) return false;
+    // a = m / 2^shift exactly, shift 6..63 in this range.
+    const std::uint64_t bits = std::bit_cast<std::uint64_t>(a);
+    const int biased = static_cast<int>(bits >> 52);
+    const std::uint64_t m = (bits & ((1ULL << 52) - 1)) | (1ULL << 52);
+    const int shift = 1075 - biased;
+    // s places after the point leave 15 digits before it: 10^14 <= a 10^s < 10^15.
+    // From the binary exponent (times log10 2, rounded down) s comes out
+    // right or one too many.
+    int s = 14 - (((biased - 1023) * 1233) >> 12);
+    if (s < 1 || s > 19 || shift < 1 || shift > 63) return false;
+    Wide p = Wide(m) * kPow10[s];
+    if ((p >> shift) >= kPow10[15]) p = Wide(m) * kPow10[--s];
+    if (s < 1 || (p >> shift) < kPow10[14] || (p >> shift) >= kPow10[15]) return false;
+    std::uint64_t n = static_cast<std::uint64_t>(p >> shift);
+    const Wide rest = p & ((Wide(1) << shift) - 1), half = Wide(1) << (shift - 1);
+    if (rest > half || (rest == half && (n & 1) != 0)) ++n;
+    // n / 10^s is the 15-digit decimal; round it at `decimals` places.
+    const int drop = s - decimals;
+    r = drop > 0 ? (n + 5 * kPow10[drop - 1]) / kPow10[drop] : n * kPow10[-drop];
+    if (value < 0) out[len++] = '-';
+  }
+  char digits[24];
+  std::size_t k = 0;
+  for (std::uint64_t whole = r / kPow10[decimals]; whole != 0 || k == 0; whole /= 10)
+    digits[k++] = static_cast<char>('0' + whole % 10);
+  while (k > 0) out[len++] = digits[--k];
+  out[len++] = '.';
+  std::uint64_t frac = r % kPow10[decimals];
+  for (int d = decimals - 1; d >= 0; --d) {
+    out[len++] = static_cast<char>('0' + frac / kPow10[d]);
+    frac %= kPow10[d];
+  }
+  return true;
+}
+
 // "0.0" style with `decimals` places, halves away from zero, on the 15-digit
 // decimal value.
 std::string formatFixed(double value, int decimals) {
+  char fast[40];
+  std::size_t fastLen = 0;
+  if (formatFixedFast(value, decimals, fast, fastLen)) return std::string(fast, fastLen);
   const Decimal v = decimal15(value);
   // Digits from the highest power down to -decimals, as numbers 0..9.
   const int top = v.count > 0 ? std::max(v.exp10, 0) : 0;

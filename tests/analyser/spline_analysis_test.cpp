@@ -102,6 +102,34 @@ TEST(FitCamberSpline, KnotsOutOfOrderStayWithinTheirSegments) {
   }
 }
 
+TEST(FitCamberSplines, TogetherEachAsAlone) {
+  // Different lengths side by side, one with a zero pivot and one too short
+  // between them: each fitted camber bit for bit as fitted alone.
+  const Knots cambers[] = {{{500, 1000}, {1200, 720}, {2480, 1000}},
+                           {{0, 0}, {100, 5}, {0, 9}, {200, 0}},
+                           {{0, 0}, {300, 40}, {100, 10}, {250, 30}, {400, 0}, {500, -3}},
+                           {{0, 0}, {100, 0}},
+                           {{0, 0}, {1, 5}, {2, 8}, {300, 0}}};
+  CamberSpline together[5], alone[5];
+  int n[5];
+  bool fitted[5];
+  for (int c = 0; c < 5; ++c) {
+    n[c] = 0;
+    for (const auto& [x, y] : cambers[c]) ++n[c], together[c].X[n[c]] = x, together[c].Y[n[c]] = y;
+  }
+  kes::FitCamberSplines(together, n, fitted, 5);
+  for (int c = 0; c < 5; ++c) {
+    ASSERT_EQ(fitted[c], fit(alone[c], cambers[c])) << c;
+    EXPECT_EQ(fitted[c], c != 1 && c != 3) << c;
+    if (!fitted[c]) continue;
+    EXPECT_EQ(together[c].samples, alone[c].samples) << c;
+    for (int k = 1; k <= 101; ++k) {
+      ASSERT_EQ(together[c].outX[k], alone[c].outX[k]) << c << " " << k;
+      ASSERT_EQ(together[c].outY[k], alone[c].outY[k]) << c << " " << k;
+    }
+  }
+}
+
 // ---- Camber analysis ---------------------------------------------------------------
 
 struct Analysis {

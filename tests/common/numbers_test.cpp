@@ -42,6 +42,26 @@ TEST(Format, FixedDecimalsHalvesAwayFromZero) {
       {-0.0, "0.0"},
       {5.0006, "5.0"}, {99.96, "100.0"}};
   for (const auto& [v, text] : one) EXPECT_EQ(kes::format0_0(v), text) << v;
+  // The 15-digit decimal decides: 0.15 (0.1499... in binary) rounds up, 9.95 too;
+  // a tie at the 15th digit goes to the even digit first. Values from 0.001
+  // to 1e14 and those beyond are formed by two ways that must agree.
+  const struct {
+    double v;
+    const char *one, *two;
+  } both[] = {{0.15, "0.2", "0.15"},
+              {9.95, "10.0", "9.95"},
+              {0.0499999999999999, "0.0", "0.05"},
+              {1234.5678, "1234.6", "1234.57"},
+              {12345678901234.25, "12345678901234.2", "12345678901234.20"},
+              {12345678901234.75, "12345678901234.8", "12345678901234.80"},
+              {-12345678901234.25, "-12345678901234.2", "-12345678901234.20"},
+              {99999999999999.98, "100000000000000.0", "100000000000000.00"},
+              {0.001, "0.0", "0.00"},
+              {-0.00095, "-0.0", "-0.00"}};
+  for (const auto& c : both) {
+    EXPECT_EQ(kes::format0_0(c.v), c.one) << c.v;
+    EXPECT_EQ(kes::format0_00(c.v), c.two) << c.v;
+  }
   const std::string big = kes::format0_0(1e300);
   EXPECT_EQ(big.size(), 303u);
   EXPECT_EQ(big.substr(0, 2) + big.substr(big.size() - 2), "10.0");
