@@ -90,6 +90,8 @@ class PictureBox : public QWidget, public Surface {
   void mousePressEvent(QMouseEvent*) override;
   void mouseMoveEvent(QMouseEvent*) override;
   void mouseReleaseEvent(QMouseEvent*) override;
+  // The second press of a double-click is no new press: one click's work only.
+  void mouseDoubleClickEvent(QMouseEvent*) override {}
 
  private:
   QPointF toPixels(double x, double y) const;

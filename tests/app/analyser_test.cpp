@@ -4,6 +4,7 @@
 
 #include <QFile>
 #include <QImage>
+#include <QMouseEvent>
 
 #include "app/form2.h"
 #include "app_fixture.h"
@@ -201,6 +202,38 @@ TEST_F(AnalyserTest, TracedCambersAreMeasuredAndReselectingStartsOver) {
   f.Option1[0]->click();
   f.Option1[0]->click();
   EXPECT_EQ(f.cambers.count[3], 2);
+}
+
+// A double-click traces one point, as a single click does: the press that
+// the window system reports as the double-click adds no second point at the
+// same x, which would leave the camber unmeasured.
+TEST_F(AnalyserTest, ADoubleClickOnThePhotoTracesOnePoint) {
+  photo("main.bmp", 300, 200);
+  Form2& f = open();
+  pick("main.bmp");
+  const auto send = [&](QEvent::Type type, QPoint at, Qt::MouseButtons held) {
+    QMouseEvent e(type, QPointF(at), f.Picture1->mapToGlobal(QPointF(at)), Qt::LeftButton, held,
+                  Qt::NoModifier);
+    QCoreApplication::sendEvent(f.Picture1, &e);
+  };
+  const auto trace = [&](bool doubleMiddle) {
+    for (const auto& [x, y] : {std::pair{500.0, 1000.0}, {1200.0, 720.0}, {2480.0, 1000.0}}) {
+      const QPoint at = f.Picture1->pixelOf(x, y);
+      send(QEvent::MouseButtonPress, at, Qt::LeftButton);
+      send(QEvent::MouseButtonRelease, at, Qt::NoButton);
+      if (doubleMiddle && x == 1200.0) {
+        send(QEvent::MouseButtonDblClick, at, Qt::LeftButton);
+        send(QEvent::MouseButtonRelease, at, Qt::NoButton);
+      }
+    }
+  };
+  trace(true);
+  f.Option1[2]->setValue(true);
+  trace(false);
+  EXPECT_EQ(f.cambers.count[1], 3);
+  EXPECT_EQ(f.cambers.count[2], 3);
+  EXPECT_NE(f.Text1[0]->text(), "0");
+  EXPECT_EQ(row(1), row(2));
 }
 
 TEST_F(AnalyserTest, EditPicksAndDragsTheNearestPoint) {
