@@ -105,21 +105,21 @@ StrokeFont LoadStrokeFont(const std::string& fileName) {
   return ParseStrokeFont(text);
 }
 
-void WritePlotLabel(PlotText& plot, const StrokeFont& font, const LabelSpec& spec) {
+void WritePlotLabel(PlotText& plot, const StrokeFont& font, const LabelStyle& style) {
   if (!font.present) return;
-  const double size = spec.MarkSize;  // the single-precision value as stored
-  const double angle = spec.LetterAngle;
+  const double size = style.MarkSize;  // the single-precision value as stored
+  const double angle = style.LetterAngle;
   const double ca = std::cos(angle), sa = std::sin(angle);
-  for (std::size_t c = 0; c < spec.LetterText.size(); ++c) {
-    const char ch = upper(spec.LetterText[c]);
+  for (std::size_t c = 0; c < style.LetterText.size(); ++c) {
+    const char ch = upper(style.LetterText[c]);
     for (const Stroke& s : font.strokes) {
       if (s.name == 0 || s.name != ch) continue;
       const std::size_t n = s.points.size() / 2;
       for (std::size_t j = 0; j < n; ++j) {
         const double x = static_cast<double>(c) * size + s.points[2 * j] / 8 * size;
         const double y = s.points[2 * j + 1] / 8 * size;
-        const double xt = x * ca - y * sa + spec.LetterOriginX;
-        const double yt = x * sa + y * ca + spec.LetterOriginY;
+        const double xt = x * ca - y * sa + style.LetterOriginX;
+        const double yt = x * sa + y * ca + style.LetterOriginY;
         if (j == 0) plot.line(kPenUp);
         plot.point(xt, yt);
         if (j == 0) plot.line(kPenDown);

@@ -10,8 +10,8 @@
 // The API, shared by every develop:
 //
 //   StrokeFont font = LoadStrokeFont();  // quilda.fnt here, else the built-in one
-//   LabelSpec spec{"PNL3", u.MarkSize, angle, u.LetterOriginX, u.LetterOriginY};
-//   WritePlotLabel(plot, font, spec);    // appends the strokes to a PlotText
+//   LabelStyle style{"PNL3", u.MarkSize, angle, u.LetterOriginX, u.LetterOriginY};
+//   WritePlotLabel(plot, font, style);   // appends the strokes to a PlotText
 //
 // Load the font once per run; WritePlotLabel writes what reading the font
 // file anew for every character would write.
@@ -54,20 +54,20 @@ StrokeFont LoadStrokeFont(const std::string& fileName = kUserFontFile);
 extern const char kBuiltinStrokeFont[];
 const StrokeFont& BuiltinStrokeFont();
 
-struct LabelSpec {
+struct LabelStyle {
   std::string_view LetterText;
   float MarkSize = 0.375f;  // cell size in design units, single precision as stored
   float LetterAngle = 0;    // radians, counter-clockwise, single precision as stored
   double LetterOriginX = 0, LetterOriginY = 0;
 };
 
-// Letters spec.LetterText into the plot: character c (from 1) takes the
+// Letters style.LetterText into the plot: character c (from 1) takes the
 // cell (c - 1) × MarkSize to the right of the origin; each stroke of a
 // matching record (names compared without regard to case) becomes
 // "1 penup", its first point, "1 pendown", its further points, "1 penup";
 // each point x = (c - 1)·MarkSize + px/8·MarkSize, y = py/8·MarkSize, turned
 // by LetterAngle about the text's origin, then moved by the origin, written
 // as a PlotPoint line. A point that cannot be written is skipped.
-void WritePlotLabel(PlotText& plot, const StrokeFont& font, const LabelSpec& spec);
+void WritePlotLabel(PlotText& plot, const StrokeFont& font, const LabelStyle& style);
 
 }  // namespace kes

@@ -126,13 +126,13 @@ void endFanFile(RadialPanelFile& f, PanelPlot& p, const KnifePath& knife, const 
 void letter(PanelPlot& p, const RadialInput& in, const std::string& text, float angle, double ox,
             double oy) {
   if (!in.font) return;
-  LabelSpec spec;
-  spec.LetterText = text;
-  spec.MarkSize = in.units.MarkSize;
-  spec.LetterAngle = angle;
-  spec.LetterOriginX = std::isfinite(ox) ? ox : in.units.LetterOriginX;
-  spec.LetterOriginY = std::isfinite(oy) ? oy : in.units.LetterOriginY;
-  WritePlotLabel(p.plot, *in.font, spec);
+  LabelStyle style;
+  style.LetterText = text;
+  style.MarkSize = in.units.MarkSize;
+  style.LetterAngle = angle;
+  style.LetterOriginX = std::isfinite(ox) ? ox : in.units.LetterOriginX;
+  style.LetterOriginY = std::isfinite(oy) ? oy : in.units.LetterOriginY;
+  WritePlotLabel(p.plot, *in.font, style);
 }
 
 void panelMarks(PanelPlot& p, const RadialInput& in, const RadialBand& band,

@@ -139,12 +139,12 @@ struct PatchRun {
     plot.line(kPlotStart);
     if (o.labelAngle.good()) held = static_cast<float>(o.labelAngle.v);
     const std::string label = numbered(prefix, t);
-    LabelSpec spec{label, units.MarkSize, held, 0.0, 0.0};
+    LabelStyle style{label, units.MarkSize, held, 0.0, 0.0};
     if (o.runLabelOrigin) {
-      spec.LetterOriginX = units.LetterOriginX;
-      spec.LetterOriginY = units.LetterOriginY;
+      style.LetterOriginX = units.LetterOriginX;
+      style.LetterOriginY = units.LetterOriginY;
     }
-    WritePlotLabel(plot, font, spec);
+    WritePlotLabel(plot, font, style);
     bool ok = true;
     for (int i = 0; i < o.count; ++i) {
       ok &= plot.point(o.pts[i].x - o.origin.x, o.pts[i].y - o.origin.y);
