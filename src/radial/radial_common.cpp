@@ -1,4 +1,4 @@
-// Boxes, allowances, names and the pieces every radial writer uses.
+// Boxes, allowances, names and the helpers every radial writer uses.
 
 #include <algorithm>
 #include <cctype>
