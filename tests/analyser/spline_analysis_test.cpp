@@ -4,7 +4,9 @@
 
 #include <cmath>
 #include <initializer_list>
+#include <string>
 #include <utility>
+#include <vector>
 
 #include "analyser/camber_analysis.h"
 #include "analyser/camber_spline.h"
@@ -14,56 +16,44 @@ namespace {
 
 using kes::CamberSpline;
 using Knots = std::initializer_list<std::pair<double, double>>;
+const Knots kWorked = {{500, 1000}, {1200, 720}, {2480, 1000}};
 
-bool fit(CamberSpline& w, Knots knots) {
+int load(CamberSpline& w, Knots knots) {
   int n = 0;
-  for (const auto& [x, y] : knots) {
-    ++n;
-    if (n <= kes::kCamberKnots) w.X[n] = x, w.Y[n] = y;
-  }
-  return kes::FitCamberSpline(w, n);
+  for (const auto& [x, y] : knots)
+    if (++n <= kes::kCamberKnots) w.X[n] = x, w.Y[n] = y;
+  return n;
 }
+bool fit(CamberSpline& w, Knots knots) { return kes::FitCamberSpline(w, load(w, knots)); }
 
-TEST(FitCamberSpline, WorkedCamber) {
+TEST(FitCamberSpline, WorkedCambers) {
   CamberSpline w;
-  ASSERT_TRUE(fit(w, {{500, 1000}, {1200, 720}, {2480, 1000}}));
+  ASSERT_TRUE(fit(w, kWorked));
   EXPECT_NEAR(w.moments[2], 0.0009375, 1e-15);
-  EXPECT_EQ(w.moments[1], 0.0);
-  EXPECT_EQ(w.moments[3], 0.0);
   EXPECT_EQ(w.samples, 100);
-  for (int k = 1; k <= 100; ++k) ASSERT_EQ(w.outX[k], 500.0 + 20.0 * (k - 1)) << k;
+  EXPECT_EQ(w.outX[2], 520.0);  // step 20
   EXPECT_EQ(w.outX[101], 2480.0);
-  EXPECT_EQ(w.outY[101], 1000.0);
-  // x = 1200 is still taken on segment 1; the next sample moves on.
-  EXPECT_EQ(w.outX[36], 1200.0);
+  EXPECT_EQ(w.outX[36], 1200.0);  // still taken on segment 1; the next sample moves on
   EXPECT_EQ(w.segment[36], 1);
   EXPECT_EQ(w.segment[37], 2);
-  EXPECT_NEAR(w.outY[36], 720.0, 1e-9);
-  EXPECT_EQ(w.outY[1], 1000.0);
-}
 
-TEST(FitCamberSpline, SummedStepsDecideTheSampleCount) {
-  struct Case {
-    double x1, x3;
-    int samples;
-  };
-  for (const Case c : {Case{0, 200, 99}, Case{500, 700, 100}}) {
-    CamberSpline w;
-    w.outX[101] = -7.0;
-    ASSERT_TRUE(fit(w, {{c.x1, 0}, {(c.x1 + c.x3) / 2, 30}, {c.x3, 0}}));
-    EXPECT_EQ(w.samples, c.samples) << c.x1;
-    EXPECT_EQ(w.outX[c.samples + 1], c.x3) << c.x1;  // the last knot follows the samples
-    if (c.samples == 99) {
-      EXPECT_EQ(w.outX[101], -7.0);
+  // The summed steps decide the count; the last knot follows the samples.
+  for (const auto& [x1, samples] : {std::pair{0.0, 99}, {500.0, 100}}) {
+    CamberSpline s;
+    s.outX[101] = -7.0;
+    ASSERT_TRUE(fit(s, {{x1, 0}, {x1 + 100, 30}, {x1 + 200, 0}}));
+    EXPECT_EQ(s.samples, samples) << x1;
+    EXPECT_EQ(s.outX[samples + 1], x1 + 200) << x1;
+    if (samples == 99) {
+      EXPECT_EQ(s.outX[101], -7.0);
     }
   }
-}
 
-TEST(FitCamberSpline, SegmentIndexLagsBehindShortSegments) {
-  CamberSpline w;
-  ASSERT_TRUE(fit(w, {{0, 0}, {1, 5}, {2, 8}, {300, 0}}));
-  EXPECT_EQ(w.segment[2], 2);  // x about 3.03 lies past knot 3, still on segment 2
-  EXPECT_EQ(w.segment[3], 3);
+  // The segment index moves at most one a sample: x about 3.03 lies past knot 3.
+  CamberSpline lag;
+  ASSERT_TRUE(fit(lag, {{0, 0}, {1, 5}, {2, 8}, {300, 0}}));
+  EXPECT_EQ(lag.segment[2], 2);
+  EXPECT_EQ(lag.segment[3], 3);
 }
 
 TEST(FitCamberSpline, CambersThatCannotBeFittedGetNoCurve) {
@@ -87,25 +77,15 @@ TEST(FitCamberSpline, CambersThatCannotBeFittedGetNoCurve) {
     EXPECT_FALSE(fit(w, c.knots)) << c.what;
   }
   CamberSpline w;  // more knots than the workspace holds
-  for (int j = 1; j <= 25; ++j) w.X[j] = j, w.Y[j] = 0;
+  for (int j = 1; j <= 25; ++j) w.X[j] = j;
   EXPECT_FALSE(kes::FitCamberSpline(w, 26));
-}
-
-TEST(FitCamberSpline, KnotsOutOfOrderStayWithinTheirSegments) {
-  CamberSpline w;
-  ASSERT_TRUE(fit(w, {{0, 0}, {300, 40}, {100, 10}, {250, 30}, {400, 0}}));
-  EXPECT_GE(w.samples, 99);
-  for (int k = 1; k <= w.samples; ++k) {
-    ASSERT_GE(w.segment[k], 1);
-    ASSERT_LE(w.segment[k], 4);
-    ASSERT_TRUE(std::isfinite(w.outY[k]));
-  }
 }
 
 TEST(FitCamberSplines, TogetherEachAsAlone) {
   // Different lengths side by side, one with a zero pivot and one too short
-  // between them: each fitted camber bit for bit as fitted alone.
-  const Knots cambers[] = {{{500, 1000}, {1200, 720}, {2480, 1000}},
+  // between them, one out of order: each fitted camber bit for bit as fitted
+  // alone, every sample on a segment of its own camber.
+  const Knots cambers[] = {kWorked,
                            {{0, 0}, {100, 5}, {0, 9}, {200, 0}},
                            {{0, 0}, {300, 40}, {100, 10}, {250, 30}, {400, 0}, {500, -3}},
                            {{0, 0}, {100, 0}},
@@ -113,10 +93,7 @@ TEST(FitCamberSplines, TogetherEachAsAlone) {
   CamberSpline together[5], alone[5];
   int n[5];
   bool fitted[5];
-  for (int c = 0; c < 5; ++c) {
-    n[c] = 0;
-    for (const auto& [x, y] : cambers[c]) ++n[c], together[c].X[n[c]] = x, together[c].Y[n[c]] = y;
-  }
+  for (int c = 0; c < 5; ++c) n[c] = load(together[c], cambers[c]);
   kes::FitCamberSplines(together, n, fitted, 5);
   for (int c = 0; c < 5; ++c) {
     ASSERT_EQ(fitted[c], fit(alone[c], cambers[c])) << c;
@@ -127,10 +104,18 @@ TEST(FitCamberSplines, TogetherEachAsAlone) {
       ASSERT_EQ(together[c].outX[k], alone[c].outX[k]) << c << " " << k;
       ASSERT_EQ(together[c].outY[k], alone[c].outY[k]) << c << " " << k;
     }
+    for (int k = 1; k <= together[c].samples; ++k) {
+      ASSERT_GE(together[c].segment[k], 1);
+      ASSERT_LE(together[c].segment[k], n[c] - 1);
+      ASSERT_TRUE(std::isfinite(together[c].outY[k]));
+    }
   }
 }
 
 // ---- Camber analysis ---------------------------------------------------------------
+
+using Row = std::vector<std::string>;
+const Row kWorkedRow{"0.0", "15.1", "46.5", "26.9", "22.7"};
 
 struct Analysis {
   kes::Tracing t;
@@ -145,7 +130,7 @@ struct Analysis {
     t.count[camber] = n;
   }
   // Twist, depth, position, entry, exit of one camber.
-  std::vector<std::string> row(int camber) const {
+  Row row(int camber) const {
     const int k = camber - 1;
     return {grid.text[kes::kTwist][k], grid.text[kes::kDepth][k], grid.text[kes::kPosition][k],
             grid.text[kes::kEntry][k], grid.text[kes::kExit][k]};
@@ -153,84 +138,61 @@ struct Analysis {
   void run() { kes::AnalyseCambers(t, z, work, s, grid); }
 };
 
-using Row = std::vector<std::string>;
-
-TEST(AnalyseCambers, WorkedCamberIsMeasuredAndDrawn) {
+TEST(AnalyseCambers, TwistAgainstCamberOneEndsAgainstTheirOwnChord) {
+  // Over a level camber 1: camber 2 rising at 45 degrees, camber 3 turned
+  // clockwise on the screen by 10, camber 4 a hair below level.
   Analysis a;
-  a.trace(1, {{500, 1000}, {1200, 720}, {2480, 1000}});
+  a.trace(1, {{500, 1000}, {600, 1000}, {700, 1000}});
+  a.trace(2, {{500, 1100}, {600, 1000}, {700, 900}});
+  const double drop = std::tan(10 * kes::AnalyserPi / 180);
+  a.trace(3, {{500, 2000}, {1500, 2000 + 1000 * drop - 300}, {2500, 2000 + 2000 * drop}});
+  a.trace(4, {{500, 3000}, {1500, 2800}, {2500, 3000.001}});
+  a.run();
+  EXPECT_EQ(a.row(1), Row(5, "0.0"));
+  Row r = a.row(2);
+  r[2] = "";  // the position of a straight camber means nothing
+  EXPECT_EQ(r, (Row{"45.0", "0.0", "", "0.0", "0.0"}));
+  EXPECT_EQ(a.grid.text[kes::kTwist][2], "-10.0");
+  EXPECT_EQ(a.grid.text[kes::kTwist][3], "-0.0");
+  for (int c : {2, 3})  // ends, depth and position are never signed
+    for (int col : {kes::kEntry, kes::kDepth, kes::kPosition, kes::kExit})
+      EXPECT_EQ(a.grid.text[col][c].find('-'), std::string::npos) << c << ' ' << col;
+
+  // Camber 1 not measured (two points, falling): the photo's horizontal is
+  // the reference, and camber 1's row is kept.
+  a.trace(1, {{500, 1000}, {600, 900}});
+  a.grid.text[kes::kTwist][0] = std::string("typed");
+  a.run();
+  EXPECT_EQ(a.grid.text[kes::kTwist][0], "typed");
+  EXPECT_EQ(a.grid.text[kes::kTwist][1], "45.0");
+}
+
+TEST(AnalyseCambers, WorkedCamberIsMeasuredAndDrawnUnmeasuredOnesKeepTheirRows) {
+  Analysis a;
+  for (auto& column : a.grid.text)
+    for (auto& box : column) box.assign(1, '0');
+  a.grid.text[kes::kDepth][1] = std::string("12.5");  // typed by hand
+  a.trace(2, {{500, 1000}, {600, 900}});              // two points
+  a.trace(3, {{0, 0}, {100, 50}, {100, 60}});         // a zero-length segment
+  a.t.count[4] = 30;                                  // more points than a camber holds
+  a.trace(5, kWorked);
   a.z = {2.0, -100.0, -50.0};
   a.run();
-  EXPECT_EQ(a.row(1), (Row{"0.0", "15.1", "46.5", "26.9", "22.7"}));
-  // One point at sample 1, then a line to each of the 100 samples, zoomed.
+  for (int c = 1; c <= 4; ++c) EXPECT_EQ(a.row(c), (Row{"0", c == 2 ? "12.5" : "0", "0", "0", "0"}));
+  EXPECT_EQ(a.row(5), kWorkedRow);
+  // Camber 5 alone drawn: a point at sample 1, then a line to each of the 100 samples, zoomed.
   const auto& ops = a.s.ops();
   ASSERT_EQ(ops.size(), 101u);
   EXPECT_EQ(ops[0].kind, kes::DrawOp::Point);
   EXPECT_EQ(ops[0].x1, 900.0);
   EXPECT_EQ(ops[0].y1, 1950.0);
-  EXPECT_EQ(ops[100].kind, kes::DrawOp::Line);
   EXPECT_EQ(ops[100].x2, -100.0 + 2 * 2480.0);
   // The deepest sample is 47, at x = 1420.
-  double deepest = 0;
-  int at = 0;
-  for (int j = 1; j <= 100; ++j)
-    if (1000 - a.work.Y[1][j] > deepest) deepest = 1000 - a.work.Y[1][j], at = j;
+  int at = 1;
+  for (int j = 2; j <= 100; ++j)
+    if (a.work.Y[5][j] < a.work.Y[5][at]) at = j;
   EXPECT_EQ(at, 47);
-  EXPECT_EQ(a.work.X[1][47], 1420.0);
-}
-
-TEST(AnalyseCambers, TwistAgainstCamberOneEndsAgainstTheirOwnChord) {
-  const Row level{"0.0", "0.0", "0.0", "0.0", "0.0"};
-  const Row rising{"45.0", "0.0", "", "0.0", "0.0"};
-  {  // A level camber 1 under a camber 2 rising at 45 degrees.
-    Analysis a;
-    a.trace(1, {{500, 1000}, {600, 1000}, {700, 1000}});
-    a.trace(2, {{500, 1100}, {600, 1000}, {700, 900}});
-    a.run();
-    EXPECT_EQ(a.row(1), level);
-    Row r = a.row(2);
-    r[2] = "";  // the position of a straight camber means nothing
-    EXPECT_EQ(r, rising);
-  }
-  {  // Camber 1 not measured: the photo's horizontal is the reference.
-    Analysis a;
-    a.trace(1, {{500, 1000}, {600, 1000}});
-    a.trace(2, {{500, 1100}, {600, 1000}, {700, 900}});
-    a.grid.text[kes::kTwist][0] = "typed";
-    a.run();
-    EXPECT_EQ(a.grid.text[kes::kTwist][0], "typed");
-    EXPECT_EQ(a.grid.text[kes::kTwist][1], "45.0");
-  }
-  {  // Turned clockwise on the screen: a negative twist; a hair below level: "-0.0".
-    Analysis a;
-    a.trace(1, {{500, 1000}, {1200, 720}, {2480, 1000}});
-    const double drop = std::tan(10 * kes::AnalyserPi / 180);
-    a.trace(2, {{500, 2000}, {1500, 2000 + 1000 * drop - 300}, {2500, 2000 + 2000 * drop}});
-    a.trace(3, {{500, 3000}, {1500, 2800}, {2500, 3000.001}});
-    a.run();
-    EXPECT_EQ(a.grid.text[kes::kTwist][1], "-10.0");
-    EXPECT_EQ(a.grid.text[kes::kTwist][2], "-0.0");
-    for (int c = 1; c <= 3; ++c)
-      for (int col : {kes::kEntry, kes::kDepth, kes::kPosition, kes::kExit})
-        EXPECT_EQ(a.grid.text[col][c - 1].find('-'), std::string::npos) << c << ' ' << col;
-  }
-}
-
-TEST(AnalyseCambers, UnmeasuredCambersKeepTheirRows) {
-  Analysis a;
-  for (auto& column : a.grid.text)
-    for (auto& box : column) box.assign(1, '0');
-  a.grid.text[kes::kDepth][1] = std::string("12.5");  // typed by hand
-  a.trace(2, {{500, 1000}, {600, 900}});          // two points
-  a.trace(3, {{0, 0}, {100, 50}, {100, 60}});     // a zero-length segment
-  a.t.count[4] = 30;                              // more points than a camber holds
-  a.trace(5, {{500, 1000}, {1200, 720}, {2480, 1000}});
-  a.run();
-  for (int c = 1; c <= 4; ++c) {
-    const Row expect{"0", c == 2 ? "12.5" : "0", "0", "0", "0"};
-    EXPECT_EQ(a.row(c), expect) << c;
-  }
-  EXPECT_EQ(a.row(5), (Row{"0.0", "15.1", "46.5", "26.9", "22.7"}));
-  EXPECT_EQ(a.s.ops().size(), 101u);  // only camber 5 drawn
+  EXPECT_EQ(a.work.X[5][47], 1420.0);
 }
 
 }  // namespace

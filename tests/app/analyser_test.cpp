@@ -20,13 +20,14 @@ class AnalyserTest : public AppTest {
     setPrintersEnabled(false);
   }
   void TearDown() override {
-    an.reset();
+    own.reset();
     setPrintersEnabled(true);
     AppTest::TearDown();
   }
 
   Form2& open() {
-    an = std::make_unique<Form2>();
+    own = std::make_unique<Form2>();
+    an = own.get();
     an->Form_Show();
     QCoreApplication::processEvents();
     return *an;
@@ -55,26 +56,25 @@ class AnalyserTest : public AppTest {
     ADD_FAILURE() << name << " not listed";
   }
 
-  // A click on the photo box (twips), as the mouse gives it, on the analyser
-  // under test or on another one.
-  void click(double x, double y, int button = 1, Form2* on = nullptr) {
-    Form2& f = on ? *on : *an;
-    f.Picture1->onMouseDown(button, 0, x, y);
-    f.Picture1->onMouseUp(button, 0, x, y);
-  }
-  void drag(double x0, double y0, double x1, double y1, int button) {
+  // Presses, moves and releases on the photo box (twips), as the mouse gives them.
+  void drag(double x0, double y0, double x1, double y1, int button = 1) {
     an->Picture1->onMouseDown(button, 0, x0, y0);
-    an->Picture1->onMouseMove(button, 0, (x0 + x1) / 2, (y0 + y1) / 2);
-    an->Picture1->onMouseMove(button, 0, x1, y1);
+    if (x1 != x0 || y1 != y0) {
+      an->Picture1->onMouseMove(button, 0, (x0 + x1) / 2, (y0 + y1) / 2);
+      an->Picture1->onMouseMove(button, 0, x1, y1);
+    }
     an->Picture1->onMouseUp(button, 0, x1, y1);
   }
-
-  // The worked camber: (500, 1000), (1200, 720), (2480, 1000).
-  void traceWorkedCamber(Form2* on = nullptr) {
+  void click(double x, double y) { drag(x, y, x, y); }
+  void traceWorkedCamber() {
     for (const auto& [x, y] : {std::pair{500.0, 1000.0}, {1200.0, 720.0}, {2480.0, 1000.0}})
-      click(x, y, 1, on);
+      click(x, y);
+  }
+  bool markedAt(double x, double y) const {
+    return an->Picture1->colourAt(x - 50, y) == QColor(255, 0, 0);  // a red square's side
   }
 
+  // Entry, depth, position, twist, exit of one camber.
   std::vector<std::string> row(int camber) const {
     const int k = camber - 1;
     return {an->Text0[k]->text(), an->Text1[k]->text(), an->Text2[k]->text(),
@@ -82,96 +82,71 @@ class AnalyserTest : public AppTest {
   }
   std::string caption() const { return an->windowTitle().toStdString(); }
 
-  std::unique_ptr<Form2> an;
+  std::unique_ptr<Form2> own;
+  Form2* an = nullptr;
 };
 
 using Row = std::vector<std::string>;
 const Row kWorked{"26.9", "15.1", "46.5", "0.0", "22.7"};
 
-TEST_F(AnalyserTest, StartsAsDesignedWithTheGridAboveThePhotoBox) {
-  photo("port.bmp", 30, 20);
-  photo("STARBOARD.BMP", 20, 30);
+TEST_F(AnalyserTest, StartsEmptyOpensPhotosFromTheListAndRefusesFilesThatAreNoPicture) {
+  photo("main.bmp", 300, 200);
+  write("broken.bmp", "BM this is no bitmap");
+  // A header that asks for 100000 x 100000 pixels of 24 bits.
+  const quint32 header[13] = {54 + 30000, 0, 54, 40, 100000, 100000, 1 | (24u << 16), 0, 0, 0, 0, 0, 0};
+  write("huge.BMP", "BM" + std::string(reinterpret_cast<const char*>(header), sizeof header) +
+                        std::string(30000, '\x7f'));
   write("notes.txt", "x");
   Form2& f = open();
   EXPECT_EQ(caption(), "Vestrel Design Sail Analyzer");
-  EXPECT_TRUE(f.Option1[1]->value());
-  EXPECT_EQ(f.CurrentCamber, 1);
-  EXPECT_EQ(f.Text5->text(), "captured.mld");
-  for (int k = 0; k < 5; ++k) EXPECT_EQ(row(k + 1), Row(5, "")) << k;
   EXPECT_EQ(f.Dir1->path(), QDir::currentPath().toStdString());
-  ASSERT_EQ(f.File1->count(), 2);  // *.bmp without regard to case
-  EXPECT_EQ(f.File1->item(0)->text(), "port.bmp");
+  EXPECT_EQ(f.File1->count(), 3);  // *.bmp without regard to case
   // The entry column reaches into the photo box and stays on top of it.
-  const TwipRect r = twipRect(f.Text0[0]);
-  EXPECT_EQ(r.left, 6480);
-  EXPECT_EQ(r.top, 5640);
-  EXPECT_EQ(twipRect(f.Text0[4]).top, 2760);
+  EXPECT_EQ(twipRect(f.Text0[0]).left, 6480);
   const QPoint overlap = f.Text0[0]->geometry().topLeft() + QPoint(2, 2);
   EXPECT_TRUE(f.Picture1->geometry().contains(overlap));
   EXPECT_EQ(f.childAt(overlap), f.Text0[0]);
-  // Clicking in the file list with nothing selected opens nothing.
-  f.File1_Click();
-  EXPECT_EQ(caption(), "Vestrel Design Sail Analyzer");
   // Before any photo the whole box takes points, unscaled.
   click(6000, 6500);
-  EXPECT_EQ(f.cambers.count[1], 1);
-  EXPECT_EQ(f.cambers.X[1][1], 6000.0);
   EXPECT_EQ(f.cambers.Y[1][1], 6500.0);
-}
 
-TEST_F(AnalyserTest, OpeningFitsThePhotoAndAFileThatIsNoPictureChangesNothing) {
-  photo("main.bmp", 300, 200);
-  write("broken.bmp", "BM this is no bitmap");
-  // A header that asks for 100000 x 100000 pixels.
-  std::string huge = "BM";
-  const auto le32 = [&](std::string& s, quint32 v) {
-    for (int i = 0; i < 4; ++i) s += static_cast<char>((v >> (8 * i)) & 0xFF);
-  };
-  le32(huge, 54 + 30000), le32(huge, 0), le32(huge, 54), le32(huge, 40), le32(huge, 100000),
-      le32(huge, 100000), le32(huge, 1 | (24u << 16)), le32(huge, 0), le32(huge, 0), le32(huge, 0),
-      le32(huge, 0), le32(huge, 0), le32(huge, 0);
-  write("huge.bmp", huge + std::string(30000, '\x7f'));
-  Form2& f = open();
   f.Option1[2]->setValue(true);
   pick("main.bmp");
   EXPECT_EQ(caption(), "main.bmp");
-  EXPECT_EQ(f.Image1->placement().width, 6735);
+  EXPECT_EQ(f.cambers.count[1], 0);
   EXPECT_EQ(f.Image1->placement().height, 4490);
-  for (int k = 1; k <= 5; ++k) EXPECT_EQ(row(k), Row(5, "0"));
-  EXPECT_TRUE(f.Option1[2]->value());  // no analysis file: the camber stays selected
+  EXPECT_EQ(row(5), Row(5, "0"));
   click(500, 1000);
   click(1200, 720);
   EXPECT_EQ(f.cambers.count[2], 2);
 
-  pick("broken.bmp");
-  ASSERT_EQ(messages.size(), 1u);
-  EXPECT_EQ(messages[0].prompt, "broken.bmp could not be opened as a picture.");
-  EXPECT_EQ(messages[0].title, "Vestrel Design Sail Analyzer");
-  EXPECT_EQ(caption(), "main.bmp");
-  EXPECT_EQ(f.cambers.count[2], 2);
-  EXPECT_EQ(f.openedPhoto, (QDir::currentPath() + "/main.bmp").toStdString());
-  EXPECT_EQ(f.Image1->placement().height, 4490);
-  EXPECT_FALSE(busyPointer());
-  messages.clear();
-  pick("huge.bmp");
-  ASSERT_EQ(messages.size(), 1u);
-  EXPECT_EQ(messages[0].prompt, "huge.bmp could not be opened as a picture.");
-  EXPECT_EQ(caption(), "main.bmp");
+  for (const char* bad : {"broken.bmp", "huge.BMP"}) {
+    messages.clear();
+    pick(bad);
+    ASSERT_EQ(messages.size(), 1u) << bad;
+    EXPECT_EQ(messages[0].prompt, std::string(bad) + " could not be opened as a picture.");
+    EXPECT_EQ(messages[0].title, "Vestrel Design Sail Analyzer");
+    EXPECT_EQ(caption(), "main.bmp");
+    EXPECT_EQ(f.cambers.count[2], 2);
+    EXPECT_EQ(f.openedPhoto, (QDir::currentPath() + "/main.bmp").toStdString());
+    EXPECT_EQ(f.Image1->placement().height, 4490);
+    EXPECT_FALSE(busyPointer());
+  }
 }
 
-TEST_F(AnalyserTest, TracedCambersAreMeasuredAndReselectingStartsOver) {
+TEST_F(AnalyserTest, TracedCambersAreMeasuredEditedAndReselectingStartsOver) {
   photo("main.bmp", 300, 200);
   Form2& f = open();
   pick("main.bmp");
   traceWorkedCamber();
   EXPECT_EQ(row(1), kWorked);
-  // The marks are red squares over the photo; a repaint of the window brings them back.
-  EXPECT_EQ(f.Picture1->colourAt(1200 - 50, 720), QColor(255, 0, 0));
+  // The marks are drawn over the photo; showing the window again brings them back.
+  EXPECT_TRUE(markedAt(1200, 720));
   f.Picture1->clear();
-  EXPECT_NE(f.Picture1->colourAt(1200 - 50, 720), QColor(255, 0, 0));
+  EXPECT_FALSE(markedAt(1200, 720));
   f.hide();
   f.show();
-  EXPECT_EQ(f.Picture1->colourAt(1200 - 50, 720), QColor(255, 0, 0));
+  EXPECT_TRUE(markedAt(1200, 720));
 
   // Left of the previous point: moved right, "Hey!".
   f.Option1[3]->setValue(true);
@@ -191,90 +166,75 @@ TEST_F(AnalyserTest, TracedCambersAreMeasuredAndReselectingStartsOver) {
   EXPECT_EQ(f.Text1[2]->text(), "12.5");
   EXPECT_EQ(f.Text1[0]->text(), "15.1");
 
+  // "Edit" drags the nearest point; a press below the photo counts for nothing.
+  f.Option1[0]->setValue(true);
+  drag(1210, 730, 1300, 600);
+  EXPECT_EQ(f.cambers.X[1][2], 1300.0);
+  EXPECT_EQ(f.cambers.Y[1][2], 600.0);
+  EXPECT_EQ(f.SelectedCamber, 0);  // the release's redraw clears the pick
+  EXPECT_NE(f.Text1[0]->text(), "15.1");
+  drag(2480, 5000, 2480, 100);
+  EXPECT_EQ(f.cambers.Y[1][3], 1000.0);
+
   // Clicking the selected "Camber 1" again empties it; its row keeps its values.
   f.Option1[1]->setValue(true);
   traceWorkedCamber();
   f.Option1[1]->click();
   EXPECT_EQ(f.cambers.count[1], 0);
   EXPECT_EQ(row(1), kWorked);
-  EXPECT_NE(f.Picture1->colourAt(1200 - 50, 720), QColor(255, 0, 0));
-  EXPECT_EQ(f.cambers.count[3], 2);  // "Edit" and the other cambers untouched
-  f.Option1[0]->click();
-  f.Option1[0]->click();
-  EXPECT_EQ(f.cambers.count[3], 2);
+  EXPECT_FALSE(markedAt(1200, 720));
+  EXPECT_EQ(f.cambers.count[3], 2);  // the other cambers untouched
 }
 
-// A double-click traces one point, as a single click does: the press that
-// the window system reports as the double-click adds no second point at the
-// same x, which would leave the camber unmeasured.
+// A double-click on the photo traces one point, as a single click does: a
+// second point at the same x would leave the camber unmeasured.
 TEST_F(AnalyserTest, ADoubleClickOnThePhotoTracesOnePoint) {
   photo("main.bmp", 300, 200);
   Form2& f = open();
   pick("main.bmp");
-  const auto send = [&](QEvent::Type type, QPoint at, Qt::MouseButtons held) {
-    QMouseEvent e(type, QPointF(at), f.Picture1->mapToGlobal(QPointF(at)), Qt::LeftButton, held,
-                  Qt::NoModifier);
-    QCoreApplication::sendEvent(f.Picture1, &e);
-  };
-  const auto trace = [&](bool doubleMiddle) {
-    for (const auto& [x, y] : {std::pair{500.0, 1000.0}, {1200.0, 720.0}, {2480.0, 1000.0}}) {
-      const QPoint at = f.Picture1->pixelOf(x, y);
-      send(QEvent::MouseButtonPress, at, Qt::LeftButton);
-      send(QEvent::MouseButtonRelease, at, Qt::NoButton);
-      if (doubleMiddle && x == 1200.0) {
-        send(QEvent::MouseButtonDblClick, at, Qt::LeftButton);
-        send(QEvent::MouseButtonRelease, at, Qt::NoButton);
-      }
+  using E = QEvent;
+  for (const auto& [x, y] : {std::pair{500.0, 1000.0}, {1200.0, 720.0}, {2480.0, 1000.0}}) {
+    const QPointF at(f.Picture1->pixelOf(x, y));
+    for (const E::Type type :
+         {E::MouseButtonPress, E::MouseButtonRelease, E::MouseButtonDblClick, E::MouseButtonRelease}) {
+      const Qt::MouseButtons held = type == E::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
+      QMouseEvent e(type, at, f.Picture1->mapToGlobal(at), Qt::LeftButton, held, Qt::NoModifier);
+      QCoreApplication::sendEvent(f.Picture1, &e);
     }
-  };
-  trace(true);
-  f.Option1[2]->setValue(true);
-  trace(false);
+  }
   EXPECT_EQ(f.cambers.count[1], 3);
-  EXPECT_EQ(f.cambers.count[2], 3);
-  EXPECT_NE(f.Text1[0]->text(), "0");
-  EXPECT_EQ(row(1), row(2));
+  EXPECT_NE(f.Text1[0]->text(), "0");  // measured
 }
 
-TEST_F(AnalyserTest, EditPicksAndDragsTheNearestPoint) {
-  photo("main.bmp", 300, 200);
-  Form2& f = open();
-  pick("main.bmp");
-  traceWorkedCamber();
-  f.Option1[0]->setValue(true);
-  drag(1210, 730, 1300, 600, 1);
-  EXPECT_EQ(f.cambers.X[1][2], 1300.0);
-  EXPECT_EQ(f.cambers.Y[1][2], 600.0);
-  EXPECT_EQ(f.SelectedCamber, 0);  // the release's redraw clears the pick
-  EXPECT_NE(f.Text1[0]->text(), "15.1");
-  EXPECT_EQ(f.cambers.count[1], 3);
-  // A press outside the photo (below its 4490 twips) counts for nothing.
-  drag(2480, 5000, 2480, 100, 1);
-  EXPECT_EQ(f.cambers.Y[1][3], 1000.0);
-}
-
-TEST_F(AnalyserTest, RightBoxZoomsInAndOutAndPointsStayInImageUnits) {
+TEST_F(AnalyserTest, RightBoxZoomsInAndOutThenPrintAndClose) {
   photo("main.bmp", 300, 200);
   Form2& f = open();
   pick("main.bmp");
   drag(1000, 1000, 1500, 3694, 2);
   EXPECT_EQ(f.zoom.scale, 2.5);
-  const TwipRect r = f.Image1->placement();
-  EXPECT_EQ(r.width, 16838);
-  EXPECT_EQ(r.height, 11225);
-  EXPECT_EQ(r.left, -2500);
-  EXPECT_EQ(r.top, -2500);
+  EXPECT_EQ(f.Image1->placement().width, 16838);
+  EXPECT_EQ(f.Image1->placement().left, -2500);
   EXPECT_TRUE(f.Option1[0]->value());
   f.Option1[2]->setValue(true);
   click(3000, 3000);
   EXPECT_EQ(f.cambers.X[2][1], 2200.0);
-  EXPECT_EQ(f.cambers.Y[2][1], 2200.0);
-  EXPECT_EQ(f.Picture1->colourAt(3000 - 50, 3000), QColor(255, 0, 0));
+  EXPECT_TRUE(markedAt(3000, 3000));
 
   drag(100, 100, 100, 200, 2);  // any box zooms out
   EXPECT_EQ(f.zoom.scale, 1.0);
   EXPECT_EQ(f.Image1->placement().width, 6735);
   EXPECT_TRUE(f.Option1[2]->value());
+
+  // Print without a printer: a PDF, no message. Closing discards everything.
+  f.Command1_Click();
+  EXPECT_TRUE(messages.empty());
+  EXPECT_EQ(read("analyzer.pdf").substr(0, 4), "%PDF");
+  f.close();
+  f.Form_Show();
+  EXPECT_EQ(caption(), "Vestrel Design Sail Analyzer");
+  EXPECT_EQ(f.cambers.count[2], 0);
+  EXPECT_FALSE(f.Image1->hasPicture());
+  EXPECT_EQ(row(1), Row(5, ""));
 }
 
 TEST_F(AnalyserTest, SaveWritesBothFilesAndReopeningRestoresTheTracing) {
@@ -297,9 +257,8 @@ TEST_F(AnalyserTest, SaveWritesBothFilesAndReopeningRestoresTheTracing) {
   EXPECT_EQ(read("MAIN.NEW.ANL"),
             "Mainsail, port side\r\n 3 \r\n 500           1000 \r\n 1200          720 \r\n"
             " 2480          1000 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n");
-  EXPECT_FALSE(files().contains("main.new.anl"));
-  EXPECT_FALSE(files().contains("other.anl"));
-  std::string mold = read("captured.mld");
+  EXPECT_EQ(files().size(), 4);  // no second analysis file beside it, none for other.bmp
+  const std::string mold = read("captured.mld");
   EXPECT_EQ(mold.substr(0, 29), " 0 \r\n 26.9 \r\n 15.1 \r\n 46.5 \r\n");
   EXPECT_EQ(std::count(mold.begin(), mold.end(), '\n'), 25);
 
@@ -310,7 +269,6 @@ TEST_F(AnalyserTest, SaveWritesBothFilesAndReopeningRestoresTheTracing) {
   pick("main.new.bmp");
   EXPECT_EQ(caption(), "Mainsail, port side");
   EXPECT_TRUE(f.Option1[0]->value());
-  EXPECT_EQ(f.cambers.count[1], 3);
   EXPECT_EQ(row(1), kWorked);
 }
 
@@ -318,7 +276,6 @@ TEST_F(AnalyserTest, SaveCancelledOrFailingKeepsTheWindow) {
   Form2& f = open();
   f.Save_Click();  // Cancel
   EXPECT_TRUE(f.isVisible());
-  EXPECT_TRUE(files().isEmpty());
 
   // No photo opened: no analysis file, the mold only.
   answers.push_back("");
@@ -327,7 +284,6 @@ TEST_F(AnalyserTest, SaveCancelledOrFailingKeepsTheWindow) {
   ASSERT_EQ(messages.size(), 1u);
   EXPECT_EQ(messages[0].prompt, "Could not write no such folder/x.mld.");
   EXPECT_TRUE(f.isVisible());
-  EXPECT_TRUE(files().isEmpty());
 
   answers.push_back("");
   f.Text5->setText("");  // no mold, no message, hidden
@@ -337,48 +293,26 @@ TEST_F(AnalyserTest, SaveCancelledOrFailingKeepsTheWindow) {
   EXPECT_TRUE(files().isEmpty());
 }
 
-TEST_F(AnalyserTest, PrintWithoutAPrinterWritesAPdfAndCloseDiscardsEverything) {
-  photo("main.bmp", 300, 200);
-  Form2& f = open();
-  pick("main.bmp");
-  click(500, 1000);
-  f.Command1_Click();
-  EXPECT_TRUE(messages.empty());
-  EXPECT_EQ(read("analyzer.pdf").substr(0, 4), "%PDF");
-
-  f.close();
-  f.Form_Show();
-  EXPECT_EQ(caption(), "Vestrel Design Sail Analyzer");
-  EXPECT_EQ(f.cambers.count[1], 0);
-  EXPECT_TRUE(f.openedPhoto.empty());
-  EXPECT_FALSE(f.Image1->hasPicture());
-  EXPECT_EQ(row(1), Row(5, ""));
-}
-
 TEST_F(AnalyserTest, TheMainWindowLoadsTheCapturedMold) {
   photo("main.bmp", 300, 200);
   Form1& main = start();
   main.dummy31->choose();  // "&Analyze"
-  Form2& f = *main.analyser();
-  f.File1->setPath(f.Dir1->path());
-  f.File1->click(0);
-  traceWorkedCamber(&f);
+  an = main.analyser();
+  pick("main.bmp");
+  traceWorkedCamber();
   answers.push_back("");
-  f.Save_Click();
-  ASSERT_TRUE(files().contains("captured.mld"));
+  an->Save_Click();
 
   main.Combo1->setText("none.sal");
   main.Combo2->setText("captured.mld");
   main.Combo3->setText("none.pnl");
   main.Command12_Click();
   EXPECT_EQ(main.Text[14]->text(), "0");
-  for (int s = 0; s <= 1; ++s) {  // the foot and station 1 both take camber 1
+  for (int s : {0, 1, 5}) {  // the foot and station 1 take camber 1, unmeasured ones fall back
     EXPECT_EQ(main.ent[s]->text(), "26.9") << s;
     EXPECT_EQ(main.dep[s]->text(), "15.1") << s;
-    EXPECT_EQ(main.pos[s]->text(), "46.5") << s;
     EXPECT_EQ(main.ex[s]->text(), "22.7") << s;
   }
-  EXPECT_EQ(main.dep[5]->text(), "15.1");  // unmeasured stations fall back to camber 1
 }
 
 }  // namespace
