@@ -13,6 +13,16 @@ using namespace radial;
 
 namespace {
 double sign(double v) { return v > 0 ? 1 : v < 0 ? -1 : 0; }
+
+// Where the lines of records i and j meet, x solved from j's side; y on
+// j's line for the corners with the start record, on i's line for the
+// corners inside the loop. Parallel lines meet at j's own point.
+Point2 bandCorner(const CutRecord& i, const CutRecord& j, bool yOnJ) {
+  Point2 p;
+  if (!Corner(j, i, p)) return {j.x, j.y};
+  if (!yOnJ && !i.vertical && !j.vertical) p.y = i.y + i.slope * (p.x - i.x);
+  return p;
+}
 }  // namespace
 
 RadialPanelFile WriteBandPanel(const RadialInput& in, const RadialBand& band, int n) {
@@ -85,7 +95,7 @@ RadialPanelFile WriteBandPanel(const RadialInput& in, const RadialBand& band, in
   const bool startUpright = N && start.vertical;
   const bool endUpright = endIndex && end.vertical;
   const Point2 S = startUpright ? Point2{Ua.x - w.LuffTabling, Ua.y + w.HeadTabling}
-                                : CornerOf(rec.at(1), start);
+                                : bandCorner(rec.at(1), start, true);
   KnifePath knife;
   knife.corner(S);
   for (int k = 2; k <= rec.count() - 1; ++k) {
@@ -94,7 +104,7 @@ RadialPanelFile WriteBandPanel(const RadialInput& in, const RadialBand& band, in
         knife.corner({Ub.x, Ub.y + w.HeadTabling});
         knife.corner({Ub.x + w.LeechTabling, Ub.y + w.HeadTabling});
       } else {
-        knife.corner(CornerOf(rec.at(k - 1), end));
+        knife.corner(bandCorner(rec.at(k - 1), end, false));
       }
       for (int j : leech)
         knife.point(band.frames.leechPoint(in.model->LeechCurve, j, w.LeechTabling),
@@ -107,7 +117,7 @@ RadialPanelFile WriteBandPanel(const RadialInput& in, const RadialBand& band, in
         knife.corner(c);
         knife.corner(c);
       } else {
-        knife.corner(CornerOf(end, rec.at(k)));
+        knife.corner(bandCorner(end, rec.at(k), false));
       }
     }
     knife.own(rec, k);
@@ -116,7 +126,7 @@ RadialPanelFile WriteBandPanel(const RadialInput& in, const RadialBand& band, in
     knife.corner({La.x, La.y - w.FootTabling});
     knife.corner({La.x - w.LuffTabling, La.y - w.FootTabling});
   } else {
-    knife.corner(CornerOf(rec.at(rec.count() - 1), start));
+    knife.corner(bandCorner(rec.at(rec.count() - 1), start, true));
   }
   knife.corner(S);
   endPanelFile(f, p, knife, rec, in.units);

@@ -52,6 +52,19 @@ TEST_F(RadialPlane, BandPanelOutlineRecordsAndKnife) {
   EXPECT_EQ(l.back(), "end_plot");
 }
 
+// A band panel's knife starts and closes on corners taken on its start
+// record's line: with the start edge from U(30) = (29, 10) to L(51) =
+// (50, 0), S = (18.5, 15) lies a hair below 15 on that line and the closing
+// corner (50, 0) a hair below 0, both rounded down.
+TEST_F(RadialPlane, BandCornersOnTheStartLine) {
+  setSection(2, {1, 30, 100}, {1, 51, 100});
+  const Lines k = knife(allLines(WriteBandPanel(in, band(2), 2).text));
+  ASSERT_GE(k.size(), 3u);
+  EXPECT_EQ(k.front(), "9250 7499 acut");
+  EXPECT_EQ(k[k.size() - 2], "25000 -1 acut");
+  EXPECT_EQ(k.back(), k.front());
+}
+
 // The last panel of the band carries the leech: its points in the pen
 // outline from the head side down, and in the knife moved aft by the leech
 // tabling; its end edge is the vertical leech chord, turned by -Pi/2.
