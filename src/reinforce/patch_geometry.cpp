@@ -99,7 +99,7 @@ Sector countSector(double N, int t) {
   if (ja < 1) ja = 1;
   double jb = t * s;
   if (jb > 95) jb = 100;
-  return {edgeIndex(ja), edgeIndex(jb)};
+  return {edgeIndex(ja), jb < 1 ? 0 : edgeIndex(jb)};
 }
 
 Sector lengthSector(const PatchArc& arc, double N, int t) {
@@ -123,7 +123,7 @@ Sector lengthSector(const PatchArc& arc, double N, int t) {
   if (ja == 0) ja = 1;
   int jb = passed(t * S / N);
   if (jb > 95) jb = 100;
-  return {ja, jb < 1 ? 1 : jb};  // a first sector too short for one step ends on the first point
+  return {ja, jb};
 }
 
 // ---- Indices ----------------------------------------------------------------------
@@ -251,7 +251,7 @@ void tackPatch(const SailModel& m, const CornerSettings& s, PatchStyle style, in
     tackArc(m, r, ellipticity, arc);
     const Sector sec = countSector(s.quantity, t);
     cutSectorPatch(out, arc, sec, {{foot, r.b3, 100}, {luff, 1, r.a3}});
-    out.rotation = -slopeAngle(edgePoint(foot, r.b3), arc.p[sec.jb]);
+    out.rotation = -slopeAngle(edgePoint(foot, r.b3), arc.p[sec.end()]);
     return;
   }
   const CornerIndices r = tackLayer(s, t);
@@ -308,7 +308,7 @@ void narrowHeadPatch(const SailModel& m, const CornerSettings& s, PatchStyle sty
     const Sector sec = countSector(s.quantity, t);
     // Up the leech, forward along every tenth head point, down the luff.
     cutSectorPatch(out, arc, sec, {{leech, r.b3, 1}, {head, 100, 10, -10}, {luff, 100, r.a3}});
-    out.rotation = -slopeAngle(edgePoint(leech, r.b3), arc.p[sec.jb]);
+    out.rotation = -slopeAngle(edgePoint(leech, r.b3), arc.p[sec.end()]);
     return;
   }
   const CornerIndices r = narrowHeadLayer(s, t);

@@ -49,9 +49,12 @@ struct PatchArc {
 // length puts the whole arc on its start point.
 void buildArc(Corner corner, Pt start, Pt end, int ellipticity, PatchArc& arc);
 
-// The stretch ja..jb of the arc that patch t of N covers.
+// The stretch ja..jb of the arc that patch t of N covers. A sector too short
+// for one step ends at 0: it cuts no arc point, and its end is read as the
+// arc's first point.
 struct Sector {
   int ja = 1, jb = 1;
+  int end() const { return jb < 1 ? 1 : jb; }
 };
 // Tack and head: equal runs of whole(100 / N) points.
 Sector countSector(double N, int t);

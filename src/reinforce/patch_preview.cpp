@@ -47,7 +47,7 @@ void footCorner(Surface& s, const SailModel& m, const ReinforceSettings& rs, Pat
       // The tack's patches run from the luff to the start of their sector, the clew's from the foot.
       const Sector sec = k.clew ? lengthSector(arc, N, t) : countSector(N, t);
       edge(s, k.clew ? footCore : edgeCore, arc.p[sec.ja]);
-      edge(s, k.clew ? edgeCore : footCore, arc.p[sec.jb], kCyan);
+      edge(s, k.clew ? edgeCore : footCore, arc.p[sec.end()], kCyan);
     }
     return;
   }
@@ -83,7 +83,7 @@ void head(Surface& s, const SailModel& m, const ReinforceSettings& rs) {
     drawArc(s, arc);
     for (int t = 1; layer(t, c.quantity); ++t) {
       const Sector sec = countSector(c.quantity, t);
-      edge(s, edgePoint(leech, r.b3), arc.p[sec.jb]);
+      edge(s, edgePoint(leech, r.b3), arc.p[sec.end()]);
       edge(s, edgePoint(luff, r.a3), arc.p[sec.ja], kCyan);
     }
     return;

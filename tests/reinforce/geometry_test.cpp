@@ -71,8 +71,10 @@ TEST(PatchSectors, CountSectorsCoverTheArc) {
   // A fraction left in the box: two patches, the arc's end belongs to none.
   EXPECT_EQ(countSector(2.5, 1).jb, 40);
   EXPECT_TRUE(countSector(2.5, 2).ja == 40 && countSector(2.5, 2).jb == 80);
-  // More patches than points (only the develop sees such a count).
-  EXPECT_EQ(countSector(300, 1).jb, 1);
+  // More patches than points (only the develop sees such a count): a
+  // sector of no step cuts no arc point and ends on the arc's first point.
+  EXPECT_EQ(countSector(300, 1).jb, 0);
+  EXPECT_EQ(countSector(300, 1).end(), 1);
   EXPECT_EQ(countSector(150, 149).ja, 100);
 }
 
@@ -143,6 +145,8 @@ TEST(PatchArcs, ShortAndZeroChords) {
   PatchArc arc;
   buildArc(Corner::Clew, {2, 3}, {2, 3}, 3, arc);
   for (int k = 1; k <= 100; ++k) EXPECT_TRUE(arc.p[k].x == 2 && arc.p[k].y == 3) << k;
+  // An arc of no length: every clew sector starts at point 1 and passes none.
+  for (int t = 1; t <= 3; ++t) EXPECT_TRUE(lengthSector(arc, 3, t).ja == 1 && lengthSector(arc, 3, t).jb == 0) << t;
 }
 
 // A sail without roach has its leech point forward of the foot point: the
@@ -204,6 +208,11 @@ TEST(PatchOutlines, RadialPatchesRunAlongTheirCorner) {
   // Leech 4..1, head 100, 90, .., 10, luff 100..95.
   ASSERT_EQ(o.count, 1 + 21 + 4 + 10 + 6 + 1);
   EXPECT_TRUE(o.pts[22].y == m.LeechCurve(2, 4) && o.pts[35].x == m.HeadCurve(1, 10));
+
+  // A clew sector shorter than the arc's first step cuts no arc point:
+  // lead point, leech 94..100, foot 1..5, back to the lead point.
+  clewPatch(m, {18, 15, 200}, PatchStyle::Radials, 3, 1, o);
+  EXPECT_EQ(o.count, 1 + 7 + 5 + 1);
 
   // Square is cut as Triangle at a narrow head.
   PatchOutline sq;
