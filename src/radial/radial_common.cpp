@@ -153,10 +153,22 @@ void battenEnds(PanelPlot& p, const RadialInput& in, const RadialBand& band, dou
 
 std::vector<int> leechStations(double endUpper, double endLower, bool upwards) {
   std::vector<int> out;
-  ForLeechPoints(endUpper, endLower, [&](int k) {
-    if (k >= 1) out.push_back(k);
-  });
-  if (upwards) std::reverse(out.begin(), out.end());
+  if (!upwards) {
+    ForLeechPoints(endUpper, endLower, [&](int k) {
+      if (k >= 1) out.push_back(k);
+    });
+    return out;
+  }
+  // Upwards the count starts one below the lower end and steps down, so a
+  // fractional upper end only decides where it stops.
+  double k = endLower - 1;
+  const double last = endUpper + 1;
+  if (!std::isfinite(k) || !std::isfinite(last)) return out;
+  if (k > 101) k -= std::ceil(k - 101);
+  for (; k >= last && k >= 0.5; k -= 1) {
+    const Index i = toIndex(Num(k), 1, 100);
+    if (i.ok) out.push_back(i.i);
+  }
   return out;
 }
 

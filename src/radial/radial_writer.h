@@ -83,7 +83,8 @@ void panelMarks(PanelPlot& p, const RadialInput& in, const RadialBand& band,
 void battenEnds(PanelPlot& p, const RadialInput& in, const RadialBand& band, double endUpper,
                 double endLower);
 // The leech stations between two seam ends, from endUpper + 1 down the
-// leech to endLower - 1 (or the other way round), each in 1..100.
+// leech to endLower - 1; upwards from endLower - 1 to endUpper + 1. Each
+// count steps by 1 from where it starts, kept in 1..100.
 std::vector<int> leechStations(double endUpper, double endLower, bool upwards);
 
 }  // namespace kes::radial

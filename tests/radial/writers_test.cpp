@@ -157,6 +157,11 @@ TEST_F(RadialPlane, ClewPanelOneAlongTheLeech) {
   EXPECT_EQ(k[74], "51000 4900 acut");  // offset leech point 51
   EXPECT_EQ(k.back(), k.front());
   EXPECT_EQ(k.size(), 76u);
+
+  // The leech is counted from the clew up in whole stations: a seam end of
+  // 49.5 (a hand-edited panel file) stops the count at 51 as 50 does.
+  layout->SeamLeechEnd[1] = 49.5;
+  EXPECT_EQ(WriteClewPanel(in, band(1), 1).text, f.text);
 }
 
 // Clew panel 2: upper stations 80..50, the whole divider without allowance,
