@@ -92,11 +92,11 @@ void PlaceMarks(PlotText& plot, const MarkSetUp& set, const MarkSail& sail, cons
     const double n = set.numReef[r].v;
     const Index j = toIndex(Num(100 - set.reefPos[r]), 0, 100);
     if (!j.ok) continue;
-    const Num reach = Num(leech(1, j.i)) / cos(Num(AtanRatio(sail.ClewY, sail.ClewX)));
+    const Num clewCos = cos(Num(AtanRatio(sail.ClewY, sail.ClewX)));
     // Past kMaxReefPoints the first points are marked, spaced for the typed count.
     for (double p = 1; p <= n && p <= kMaxReefPoints; ++p) {
       // A row of one point stands on the leech.
-      const Num dist = n == 1 ? Num(0) : Num(p - 1) / Num(n - 1) * reach;
+      const Num dist = n == 1 ? Num(0) : Num(p - 1) / Num(n - 1) * Num(leech(1, j.i)) / clewCos;
       Num x = Num(leech(1, j.i)) - dist * Num(std::cos(a));
       Num y = Num(leech(2, j.i)) - dist * Num(std::sin(a));
       if (1 < p && p < n) {

@@ -16,7 +16,8 @@ bool OffsetSegment(Point2 a, Point2 b, double by, CutRecord& out) {
   const double m = (b.y - a.y) / (b.x - a.x);
   const double t = std::atan(m);
   const double mx = -std::sin(t) * by, my = std::cos(t) * by;
-  out = {(a.x + mx + b.x + mx) / 2, (a.y + my + b.y + my) / 2, m, false};
+  // The midpoint of the two moved ends (each end moved first, then halved).
+  out = {((a.x + mx) + (b.x + mx)) / 2, ((a.y + my) + (b.y + my)) / 2, m, false};
   return finite(out);
 }
 

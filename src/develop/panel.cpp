@@ -41,12 +41,13 @@ void writeKnifePath(PlotText& plot, const PanelInput& in, PanelResult& r, bool p
     if (panelFile && leech > 0 && k == leech + 1) {
       // The leech curve moved out by the leech tabling, square to the
       // straight 3-D rung and aft, then turned into the flat frame.
+      // The point is taken from the lower leech corner first, then moved out.
       const double tab = in.allowances.leech;
-      const FlatPlacement place{lowerLeech, corner, r.leechTurn};
+      const FlatPlacement place{{0, 0}, corner, r.leechTurn};
       const Curve& lc = *in.sail.LeechCurve;
       ForLeechPoints(in.leechEndUpper, in.leechEndLower, [&](int j) {
-        const Point2 p = place.place(
-            {lc(1, j) + tab * std::cos(r.leechLean), lc(2, j) + tab * std::sin(r.leechLean)});
+        const Point2 p = place.place({lc(1, j) - lowerLeech.x + tab * std::cos(r.leechLean),
+                                      lc(2, j) - lowerLeech.y + tab * std::sin(r.leechLean)});
         plot.point(p.x, p.y);
       });
     }

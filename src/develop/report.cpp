@@ -7,9 +7,10 @@ namespace kes {
 namespace {
 constexpr std::size_t kZone = 14;
 
+// Blanks only: any other character typed around a length stays in the report.
 std::string_view trimmed(std::string_view s) {
-  while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
-  while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
+  while (!s.empty() && s.front() == ' ') s.remove_prefix(1);
+  while (!s.empty() && s.back() == ' ') s.remove_suffix(1);
   return s;
 }
 }  // namespace

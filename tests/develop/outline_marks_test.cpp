@@ -40,6 +40,15 @@ TEST(Outline, RecordsAreMidpointsMovedOutByEachEdgesAllowance) {
   EXPECT_DOUBLE_EQ(cut.rec[101].x, 98.5);
   EXPECT_NEAR(OutlineArea(cut), 10 * 98 + 2.5, 1e-9);  // midpoint polygon with its leech tip
 
+  // Both ends are moved, then halved: an edge at 0.04 moved up by 0.01 lies
+  // at 0.05 exactly and is cut at step 25 (adding the moves after the first
+  // end gave 0.049999999999999996, step 24).
+  CutRecord r;
+  ASSERT_TRUE(OffsetSegment({0, 0.04}, {1, 0.04}, 0.01, r));
+  PlotText at(500, 500);
+  at.point(r.x, r.y);
+  EXPECT_EQ(at.text(), "250 25 acut\r\n");
+
   OffsetEdge(f, {2, 3, 1, 0}, cut);
   EXPECT_DOUBLE_EQ(cut.rec[1].y, 12);
   EXPECT_DOUBLE_EQ(cut.rec[100].x, 102);  // the upright rung's tabling goes to +X
@@ -163,6 +172,14 @@ TEST_F(MarkCase, ReefRowsOfOneFourAndPastAThousandPoints) {
   EXPECT_EQ(reef("5000").size(), 7000u);
   EXPECT_TRUE(reef("0").empty());
   EXPECT_TRUE(reef("many").empty());
+  // Point 5 of 12 is spaced (4/11 of the leech point's x) / the clew slope's
+  // cosine, in that order: at this scale the other order lands a step right.
+  sail.ClewY = 46;
+  PlotText p(520931.48906250001, 520931.48906250001);
+  int mode = 1;
+  PlaceMarks(p, setUp({}, {}, {}, "12", "50"), sail, {}, cut, 0.0f, mode);
+  ASSERT_EQ(lines(p).size(), 84u);
+  EXPECT_EQ(lines(p)[28], "13185285 25431321 acut");
 }
 
 }  // namespace

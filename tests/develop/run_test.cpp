@@ -35,6 +35,9 @@ TEST(Report, ThreePanelsInMillimetresByteForByte) {
           "Seam Lngth:   185.7 mm\r\n";
   EXPECT_EQ(text, want);
   EXPECT_EQ(allLines(text).size(), 15u);
+  // Only blanks are cut from a length: a tab typed into the box stays.
+  const std::string_view tabbed[5] = {"\t7 ", "", "", "", ""};
+  EXPECT_EQ(allLines(ReportBattenTable(tabbed))[3], std::string(14, ' ') + "\t7" + std::string(54, ' '));
   // A run with nothing written: panel 0, all sums 0.
   EXPECT_EQ(allLines(ReportTotals(0, 0, 0, 0, " inches"))[1], "Widest:       Panel 0 is 0.0 inches");
 }
@@ -63,17 +66,23 @@ TEST(PanelCount, WidthLeftAfterAllowancesDividesTheLongerSide) {
 
 // ---------------------------------------------------------------- one panel, line by line
 
-TEST(PanelFile, APlanarStripWrittenAndFinished) {
-  PanelLayout layout;
-  SailModel m;
+// A planar panel 10 high and 49.5 long, its leech curve (two points between
+// the seam ends) 0 to 0.5 aft of the straight rung, the whole x0 along x.
+void planarPanel(PanelLayout& layout, SailModel& m, double x0) {
   for (int k = 1; k <= 100; ++k) {
-    layout.SeamLines[0](1, k) = layout.SeamLines[1](1, k) = (k - 1) * 0.5;
+    layout.SeamLines[0](1, k) = layout.SeamLines[1](1, k) = x0 + (k - 1) * 0.5;
     layout.SeamLines[1](2, k) = 10;
-    m.LeechCurve(1, k) = 49.5;
+    m.LeechCurve(1, k) = x0 + 49.5;
     m.LeechCurve(2, k) = 10 - k * 0.1;
   }
   layout.SeamLeechEnd[0] = 100;
-  layout.SeamLeechEnd[1] = 97;  // two leech points between the ends
+  layout.SeamLeechEnd[1] = 97;
+}
+
+TEST(PanelFile, APlanarStripWrittenAndFinished) {
+  PanelLayout layout;
+  SailModel m;
+  planarPanel(layout, m, 0);
   CrosscutRun run;
   const StrokeFont none;
   run.start(testing::defaultSettings(1, false, "0"), &none);
@@ -126,6 +135,28 @@ TEST(PanelFile, APlanarStripWrittenAndFinished) {
   EXPECT_EQ(run.widths().WidestIndex, 1);
   EXPECT_EQ(run.accept().substr(0, 28), "pnl1.UC       13.0          ");
   EXPECT_EQ(run.next(), CrosscutStep::Done);
+}
+
+TEST(PanelFile, TheLeechCutIsTakenFromTheLowerLeechCornerBeforeTheTabling) {
+  // The knife's leech points: the leech point less the lower leech corner,
+  // then the tabling added. Far out along x (2^45) the same panel then cuts
+  // the same leech; adding the tabling first lost it to the large numbers.
+  std::vector<std::string> knife[2];
+  for (int far = 0; far < 2; ++far) {
+    PanelLayout layout;
+    SailModel m;
+    planarPanel(layout, m, far ? 35184372088832.0 : 0);
+    CrosscutSettings s = testing::defaultSettings(1, false, "0");
+    s.leechTabling = "1.3";
+    CrosscutRun run;
+    const StrokeFont none;
+    run.start(s, &none);
+    run.develop(m, layout, nullptr);
+    const auto first = allLines(run.panel().plot.text());
+    knife[far].assign(std::find(first.begin(), first.end(), "0 pendown") - 1, first.end());
+  }
+  ASSERT_GT(knife[0].size(), 200u);
+  EXPECT_EQ(knife[1], knife[0]);
 }
 
 // The whole run over the default sail laid out by hand into seven panels.
