@@ -22,6 +22,14 @@ constexpr const char* kGridTips[5] = {"Camber entry angle (left side)", "Camber 
                                       "Max depth position (left to right)", "Local twist angle",
                                       "Camber exit angle (right side)"};
 
+// The labels stand on the system window colour, as the photo box does.
+void onWindowColour(Label* l) {
+  QPalette p = l->palette();
+  p.setColor(QPalette::Window, Qt::white);
+  l->setPalette(p);
+  l->setAutoFillBackground(true);
+}
+
 }  // namespace
 
 Form2::Form2() {
@@ -53,6 +61,7 @@ void Form2::buildControls() {
   Image1 = std::make_unique<ImageBox>(Picture1);
 
   Label1 = new Label(this, "Label1", "Sail Picture (*.bmp)");
+  onWindowColour(Label1);
   setTwipRect(Label1, 6960, 120, 2535, 255);
   File1 = new FileList(this, "File1", "*.bmp");
   File1->setToolTip(QStringLiteral("BMP, port side"));
@@ -101,6 +110,7 @@ void Form2::buildControls() {
   for (int h = 0; h < 4; ++h) {
     *headLabels[h] = new Label(this, headNames[h], heads[h]);
     (*headLabels[h])->setAlignment(Qt::AlignCenter);
+    onWindowColour(*headLabels[h]);
     setTwipRect(*headLabels[h], kGridLeft[h + 1], 6000, 615, 255);
   }
 
@@ -108,6 +118,7 @@ void Form2::buildControls() {
   setTwipRect(Command1, 8400, 6240, 1095, 255);
   Command1->onClick = [this] { Command1_Click(); };
   Label5 = new Label(this, "Label5", "Save mold:");
+  onWindowColour(Label5);
   setTwipRect(Label5, 6960, 6300, 1335, 255);
   Text5 = new TextBox(this, "Text5", "captured.mld", "Mold may be loaded for design");
   setTwipRect(Text5, 6960, 6540, 1335, 285);

@@ -92,8 +92,11 @@ void Form2::boxMouseDown(int button, int shift, double x, double y) {
   Image1_MouseDown(button, shift, x - r.left, y - r.top);
 }
 
+// A press off the photo keeps the mouse to the photo box: its moves never
+// reach the photo, even over it.
 void Form2::boxMouseMove(int button, int shift, double x, double y) {
-  if (!pressOnPhoto_ && Image1->hasPicture() && !Image1->contains(x, y)) return;
+  if (!pressOnPhoto_ && (button != 0 || (Image1->hasPicture() && !Image1->contains(x, y))))
+    return;
   const TwipRect& r = Image1->placement();
   Image1_MouseMove(button, shift, x - r.left, y - r.top);
 }

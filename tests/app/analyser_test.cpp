@@ -106,6 +106,10 @@ TEST_F(AnalyserTest, StartsEmptyOpensPhotosFromTheListAndRefusesFilesThatAreNoPi
   const QPoint overlap = f.Text0[0]->geometry().topLeft() + QPoint(2, 2);
   EXPECT_TRUE(f.Picture1->geometry().contains(overlap));
   EXPECT_EQ(f.childAt(overlap), f.Text0[0]);
+  // Labels on the system window colour, the camber buttons on the window's grey.
+  for (Label* l : {f.Label1, f.Label2, f.Label3, f.Label4, f.Label5, f.Label6})
+    EXPECT_EQ(l->grab().toImage().pixelColor(1, 1), QColor(Qt::white)) << l->caption();
+  EXPECT_EQ(f.Option1[1]->grab().toImage().pixelColor(1, 1), QColor(0xC0, 0xC0, 0xC0));
   // Before any photo the whole box takes points, unscaled.
   click(6000, 6500);
   EXPECT_EQ(f.cambers.Y[1][1], 6500.0);
@@ -171,8 +175,20 @@ TEST_F(AnalyserTest, TracedCambersAreMeasuredEditedAndReselectingStartsOver) {
   drag(1210, 730, 1300, 600);
   EXPECT_EQ(f.cambers.X[1][2], 1300.0);
   EXPECT_EQ(f.cambers.Y[1][2], 600.0);
+  // Nor do its moves reach the photo: neither a drag's lines nor a zoom box
+  // replace the redraw's marks.
+  f.Picture1->setRecording(true);
+  f.redraw();
   drag(2480, 5000, 2480, 100);
+  drag(3000, 5000, 3000, 100, 2);
   EXPECT_EQ(f.cambers.Y[1][3], 1000.0);
+  EXPECT_EQ(f.zoom.scale, 1.0);
+  const auto& ops = f.Picture1->ops();
+  const auto text = [](const DrawOp& o) { return o.kind == DrawOp::Text; };
+  const auto green = [](const DrawOp& o) { return o.colour == 2; };
+  EXPECT_TRUE(std::any_of(ops.begin(), ops.end(), text));  // the camber numbers stay
+  EXPECT_TRUE(std::none_of(ops.begin(), ops.end(), green));
+  f.Picture1->setRecording(false);
 
   // Camber 4 traced by double-clicks: each one point, as a click is (a
   // second point at the same x would leave the camber unmeasured).
