@@ -31,7 +31,7 @@ void startZoomBox(ZoomBox& b, double x, double y) {
 
 void moveZoomBox(ZoomBox& b, double y, double boxWidth, double boxHeight) {
   double endX = b.endX;
-  if (!set(endX, Num(b.startX) + std::fabs(y - b.startY) * (Num(boxWidth) / boxHeight))) return;
+  if (!set(endX, Num(b.startX) + Num(std::fabs(y - b.startY)) * boxWidth / boxHeight)) return;
   b.endY = y;
   b.endX = endX;
 }

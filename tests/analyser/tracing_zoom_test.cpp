@@ -112,6 +112,11 @@ TEST(PhotoZoom, PhotosFitByTheLongerSideAndTheBoxZoomsInEitherWayAndOutAgain) {
     EXPECT_EQ(z.scale, 1.0);
     EXPECT_EQ(z.offsetX + z.offsetY + p.left + p.top, 0.0);
   }
+  // The width is the height times the box's width, then over its height.
+  kes::ZoomBox b;
+  kes::startZoomBox(b, 0, 0);
+  kes::moveZoomBox(b, 5, 1, 3);
+  EXPECT_EQ(b.endX, 5.0 / 3.0);
 }
 
 TEST(PhotoZoom, ClickWithoutDragMovesAndTinyBoxesAreCapped) {
