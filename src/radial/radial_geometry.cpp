@@ -24,9 +24,14 @@ CutRecord StationRecord(Point2 at, Point2 a, Point2 b, double by, double vertica
 }
 
 CutRecord SegmentRecord(Point2 a, Point2 b, double by, double verticalShift) {
-  if (finite(a) && finite(b) && a.x == b.x) return VerticalRecord(a, b, verticalShift);
-  CutRecord r{NAN, NAN, 0, false};
-  if (!OffsetSegment(a, b, by, r)) return {NAN, NAN, 0, false};
+  if (!finite(a) || !finite(b)) return {NAN, NAN, 0, false};
+  if (a.x == b.x) return VerticalRecord(a, b, verticalShift);
+  // The segment's midpoint, then moved: the radial edges are offset from
+  // their midpoints (the crosscut's records halve the two moved ends).
+  const double m = (b.y - a.y) / (b.x - a.x);
+  const double t = std::atan(m);
+  const CutRecord r{(a.x + b.x) / 2 - by * std::sin(t), (a.y + b.y) / 2 + by * std::cos(t), m, false};
+  if (!std::isfinite(r.x) || !std::isfinite(r.y) || !std::isfinite(r.slope)) return {NAN, NAN, 0, false};
   return r;
 }
 

@@ -122,6 +122,15 @@ TEST(RadialCorners, VerticalAndParallelRecords) {
   }
 }
 
+// A radial edge's record is its midpoint moved by the allowance, to the bit
+// (halving the two moved ends differs in the last place here).
+TEST(RadialRecords, MidpointThenMoved) {
+  const CutRecord r = SegmentRecord({-1, 10}, {30, 0}, 0.5, 0);
+  const double t = std::atan(-10.0 / 31);
+  EXPECT_EQ(r.x, 14.5 - 0.5 * std::sin(t));
+  EXPECT_EQ(r.y, 5 + 0.5 * std::cos(t));
+}
+
 // Record points of one edge past the corners either side are left out (by
 // more than one plotter step, along the run); corners, single points and
 // points of no point are handled as they stand.
