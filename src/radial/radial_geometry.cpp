@@ -98,7 +98,11 @@ void KnifePath::write(PlotText& plot, double step) const {
 
 Point2 BandFrames::leechPoint(const Curve& c, int k, double tabling) const {
   if (!Curve::inBounds(1, k) || k < 1) return kNoPoint;
-  return leech.place({c(1, k) + tabling * std::cos(lean), c(2, k) + tabling * std::sin(lean)});
+  // The point is taken from the lower leech corner first, then moved out.
+  const Point2 a = leech.modelAnchor;
+  const FlatPlacement fromCorner{{0, 0}, leech.flatAnchor, leech.phi};
+  return fromCorner.place(
+      {c(1, k) - a.x + tabling * std::cos(lean), c(2, k) - a.y + tabling * std::sin(lean)});
 }
 
 BandFrames MakeBandFrames(const Curve& lower, const Curve& upper, const RadialStrip& s) {

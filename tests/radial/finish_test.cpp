@@ -131,6 +131,22 @@ TEST(RadialRecords, MidpointThenMoved) {
   EXPECT_EQ(r.y, 5 + 0.5 * std::cos(t));
 }
 
+// A knife leech point is taken from the band's lower leech corner first and
+// then moved out by the tabling (adding the tabling first differs in the
+// last place here).
+TEST(RadialRecords, KnifeLeechFromTheCornerThenMoved) {
+  Curve leech;
+  leech(1, 7) = 99.1;
+  leech(2, 7) = 11.7;
+  BandFrames f;
+  f.leech = FlatPlacement{{98.7, 10.3}, {97.1, 0.4}, 0.05};
+  f.lean = 0.2;
+  const Point2 p = f.leechPoint(leech, 7, 3);
+  const double u = 99.1 - 98.7 + 3 * std::cos(0.2), v = 11.7 - 10.3 + 3 * std::sin(0.2);
+  EXPECT_EQ(p.x, u * std::cos(-0.05) - v * std::sin(-0.05) + 97.1);
+  EXPECT_EQ(p.y, u * std::sin(-0.05) + v * std::cos(-0.05) + 0.4);
+}
+
 // Record points of one edge past the corners either side are left out (by
 // more than one plotter step, along the run); corners, single points and
 // points of no point are handled as they stand.
