@@ -27,6 +27,11 @@ void clampCountBox(TextBox* box) {
   if (parseLenient(box->text()) > PanelLayout::kMaxPanels) box->setText("33");
 }
 
+// The mouse position as the handles take it: single precision, like the
+// picture's user units, so that a handle exactly the tolerance away from the
+// pointer is held.
+double singleCoord(double v) { return static_cast<float>(v); }
+
 }  // namespace
 
 // ---- The layout ----------------------------------------------------------------
@@ -133,7 +138,7 @@ void Form1::Command11_MouseUp(int /*button*/) {
 void Form1::Picture1_MouseDown(int button, int /*shift*/, double x, double y) {
   switch (mouseBranch(Option[3]->value(), button)) {
     case MouseBranch::Handle:
-      pickHandle(layout, x, y, m.HandleSize, Check[2]->value(), *Picture1);
+      pickHandle(layout, singleCoord(x), singleCoord(y), m.HandleSize, Check[2]->value(), *Picture1);
       break;
     case MouseBranch::Zoom:
       zoomPress(zoom, x, y);
@@ -146,7 +151,7 @@ void Form1::Picture1_MouseDown(int button, int /*shift*/, double x, double y) {
 void Form1::Picture1_MouseMove(int button, int /*shift*/, double x, double y) {
   switch (mouseBranch(Option[3]->value(), button)) {
     case MouseBranch::Handle:
-      dragHandle(layout, m, x, y, m.HandleSize, *Picture1);
+      dragHandle(layout, m, singleCoord(x), singleCoord(y), m.HandleSize, *Picture1);
       break;
     case MouseBranch::Zoom:
       zoomMove(zoom, *Picture1, y);

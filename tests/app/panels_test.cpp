@@ -183,6 +183,12 @@ TEST_F(PanelsTest, DraggingASeamEndAndZooming) {
   f.Picture1_MouseUp(2, 0, 0, 40);
   EXPECT_TRUE(f.Command[6]->isVisibleTo(&f));
   EXPECT_EQ(f.m.HandleSize, handleSize(f));
+
+  // The pointer's position is single precision: a press a billionth beyond
+  // the tolerance is, as the picture gives it, exactly the tolerance away.
+  std::tie(L.SeamLines[1](1, 1), L.SeamLines[1](2, 1)) = std::tuple(0.0, 1e5);
+  f.Picture1_MouseDown(1, 0, f.m.HandleSize * (1 + 1e-9), 1e5);
+  EXPECT_EQ(std::tuple(L.GrabLuffSeam, L.DragX, L.DragY), std::tuple(1, 0.0, 1e5));
 }
 
 // A divider end's release: "Unlock" cleared, the layout, "Unlock" ticked
