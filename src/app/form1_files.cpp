@@ -260,7 +260,10 @@ void Form1::Command12_Click() {
     for (int n = 1; n <= kPanelFixedLines; ++n) {
       const double v = r.fixed.line[n];
       const int c = kPanelControl[n];
-      bool failed = r.failed[n];
+      // A line that could not be read is reported before its control takes
+      // the emptied value; a value the control refuses, after it refused it.
+      if (r.failed[n]) loadError(*this);
+      bool refused = false;
       const Num whole = toInt16(v);
       switch (kPanelLineKinds[n]) {
         case PanelLine::Number:
@@ -269,16 +272,16 @@ void Form1::Command12_Click() {
           if (n >= 7 && n <= 13) layout.RadialCount[n - 7] = layoutCount(Text[c]->text());
           break;
         case PanelLine::Check:  // a value the control refuses leaves it as it was
-          if (whole.ok) failed = !Check[c]->setValue(static_cast<int>(whole.v)) || failed;
+          if (whole.ok) refused = !Check[c]->setValue(static_cast<int>(whole.v));
           break;
         case PanelLine::Bar:
-          if (whole.ok) failed = !HScroll[c]->setValue(static_cast<int>(whole.v)) || failed;
+          if (whole.ok) refused = !HScroll[c]->setValue(static_cast<int>(whole.v));
           break;
         case PanelLine::Option: Option[c]->setValue(v != 0); break;
         case PanelLine::Menu: (c == 0 ? ShelfFoot : TwistFoot)->setCheckMark(v != 0); break;
         case PanelLine::Hollow: BattenHollow = v; break;
       }
-      if (failed) loadError(*this);
+      if (refused) loadError(*this);
     }
     // The saved ends replace the defaults the count handlers just set.
     storeEnds(r, layout, [this] { loadError(*this); });

@@ -204,6 +204,19 @@ TEST_F(AppTest, DamagedFilesLoadWhatTheyHoldAndSayErrors) {
   EXPECT_EQ(f.Text[1]->text() + " " + f.Text[15]->text(), "0 0");
   EXPECT_EQ(f.BattenHollow, 0.006);
   EXPECT_EQ(f.LoadingFlag, 0);
+
+  // An unreadable line is reported before its control takes the emptied
+  // value: "Unlock" ends unticked by its own line, not ticked by the report.
+  nameDesign(f, "u", "u", "u");
+  f.Check[2]->setValue(1);
+  f.Command13_Click();
+  std::vector<std::string> unlock = allLines(readAll("u.pnl"));
+  unlock[16] = "1e999";
+  writeLines("u.pnl", unlock);
+  f.setWindowTitle("title");
+  f.Command12_Click();
+  EXPECT_TRUE(errorCaption(f));
+  EXPECT_EQ(f.Check[2]->value(), 0);
 }
 
 TEST_F(AppTest, PlotScaleComesFromThePlotterFilesAndSettings) {
