@@ -1,6 +1,6 @@
 #pragma once
 // Plot lettering: a panel's or patch's name drawn in pen strokes of a stroke
-// font, so that the cut piece can be identified.
+// font, so that the cut panel or patch can be told from the others.
 //
 // The font is a text of stroke records, fields separated by commas or line
 // ends, a field in double quotes losing its quotes: the character, the
