@@ -148,15 +148,10 @@ CornerIndices clewRadial(const CornerSettings& s) {
           edgeIndex(100 - whole(s.first / 3)), edgeIndex(whole(s.second / 3))};
 }
 
-CornerIndices narrowHeadLayer(const CornerSettings& s, int t) {
-  const double f = layerFactor(t);
-  return {edgeIndex(100 - whole(f * s.first)), edgeIndex(whole(f * s.second)), 1, 1};
-}
-
-CornerIndices narrowHeadRadial(const CornerSettings& s) {
-  return {edgeIndex(100 - whole(s.first)), edgeIndex(whole(s.second)),
-          edgeIndex(100 - whole(s.first / 3)), edgeIndex(whole(s.second / 3))};
-}
+// A narrow head counts its reach as the clew does: back from point 100 of
+// the luff, forward from point 1 of the leech.
+CornerIndices narrowHeadLayer(const CornerSettings& s, int t) { return clewLayer(s, t); }
+CornerIndices narrowHeadRadial(const CornerSettings& s) { return clewRadial(s); }
 
 WideHeadIndices wideHeadLayer(const CornerSettings& s, int t) {
   const double f = layerFactor(t);
