@@ -7,6 +7,7 @@
 #include "app/form2.h"
 #include "platform/dialogs.h"
 #include "platform/system.h"
+#include "platform/atomic_file.h"
 #include "platform/file_lookup.h"
 
 namespace kes {
@@ -70,7 +71,7 @@ void Form2::File1_Click() {
 
   const std::string analysis = findFileNoCase(analysisFileName(path));
   if (analysis.empty()) return;
-  const std::optional<std::string> text = readFileStart(analysis, kAnalysisReadLimit);
+  const std::optional<std::string> text = readFileBytes(analysis, kAnalysisReadLimit);
   if (!text) return;
   std::string comment;
   readAnalysis(*text, comment, cambers);

@@ -7,6 +7,8 @@
 #include <filesystem>
 #include <system_error>
 
+#include "platform/documents.h"
+
 namespace kes {
 
 namespace fs = std::filesystem;
@@ -56,12 +58,7 @@ bool writeFileAtomically(const std::string& name, const std::string& bytes, std:
 
 bool writeFileInPlace(const std::string& name, const std::string& bytes) {
   if (fileFault && fileFault(name)) return false;
-  QFile f(q(name));
-  if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
-  const bool whole = f.write(bytes.data(), static_cast<qint64>(bytes.size())) ==
-                     static_cast<qint64>(bytes.size());
-  f.close();
-  return whole && f.error() == QFileDevice::NoError;
+  return overwriteFile(name, bytes);
 }
 
 std::optional<std::string> readFileBytes(const std::string& name, std::size_t maxBytes) {

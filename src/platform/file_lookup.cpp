@@ -1,18 +1,9 @@
 #include "platform/file_lookup.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 
 namespace kes {
-
-std::optional<std::string> readFileStart(const std::string& path, std::size_t maxBytes) {
-  QFile f(QString::fromStdString(path));
-  if (!f.open(QIODevice::ReadOnly)) return std::nullopt;
-  const QByteArray data = f.read(static_cast<qint64>(maxBytes));
-  if (data.isEmpty() && f.error() != QFileDevice::NoError) return std::nullopt;
-  return data.toStdString();
-}
 
 std::string findFileNoCase(const std::string& path) {
   const QFileInfo info(QString::fromStdString(path));
