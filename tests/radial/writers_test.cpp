@@ -20,7 +20,6 @@ std::size_t indexOf(const Lines& l, const std::string& s) {
 TEST_F(RadialPlane, BandPanelOutlineRecordsAndKnife) {
   const RadialPanelFile f = WriteBandPanel(in, band(2), 1);
   EXPECT_EQ(f.fileName, "rad2_1.UC");
-  EXPECT_EQ(f.label, "2rad1");
   EXPECT_EQ(f.records, (40 - 1) + (60 - 1) + 2);
   EXPECT_NEAR(f.angle, -std::atan(10.0 / (39 - 59)), 1e-12);  // end edge along X
 
@@ -32,7 +31,6 @@ TEST_F(RadialPlane, BandPanelOutlineRecordsAndKnife) {
             (Lines{"start_plot", "0 5000 acut", "1 pendown", "0 5000 acut", "500 5000 acut", "500 5000 acut"}));
   const std::size_t comment = indexOf(l, "/* cut edge plus seam widths */");
   ASSERT_EQ(comment, 1 + 1 + 2 * 40 + 2 * 60 + 1 + 1);
-  EXPECT_EQ(l[82], "29500 0 acut");  // L(60)
   EXPECT_EQ(Lines(l.begin() + comment - 4, l.begin() + comment),
             (Lines{"500 0 acut", "0 0 acut", "0 5000 acut", "1 penup"}));  // L(2), L(1), U(1)
 
@@ -41,52 +39,12 @@ TEST_F(RadialPlane, BandPanelOutlineRecordsAndKnife) {
   // leaning end radial at x = 30.118 and are left out); the corner at
   // y = 0 (x = 60.118); the lower records back to 0.5; the luff corners.
   const Lines k = knife(l);
-  ASSERT_FALSE(k.empty());
   // The corner at y = 0 lies a hair below 0 on the end radial's line, rounded down.
   ASSERT_EQ(k.size(), 1 + 29 + 2 + 59 + 3u);
   EXPECT_EQ(Lines(k.begin(), k.begin() + 2), (Lines{"-1000 7500 acut", "750 7500 acut"}));
   EXPECT_EQ(Lines(k.begin() + 29, k.begin() + 33),
             (Lines{"14750 7500 acut", "15059 7500 acut", "30059 -1 acut", "29250 0 acut"}));
   EXPECT_EQ(Lines(k.end() - 4, k.end()), (Lines{"250 0 acut", "0 0 acut", "-1000 0 acut", "-1000 7500 acut"}));
-  EXPECT_EQ(l[l.size() - 2], "0 penup");
-  EXPECT_EQ(l.back(), "end_plot");
-}
-
-// A band panel's knife starts and closes on corners taken on its start
-// record's line: with the start edge from U(30) = (29, 10) to L(51) =
-// (50, 0), S = (18.5, 15) lies a hair below 15 on that line and the closing
-// corner (50, 0) a hair below 0, both rounded down.
-TEST_F(RadialPlane, BandCornersOnTheStartLine) {
-  setSection(2, {1, 30, 100}, {1, 51, 100});
-  const Lines k = knife(allLines(WriteBandPanel(in, band(2), 2).text));
-  ASSERT_GE(k.size(), 3u);
-  EXPECT_EQ(k.front(), "9250 7499 acut");
-  EXPECT_EQ(k[k.size() - 2], "25000 -1 acut");
-  EXPECT_EQ(k.back(), k.front());
-}
-
-// The last panel of the band carries the leech: its points in the pen
-// outline from the head side down, and in the knife moved aft by the leech
-// tabling; its end edge is the vertical leech chord, turned by -Pi/2.
-TEST_F(RadialPlane, BandLastPanelFollowsTheLeech) {
-  const RadialPanelFile f = WriteBandPanel(in, band(2), 2);
-  EXPECT_EQ(f.records, (100 - 40) + (100 - 60) + 2);
-  EXPECT_DOUBLE_EQ(f.angle, -Pi / 2);
-  const Lines l = allLines(f.text);
-  // Leech stations 2..49 of the band (seam ends 1 and 50), heights 19.6 ..
-  // 10.2 on the sail, 9.6 .. 0.2 above the band's lower leech corner.
-  const std::size_t u100 = 1 + 1 + 2 * 61 - 1;  // U(100)'s second copy
-  EXPECT_EQ(l[u100], "49500 5000 acut");
-  EXPECT_EQ(l[u100 + 1], "49500 4800 acut");
-  EXPECT_EQ(l[u100 + 48], "49500 100 acut");
-  const Lines k = knife(l);
-  // Vertical end record: the corners (99, 15), (102, 15), then the leech
-  // points at x = 102, then (102, 0) twice.
-  const auto at = std::find(k.begin(), k.end(), "49500 7500 acut");
-  ASSERT_NE(at, k.end());
-  EXPECT_EQ(Lines(at + 1, at + 3), (Lines{"51000 7500 acut", "51000 4800 acut"}));
-  EXPECT_EQ(Lines(at + 49, at + 52), (Lines{"51000 100 acut", "51000 0 acut", "51000 0 acut"}));
-  EXPECT_EQ(k.back(), k.front());
 }
 
 // Tack panel 1: pen U(1)..U(20) twice each, the tack once, U(1); records at
@@ -94,18 +52,13 @@ TEST_F(RadialPlane, BandLastPanelFollowsTheLeech) {
 // tack with the radial seam width aft; turned by minus its slope's angle.
 TEST_F(RadialPlane, TackPanelOneRoundTheLuff) {
   const RadialPanelFile f = WriteTackPanel(in, band(1), 1);
-  EXPECT_EQ(f.fileName, "rad0_1.UC");
   EXPECT_EQ(f.records, 19 + 1 + 1 + 1);
   EXPECT_NEAR(f.angle, -std::atan(10.0 / 19), 1e-12);
   const Lines l = allLines(f.text);
-  EXPECT_EQ(Lines(l.begin() + 1, l.begin() + 3), (Lines{"0 5000 acut", "1 pendown"}));
   // U(20), the tack once, back to U(1).
   EXPECT_EQ(Lines(l.begin() + 41, l.begin() + 45), (Lines{"9500 5000 acut", "0 0 acut", "0 5000 acut", "1 penup"}));
-  // No comment line in a fan file.
-  EXPECT_EQ(indexOf(l, "/* cut edge plus seam widths */"), l.size());
   const Lines k = knife(l);
   EXPECT_EQ(k.front(), "500 5500 acut");  // record 1: U(2) + (0, 1)
-  EXPECT_EQ(k[18], "9500 5500 acut");     // record 19: U(20) + (0, 1)
   // The corner with the end radial (21.97, 11), its own point, its corner
   // with the foot, the tack, the luff record and its corners, record 1.
   EXPECT_EQ(Lines(k.begin() + 19, k.end()),
@@ -127,7 +80,6 @@ TEST_F(RadialPlane, TackLastPanelAlongTheDivider) {
   EXPECT_EQ(k.back(), k.front());
   // Record 2 at (20, 11) lies behind the start corner: left out.
   EXPECT_EQ(k[1], "10500 5500 acut");
-  EXPECT_EQ(k[29], "24500 5500 acut");  // record 31: U(50) + (0, 1)
   EXPECT_EQ(k[30], "24707 5500 acut");  // upper line with the offset divider x + y = 60.414
 }
 
@@ -142,19 +94,14 @@ TEST_F(RadialPlane, ClewPanelOneAlongTheLeech) {
   EXPECT_EQ(f.records, 21 + 1 + 1 + 1);
   EXPECT_NEAR(f.angle, std::atan(0.5), 1e-12);
   const Lines l = allLines(f.text);
-  EXPECT_EQ(Lines(l.begin() + 1, l.begin() + 3), (Lines{"49500 5000 acut", "1 pendown"}));
   // U(80)'s second copy, the clew once, leech point 99 ... 51, back to U(100).
   EXPECT_EQ(Lines(l.begin() + 43, l.begin() + 46), (Lines{"39500 5000 acut", "49500 0 acut", "49500 100 acut"}));
-  EXPECT_EQ(Lines(l.begin() + 93, l.begin() + 96), (Lines{"49500 4900 acut", "49500 5000 acut", "1 penup"}));
   const Lines k = knife(l);
   EXPECT_EQ(k.front(), "51000 5500 acut");
-  EXPECT_EQ(k[1], "49000 5500 acut");   // record 2: U(99) + (0, 1)
-  EXPECT_EQ(k[20], "39500 5500 acut");  // record 21: U(80) + (0, 1)
   // The corner with the end radial, its own point, its corner with the foot,
   // the clew, the lower leech corner, offset leech point 99.
   EXPECT_EQ(Lines(k.begin() + 21, k.begin() + 27), (Lines{"37940 5500 acut", "44388 2276 acut", "48940 0 acut",
                                                           "49500 0 acut", "51000 0 acut", "51000 100 acut"}));
-  EXPECT_EQ(k[74], "51000 4900 acut");  // offset leech point 51
   EXPECT_EQ(k.back(), k.front());
   EXPECT_EQ(k.size(), 76u);
 
@@ -162,24 +109,6 @@ TEST_F(RadialPlane, ClewPanelOneAlongTheLeech) {
   // 49.5 (a hand-edited panel file) stops the count at 51 as 50 does.
   layout->SeamLeechEnd[1] = 49.5;
   EXPECT_EQ(WriteClewPanel(in, band(1), 1).text, f.text);
-}
-
-// Clew panel 2: upper stations 80..50, the whole divider without allowance,
-// the foot from L(60) to the clew; no end radial, no turn; the knife from
-// and back to the start corner (77, 11).
-TEST_F(RadialPlane, ClewLastPanelFromTheStartCorner) {
-  const RadialPanelFile f = WriteClewPanel(in, band(1), 2);
-  EXPECT_EQ(f.records, 31 + 50 + 41 + 1);
-  EXPECT_EQ(f.angle, 0);
-  const Lines k = knife(allLines(f.text));
-  EXPECT_EQ(k.front(), "38500 5500 acut");
-  // Record 2 at (78, 11) lies aft of the start corner: left out; record 3
-  // stands on it.
-  EXPECT_EQ(k[1], "38500 5500 acut");
-  EXPECT_EQ(k[29], "24500 5500 acut");  // record 31: U(50) + (0, 1)
-  EXPECT_EQ(k[30], "23999 5500 acut");  // corner with the divider x + y = 59, a hair short of 48
-  EXPECT_EQ(k[31], "24500 5000 acut");  // D(101)
-  EXPECT_EQ(k.back(), k.front());
 }
 
 }  // namespace

@@ -39,7 +39,6 @@ TEST(PatchIndices, LayersShrinkByTheFactorAndRoundHalfToEven) {
     }
   // Wide head, defaults: throat luff and head points, peak leech and head points.
   EXPECT_EQ(of(wideHeadLayer({15, 12, 5}, 1)), (Ints{85, 12, 15, 88}));
-  EXPECT_EQ(of(wideHeadLayer({15, 12, 5}, 2)), (Ints{90, 8, 10, 92}));
   // Radial cores ignore the layer factor.
   EXPECT_EQ(of(tackRadial({10, 10, 5})), (Ints{10, 90, 3, 97}));
   EXPECT_EQ(of(clewRadial({18, 15, 5})), (Ints{82, 15, 94, 5}));
@@ -54,10 +53,8 @@ TEST(PatchIndices, ComeIntoOneToAHundred) {
   EXPECT_EQ(of(wideHeadLayer({15, 12, 10}, 10)), (Ints{100, 1, 1, 100}));  // every run rounds to 0
   EXPECT_EQ(narrowHeadRadial({15, 1.5, 5}).b3, 1);   // a head run of 1.5 %
   EXPECT_EQ(of(tackLayer({-30, -30, 1}, 1)), (Ints{1, 100, 1, 1}));
-  const CornerIndices far = clewRadial({1e300, -1e300, 1});
-  EXPECT_TRUE(far.a == 1 && far.b == 1);
-  EXPECT_EQ(edgeIndex(0.5), 1);
-  EXPECT_EQ(edgeIndex(100.5), 100);
+  EXPECT_TRUE(clewRadial({1e300, -1e300, 1}).a == 1 && clewRadial({1e300, -1e300, 1}).b == 1);
+  EXPECT_TRUE(edgeIndex(0.5) == 1 && edgeIndex(100.5) == 100);
 }
 
 TEST(PatchSectors, CountSectorsCoverTheArc) {
@@ -73,26 +70,8 @@ TEST(PatchSectors, CountSectorsCoverTheArc) {
   EXPECT_TRUE(countSector(2.5, 2).ja == 40 && countSector(2.5, 2).jb == 80);
   // More patches than points (only the develop sees such a count): a
   // sector of no step cuts no arc point and ends on the arc's first point.
-  EXPECT_EQ(countSector(300, 1).jb, 0);
-  EXPECT_EQ(countSector(300, 1).end(), 1);
+  EXPECT_TRUE(countSector(300, 1).jb == 0 && countSector(300, 1).end() == 1);
   EXPECT_EQ(countSector(150, 149).ja, 100);
-}
-
-// Each clew patch starts at the last arc point before a (t - 1) / N share
-// of the arc's length, and ends where the next one starts (or at 100).
-TEST(PatchSectors, ClewSectorsFollowArcLength) {
-  PatchArc arc;
-  clewArc(testing::defaultSail(), clewRadial({18, 15, 5}), 3, arc);
-  double run[101] = {};
-  for (int k = 2; k <= 100; ++k) run[k] = run[k - 1] + dist(arc.p[k], arc.p[k - 1]);
-  for (int N = 1; N <= 10; ++N)
-    for (int t = 1; t <= N; ++t) {
-      const Sector s = lengthSector(arc, N, t);
-      const double share = (t - 1) * run[100] / N;
-      EXPECT_TRUE(t == 1 ? s.ja == 1 : run[s.ja] < share && run[s.ja + 1] >= share) << N << " " << t;
-      const int next = t == N ? 100 : lengthSector(arc, N, t + 1).ja;
-      EXPECT_EQ(s.jb, next > 95 ? 100 : next) << N << " " << t;
-    }
 }
 
 // The arc leaves its start point, ends on its end point and stands h off the chord.
@@ -106,9 +85,7 @@ TEST(PatchArcs, EndsOnTheChordAndBulgesByTheEllipticity) {
       {Corner::Tack, {0.5, 10}, {10, 0.3}, 1, 0.714},
       {Corner::Tack, {0.5, 10}, {10, 0.3}, 3, 0.238},
       {Corner::Tack, {0.5, 10}, {10, 0.3}, 6, 0.119},
-      {Corner::Clew, {40, 0.5}, {46, 12}, 1, 1.0},
       {Corner::Clew, {40, 0.5}, {46, 12}, 3, 1.0 / 3},
-      {Corner::Head, {1, 90}, {9, 88}, 6, 0.119},
       // End forward of or below the start: the arc still ends there.
       {Corner::Clew, {40, 0.5}, {36, 12}, 3, 1.0 / 3},  // a sail without roach
       {Corner::Clew, {40, 12}, {46, 0.5}, 3, 1.0 / 3},
@@ -149,50 +126,6 @@ TEST(PatchArcs, ShortAndZeroChords) {
   for (int t = 1; t <= 3; ++t) EXPECT_TRUE(lengthSector(arc, 3, t).ja == 1 && lengthSector(arc, 3, t).jb == 0) << t;
 }
 
-// A sail without roach has its leech point forward of the foot point: the
-// clew's arc still ends on the leech, not at its mirror image outside the sail.
-TEST(PatchArcs, ClewArcOfASailWithoutRoachEndsOnTheLeech) {
-  const SailModel m = testing::sailWith(10, 0);
-  const CornerIndices r = clewRadial({18, 15, 5});
-  ASSERT_LT(m.LeechCurve(1, r.a), m.FootCurve(1, r.b));
-  PatchArc arc;
-  clewArc(m, r, 3, arc);
-  EXPECT_NEAR(dist(arc.p[100], edgePoint(m.LeechCurve, r.a)), 0, 1e-9);
-  for (int k = 1; k <= 100; ++k) EXPECT_LE(arc.p[k].x, m.ClewX) << k;
-}
-
-// Square: the far corner K lies off the edge point by the patch's own foot
-// side, parallel to the tack-clew line (towards the clew at the tack, back at
-// the clew). Triangles are checked turned, in the develop's files.
-TEST(PatchOutlines, SquareCorners) {
-  const SailModel m = testing::defaultSail();
-  PatchOutline o;
-  tackPatch(m, {10, 10, 3}, PatchStyle::Square, 3, 1, o);
-  ASSERT_EQ(o.count, 5);
-  const Pt L = o.pts[1], K = o.pts[2], F = o.pts[3];
-  EXPECT_NEAR(dist(L, K), std::hypot(F.x, F.y), 1e-12);
-  EXPECT_NEAR((K.y - L.y) / (K.x - L.x), m.ClewY / m.ClewX, 1e-12);
-  EXPECT_GT(K.x, L.x);
-
-  clewPatch(m, {18, 15, 5}, PatchStyle::Square, 3, 1, o);
-  ASSERT_EQ(o.count, 5);
-  EXPECT_EQ(o.origin.x, m.ClewX);
-  EXPECT_NEAR(dist(o.pts[3], o.pts[2]), dist(o.origin, o.pts[1]), 1e-12);
-  EXPECT_LT(o.pts[2].x, o.pts[3].x);
-}
-
-TEST(PatchOutlines, UndefinedRotationsFail) {
-  const SailModel m = testing::defaultSail();
-  PatchOutline o;
-  tackPatch(m, {0.4, 10, 1}, PatchStyle::Triangle, 3, 1, o);  // luff point 1: the tack's height
-  EXPECT_FALSE(o.rotation.good());
-  clewPatch(m, {0.4, 15, 1}, PatchStyle::Triangle, 3, 1, o);  // leech point 100: the clew
-  EXPECT_FALSE(o.rotation.good());
-  throatPatch(m, {0.4, 12, 1}, 1, o);  // luff point 100: the head
-  EXPECT_FALSE(o.rotation.good());
-  EXPECT_DOUBLE_EQ(o.labelAngle.v, -Pi / 2);
-}
-
 TEST(PatchOutlines, RadialPatchesRunAlongTheirCorner) {
   const SailModel m = testing::narrowSail();
   PatchOutline o;
@@ -213,13 +146,6 @@ TEST(PatchOutlines, RadialPatchesRunAlongTheirCorner) {
   // lead point, leech 94..100, foot 1..5, back to the lead point.
   clewPatch(m, {18, 15, 200}, PatchStyle::Radials, 3, 1, o);
   EXPECT_EQ(o.count, 1 + 7 + 5 + 1);
-
-  // Square is cut as Triangle at a narrow head.
-  PatchOutline sq;
-  narrowHeadPatch(m, {15, 12, 5}, PatchStyle::Square, 3, 2, sq);
-  narrowHeadPatch(m, {15, 12, 5}, PatchStyle::Triangle, 3, 2, o);
-  ASSERT_EQ(sq.count, o.count);
-  for (int i = 0; i < o.count; ++i) EXPECT_TRUE(sq.pts[i].x == o.pts[i].x && sq.pts[i].y == o.pts[i].y);
 }
 
 }  // namespace

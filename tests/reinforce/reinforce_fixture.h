@@ -1,7 +1,7 @@
 #pragma once
 // Sails for the reinforcement tests: the designed default sail (its head
-// exactly a tenth of the luff, so wide), the same with a narrow head, and a
-// sail without roach; plot-file lines and turned points.
+// exactly a tenth of the luff, so wide) and the same with a narrow head;
+// plot-file lines and turned points.
 
 #include <gtest/gtest.h>
 
@@ -17,10 +17,9 @@
 
 namespace kes::testing {
 
-inline SailModel sailWith(double headWidth, double roach = -1) {
+inline SailModel sailWith(double headWidth) {
   SailInputs in = defaultInputs();
   in.text[2] = headWidth;
-  if (roach >= 0) in.text[12] = roach;
   SailModel m;
   recompute(in, m);
   return m;
