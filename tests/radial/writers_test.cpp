@@ -47,6 +47,19 @@ TEST_F(RadialPlane, BandPanelOutlineRecordsAndKnife) {
   EXPECT_EQ(Lines(k.end() - 4, k.end()), (Lines{"250 0 acut", "0 0 acut", "-1000 0 acut", "-1000 7500 acut"}));
 }
 
+// A band panel's knife starts and closes on corners taken on its start
+// record's line: with the start edge from U(30) = (29, 10) to L(51) =
+// (50, 0), S = (18.5, 15) lies a hair below 15 on that line and the closing
+// corner (50, 0) a hair below 0, both rounded down.
+TEST_F(RadialPlane, BandCornersOnTheStartLine) {
+  setSection(2, {1, 30, 100}, {1, 51, 100});
+  const Lines k = knife(allLines(WriteBandPanel(in, band(2), 2).text));
+  ASSERT_GE(k.size(), 3u);
+  EXPECT_EQ(k.front(), "9250 7499 acut");
+  EXPECT_EQ(k[k.size() - 2], "25000 -1 acut");
+  EXPECT_EQ(k.back(), k.front());
+}
+
 // Tack panel 1: pen U(1)..U(20) twice each, the tack once, U(1); records at
 // the stations; the luff record vertical at x = -2; the end radial to the
 // tack with the radial seam width aft; turned by minus its slope's angle.
