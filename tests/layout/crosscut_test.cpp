@@ -3,6 +3,7 @@
 
 #include <cmath>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 #include "layout/crosscut.h"
@@ -28,10 +29,9 @@ TEST(DefaultSeamEnds, EvenEndsCountsZeroAndOneAndBandEnds) {
   EXPECT_EQ(std::tuple(L.SeamLuffEnd[0], L.SeamLeechEnd[0], L.SeamLuffEnd[1], L.SeamLeechEnd[1]),
             std::tuple(1, 100, 100, 1));
 
-  bandEvenEnds(L, 3, 4);
-  bandEvenEnds(L, 4, 0);
-  bandEvenEnds(L, 11, 5);  // no such band, no such count: nothing written
-  bandEvenEnds(L, 5, 34);
+  // Band 11 and a count of 34 do not exist: nothing written.
+  for (const auto& [band, count] : {std::pair(3, 4), std::pair(4, 0), std::pair(11, 5), std::pair(5, 34)})
+    bandEvenEnds(L, band, count);
   const int even[] = {1, 25, 50, 75, 100};
   for (int j = 0; j <= 4; ++j)
     EXPECT_EQ(std::tuple(L.RadialUpperEnd[3][j], L.RadialLowerEnd[3][j]), std::tuple(even[j], even[j]));
@@ -67,13 +67,11 @@ TEST(SeamLines, SeamOnAStationIsItsMoldSection) {
   L.PanelCount = 6;
   for (int k = 1; k <= 5; ++k) std::tie(L.SeamLuffEnd[k], L.SeamLeechEnd[k]) = std::tuple(17 * k, 100 - 17 * k);
   buildSeamLines(m, L);
-  for (int c = 1; c <= 3; ++c) {
+  for (int c = 1; c <= 3; ++c)
     for (int i = 1; i <= 100; ++i) {
       for (int k = 1; k <= 5; ++k) ASSERT_NEAR(L.SeamLines[k](c, i), m.MoldSections[k](c, i), 1e-9) << k;
-      ASSERT_EQ(L.SeamLines[0](c, i), m.MoldSections[0](c, i));
-      ASSERT_EQ(L.SeamLines[6](c, i), m.HeadCurve(c, i));
+      ASSERT_EQ(std::tuple(L.SeamLines[0](c, i), L.SeamLines[6](c, i)), std::tuple(m.MoldSections[0](c, i), m.HeadCurve(c, i)));
     }
-  }
 }
 
 // The mold values at a stored luff end between stations: linear between
@@ -171,11 +169,9 @@ TEST(DrawSeamLines, TenPanels) {
       EXPECT_EQ(op[k].x2, f(c(1, 5 * k)));
       EXPECT_EQ(op[k].y2, f(c(2, 5 * k)));
     }
-    for (int i : {1, 100}) {
-      const DrawOp& box = op[i == 1 ? 21 : 22];
+    for (const auto& [box, i] : {std::pair(op[21], 1), std::pair(op[22], 100)}) {
       EXPECT_EQ(std::tuple(box.kind, box.colour), std::tuple(DrawOp::FilledBox, 15));
-      EXPECT_NEAR(box.x1, c(1, i) - 1.0, 1e-5);
-      EXPECT_NEAR(box.y2, c(2, i) + 1.0, 1e-5);
+      EXPECT_NEAR(std::hypot(box.x1 - (c(1, i) - 1.0), box.y2 - (c(2, i) + 1.0)), 0, 1e-5);
     }
   }
 }

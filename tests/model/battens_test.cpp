@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <functional>
+#include <tuple>
 #include <vector>
 
 #include "common/numbers.h"
@@ -33,12 +34,8 @@ struct FakeBoxes : kes::BattenBoxes {
 // Leech chord 100, roach 12 at 55 percent; head corner (10, 100), clew (60, 0).
 SailModel roachModel() {
   SailModel m;
-  m.LeechChord = 100.0;
-  m.Roach = 12.0;
-  m.RoachPos = 55.0;
-  m.LeechCurve(1, 1) = 10.0;
-  m.LeechCurve(2, 1) = 100.0;
-  m.LeechCurve(1, 100) = 60.0;
+  std::tie(m.LeechChord, m.Roach, m.RoachPos) = std::tuple(100.0, 12.0, 55.0);
+  std::tie(m.LeechCurve(1, 1), m.LeechCurve(2, 1), m.LeechCurve(1, 100)) = std::tuple(10.0, 100.0, 60.0);
   return m;
 }
 
@@ -84,11 +81,8 @@ TEST(StandardBattens, NoRoachAndALevelLeech) {
 SailModel fullLengthModel() {
   SailModel m;
   m.LuffLength = 100.0;
-  m.FootCurve(1, 1) = m.LeechCurve(1, 100) = 60.0;
-  m.FootCurve(2, 1) = m.LeechCurve(2, 100) = 5.25;
-  m.LeechCurve(1, 70) = 40.0;
-  m.LeechCurve(2, 70) = 50.0;
-  m.LuffCurve(2, 47) = 46.5;
+  std::tie(m.FootCurve(1, 1), m.FootCurve(2, 1)) = std::tie(m.LeechCurve(1, 100), m.LeechCurve(2, 100)) = std::tuple(60.0, 5.25);
+  std::tie(m.LeechCurve(1, 70), m.LeechCurve(2, 70), m.LuffCurve(2, 47)) = std::tuple(40.0, 50.0, 46.5);
   return m;
 }
 
@@ -140,13 +134,11 @@ TEST(LeechDiagonal, WorkedExamplesAndRefusals) {
   EXPECT_EQ(diag("", ""), "50.00");  // a cancelled tack angle
   for (const char* h : {"0", "abc"}) EXPECT_EQ(diag(h, ""), "111.80") << h;
   // No triangle, or no number to compute with: nothing written.
-  m.LeechDiagonal = 110.0;
-  m.FootAngle = -3.0;
+  std::tie(m.LeechDiagonal, m.FootAngle) = std::tuple(110.0, -3.0);
   for (const char* h : {"50", "60", "-50", "1e400"}) EXPECT_EQ(diag(h, ""), "kept") << h;
   EXPECT_EQ(diag("", "1e400"), "kept");
   EXPECT_FALSE(kes::leechDiagonal(m, "1e200", "10", "1e200", "", "90").has_value());
-  EXPECT_EQ(m.LeechDiagonal, 110.0);
-  EXPECT_EQ(m.FootAngle, -3.0);
+  EXPECT_EQ(std::tuple(m.LeechDiagonal, m.FootAngle), std::tuple(110.0, -3.0));
 }
 
 TEST(BattenHollow, DefaultTextAndAnswers) {

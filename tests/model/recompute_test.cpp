@@ -6,6 +6,7 @@
 #include <iterator>
 #include <limits>
 #include <random>
+#include <tuple>
 
 #include "common/numbers.h"
 #include "model/steps.h"
@@ -47,8 +48,7 @@ TEST(Recompute, ClewAndRoach) {
 // inside the short-angle range to well past it.
 TEST(Twist, TurnsEachPointByTheAngleOfItsHeight) {
   SailModel m;
-  m.Twist = 150.0;
-  m.LuffLength = 100.0;
+  std::tie(m.Twist, m.LuffLength) = std::tuple(150.0, 100.0);
   Curve c;
   for (int i = 1; i <= 100; ++i) c(1, i) = 2.0, c(2, i) = i - 20.0, c(3, i) = 1.0;
   kes::steps::twistCurve(c, m, {.ox = 1.0, .oz = 3.0, .offset = 10.0, .zShift = 0.5});
@@ -70,8 +70,7 @@ TEST(MoldSections, AChordTooLongToMeasureKeepsTheLengthBefore) {
   for (int k = 1; k <= 5; ++k) m.DepthPositions[k] = 50.0;
   kes::steps::buildMoldSections(m);
   EXPECT_EQ(firstNonFinite(m), -1);
-  EXPECT_DOUBLE_EQ(m.MoldSections[2](1, 100), 50.0);
-  EXPECT_DOUBLE_EQ(m.MoldSections[2](2, 100), 34.0);
+  EXPECT_EQ(std::tuple(m.MoldSections[2](1, 100), m.MoldSections[2](2, 100)), std::tuple(50.0, 34.0));
 }
 
 TEST(Area, ReadOutPerUnit) {
@@ -118,9 +117,7 @@ TEST(RecomputeGuards, FailedStatementsKeepTheOldValue) {
   in.ent[2] = std::nan("");
   in.currentSection = 9;  // the full view's margin fails as a whole
   kes::recompute(in, m);
-  EXPECT_EQ(m.Roach, 12.0);
-  EXPECT_EQ(m.EntryAngles[2], 28.0);
-  EXPECT_EQ(m.fullView.bottom, 0.0);
+  EXPECT_EQ(std::tuple(m.Roach, m.EntryAngles[2], m.fullView.bottom), std::tuple(12.0, 28.0, 0.0));
 }
 
 // The default sail with batten rows (position, length), rows from 0.
@@ -207,9 +204,8 @@ TEST(BadInput, HugeNegativeAndMixedValuesNeverLeaveNaN) {
 
 TEST(BadInput, ClewForwardOfTheHeadCornerIsStillReached) {
   SailInputs in = straightInputs();
-  in.text[2] = 80.0;  // a wide gaff head: its aft corner lies aft of the clew
-  in.text[5] = 130.0;
-  in.text[12] = 8.0;
+  // A wide gaff head: its aft corner lies aft of the clew.
+  std::tie(in.text[2], in.text[5], in.text[12]) = std::tuple(80.0, 130.0, 8.0);
   const SailModel m = computed(in);
   ASSERT_LT(m.ClewX, m.HeadCurve(1, 100));
   EXPECT_NEAR(std::hypot(m.LeechCurve(1, 100) - m.ClewX, m.LeechCurve(2, 100) - m.ClewY), 0, 1e-9);
@@ -220,8 +216,7 @@ TEST(BadInput, ImpossibleTriangleAndMoldChordsRunningForward) {
   // line; with the luff bent far aft the lower mold chords then run forward
   // from the luff to the leech, and each section still ends on the leech.
   SailInputs in = straightInputs();
-  in.text[3] = 200.0;
-  in.text[6] = -30.0;
+  std::tie(in.text[3], in.text[6]) = std::tuple(200.0, -30.0);
   for (int i = 0; i < 6; ++i) in.dep[i] = in.ent[i] = in.ex[i] = 0.0;
   const SailModel m = computed(in);
   bool forward = false;

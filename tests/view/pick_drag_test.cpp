@@ -127,12 +127,11 @@ TEST_F(Layout, EndStopsAtItsNeighbour) {
 // the leech end down to the divider's top.
 TEST_F(Layout, FanBandAndDividerEnds) {
   pick(19, 10.2);
-  drag(30, 10.4);
-  EXPECT_EQ(L.RadialUpperEnd[0][1], 31);
-  drag(60, 10);
-  EXPECT_EQ(L.RadialUpperEnd[0][1], 50);
-  drag(49.5, 3);
-  EXPECT_EQ(L.RadialUpperEnd[0][1], 100 + 35);  // divider point 35 at height 3.06
+  // Along line 1, held at the divider's top point, then divider point 35 at height 3.06.
+  for (const auto& [x, y, code] : {std::tuple(30.0, 10.4, 31), std::tuple(60.0, 10.0, 50), std::tuple(49.5, 3.0, 135)}) {
+    drag(x, y);
+    EXPECT_EQ(L.RadialUpperEnd[0][1], code) << x;
+  }
   EXPECT_NEAR(L.DragY, 10 - 340.0 / 49, 1e-12);
   pick(39, 20.2);
   drag(70.4, 25);
@@ -152,10 +151,9 @@ TEST_F(Layout, FanBandAndDividerEnds) {
 // band offers no radial handle, reversed or huge neighbours leave the end or
 // search only the points that exist; a move with nothing held moves nothing.
 TEST_F(Layout, BadEndsAndCountsNeitherPickNorMoveOutsideTheArrays) {
-  L.PanelCount = 1;  // no inner seam; the fans' ends still hold
-  EXPECT_TRUE(pick(19, 10.1));
-  L.PanelCount = 0;
-  EXPECT_FALSE(pick(19, 10.1));
+  const bool oneBand = (L.PanelCount = 1, pick(19, 10.1));  // no inner seam; the fans' ends still hold
+  const bool noBand = (L.PanelCount = 0, pick(19, 10.1));
+  EXPECT_EQ(std::tuple(oneBand, noBand), std::tuple(true, false));
   L.PanelCount = 4;
   std::tie(L.RadialUpperEnd[0][1], L.RadialUpperEnd[0][2]) = std::tuple(175, -4);
   EXPECT_FALSE(pick(19, 10.1));
@@ -163,17 +161,15 @@ TEST_F(Layout, BadEndsAndCountsNeitherPickNorMoveOutsideTheArrays) {
   EXPECT_FALSE(pick(0, 99.5));
   L.RadialCount[0] = 900;
   EXPECT_FALSE(pick(200, 200));
-  L.DragX = 3;
-  drag(10, 10);
+  drag(L.DragX = 3, 10);
   EXPECT_EQ(std::tuple(L.SeamLuffEnd[2], L.DragX), std::tuple(20, 3));
 
   pick(0, 20);
-  L.SeamLuffEnd[1] = 40;  // neighbours in reversed order
-  drag(0, 5);
-  EXPECT_EQ(L.SeamLuffEnd[2], 20);
-  L.SeamLuffEnd[1] = -1e300;
-  drag(0, 2);
-  EXPECT_EQ(L.SeamLuffEnd[2], 2);
+  for (const auto& [below, y, kept] : {std::tuple(40.0, 5.0, 20.0), std::tuple(-1e300, 2.0, 2.0)}) {
+    L.SeamLuffEnd[1] = below;  // neighbours in reversed order, then a huge one
+    drag(0, y);
+    EXPECT_EQ(L.SeamLuffEnd[2], kept) << below;
+  }
 }
 
 }  // namespace

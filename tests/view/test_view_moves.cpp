@@ -51,21 +51,19 @@ TEST(Rotation, ButtonsAndBarsStepTheAnglesLabel40ShowsThemAndANonFiniteStepTurns
   SailModel m = test::knownSail();
   double step = 5;
   for (int i = 0; i < 3; ++i) pressViewZ(m, step, 1);
-  EXPECT_EQ(m.ViewAngleZ, 6);
+  const double z = m.ViewAngleZ;
   pressViewZ(m, step, 2);
-  EXPECT_EQ(m.ViewAngleZ, 4);
+  EXPECT_EQ(std::tuple(z, m.ViewAngleZ), std::tuple(6, 4));
   // The bars set absolute angles; the change event that ends a drag steps by 0.
-  scrollViewY(m, step, 30);
-  scrollViewY(m, step, 30);
+  for (int angle : {30, 30}) scrollViewY(m, step, angle);
   EXPECT_EQ(step, 0);
   scrollViewX(m, step, 5);
   EXPECT_EQ(viewAnglesCaption(m), " 30    5    4");
   std::tie(m.ViewAngleY, m.ViewAngleX, m.ViewAngleZ) = std::tuple(10, 0, -2);
   EXPECT_EQ(viewAnglesCaption(m), " 10    0   -2");
 
-  step = std::numeric_limits<double>::infinity();  // turns nothing
   const double x = m.LeechView(1, 40);
-  rotateViewAboutY(m, step);
+  rotateViewAboutY(m, step = std::numeric_limits<double>::infinity());  // turns nothing
   EXPECT_EQ(std::tuple(m.ViewAngleY, m.LeechView(1, 40)), std::tuple(10.0, x));
 }
 
@@ -90,17 +88,15 @@ TEST(Zoom, DragRedrawsTheBoxWithTheExclusiveOrPenAndAFlatBoxIsRefused) {
   zoomMove(z, pic, 30);  // down by 10: width 15
   pic.clear();
   zoomMove(z, pic, 20);  // down by 20: width 30
-  ASSERT_EQ(pic.ops().size(), 5u);
-  auto op = [&](size_t i) {
-    const DrawOp& o = pic.ops()[i];
-    return std::tuple(o.kind, o.colour, o.mode, o.x1, o.y1, o.x2, o.y2);
-  };
   // The old box erased, the new box drawn, then the label at the start point.
-  EXPECT_EQ(op(1), std::tuple(DrawOp::Box, 3, kDrawXorPen, 10.0, 40.0, 25.0, 30.0));
-  EXPECT_EQ(op(2), std::tuple(DrawOp::Box, 3, kDrawXorPen, 10.0, 40.0, 40.0, 20.0));
-  EXPECT_EQ(op(3), std::tuple(DrawOp::Point, 15, kDrawXorPen, 10.0, 40.0, 10.0, 40.0));
-  EXPECT_EQ(pic.ops()[4].text, "Zoom");
-  EXPECT_EQ(pic.drawMode(), kDrawCopyPen);
+  std::vector<std::tuple<DrawOp::Kind, int, int, double, double, double, double>> ops;
+  for (const DrawOp& o : pic.ops()) ops.emplace_back(o.kind, o.colour, o.mode, o.x1, o.y1, o.x2, o.y2);
+  ASSERT_EQ(ops.size(), 5u);
+  EXPECT_EQ(std::vector(ops.begin() + 1, ops.end() - 1),
+            (std::vector<std::tuple<DrawOp::Kind, int, int, double, double, double, double>>{
+                {DrawOp::Box, 3, kDrawXorPen, 10, 40, 25, 30}, {DrawOp::Box, 3, kDrawXorPen, 10, 40, 40, 20},
+                {DrawOp::Point, 15, kDrawXorPen, 10, 40, 10, 40}}));
+  EXPECT_EQ(std::tuple(pic.ops()[4].text, pic.drawMode()), std::tuple("Zoom", kDrawCopyPen));
 
   pic.setSizeTwips(6000, 0);
   zoomMove(z, pic, 40);  // back level with the start point: no height, the width stays
@@ -129,8 +125,7 @@ TEST(Zoom, ReleaseSetsTheBoxWithYUpOrAsksForTheRecompute) {
 
 TEST(FullView, ScaleFromHeadHeightClewRoundAndBendAndNoWidthRefused) {
   SailModel m;  // head height 100, clew at 50, round 4, bend 3
-  std::tie(m.HeadCurve(2, 100), m.FootCurve(1, 1), m.FootRound, m.AftBend) =
-      std::tuple(100, 50, 4, 3);
+  std::tie(m.HeadCurve(2, 100), m.FootCurve(1, 1), m.FootRound, m.AftBend) = std::tuple(100, 50, 4, 3);
   RecordingSurface pic;
   ASSERT_TRUE(applyFullView(m, pic));
   // Shifted by T = ((100 + 4) - (50 + 3)) / 2 = 25.5 to centre the sail.
