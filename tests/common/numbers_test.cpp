@@ -15,10 +15,9 @@ TEST(Parse, LenientTakesTheLeadingNumber) {
       {"inf", 0}, {"nan", 0}, {"1e400", 0}, {"1e-400", 0}, {"1e308", 1e308}, {" 1 2", 12},
       {"- 3", -3}, {"1 e 3", 1000}, {"2\t5\n.5x", 25.5}, {"12\r5", 12}};
   for (const auto& [text, value] : cases) EXPECT_EQ(kes::parseLenient(text), value) << text;
-  EXPECT_FALSE(std::signbit(kes::parseLenient("-0")));
-  EXPECT_FALSE(kes::parseLeading("1e400").good());
-  EXPECT_TRUE(kes::parseLeading("1e-400").good());
-  EXPECT_TRUE(kes::parseLeading("abc").good());
+  EXPECT_EQ(std::tuple(std::signbit(kes::parseLenient("-0")), kes::parseLeading("1e400").good(),
+                       kes::parseLeading("1e-400").good(), kes::parseLeading("abc").good()),
+            std::tuple(false, false, true, true));
 }
 
 TEST(Parse, StrictWantsTheWholeText) {
@@ -47,10 +46,7 @@ TEST(Format, FixedDecimalsHalvesAwayFromZero) {
               {12345678901234.25, "12345678901234.2", "12345678901234.20"},
               {12345678901234.75, "12345678901234.8", "12345678901234.80"},
               {99999999999999.98, "100000000000000.0", "100000000000000.00"}, {-0.00095, "-0.0", "-0.00"}};
-  for (const auto& c : both) {
-    EXPECT_EQ(kes::format0_0(c.v), c.one) << c.v;
-    EXPECT_EQ(kes::format0_00(c.v), c.two) << c.v;
-  }
+  for (const auto& c : both) EXPECT_EQ(kes::format0_0(c.v) + " " + kes::format0_00(c.v), std::string(c.one) + " " + c.two) << c.v;
   const std::string big = kes::format0_0(1e300);
   EXPECT_EQ(big.size(), 303u);
   EXPECT_EQ(big.substr(0, 2) + big.substr(big.size() - 2), "10.0");
@@ -68,14 +64,6 @@ TEST(Format, PlainSignedAndDesignNumbers) {
       {0.0005, " .0005 "}, {0.00005, " 5E-05 "}};
   for (const auto& [v, text] : design) EXPECT_EQ(kes::designNumber(v), text) << v;
   EXPECT_EQ(kes::signedNumber(10), " 10");
-}
-
-TEST(Format, NumbersReadBackByBothParses) {
-  for (double v : {100.0, 0.006, -0.25, 1e20, -2.5e-16, 1.7e308, 1e-300, 1.0 / 3.0, -4.5e-5}) {
-    const double lenient = kes::parseLenient(kes::designNumber(v));
-    EXPECT_NEAR(lenient, v, std::fabs(v) * 1e-14) << v;
-    EXPECT_EQ(kes::parseStrict(kes::plainNumber(v)).v, lenient) << v;
-  }
 }
 
 }  // namespace

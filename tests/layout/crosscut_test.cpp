@@ -108,8 +108,7 @@ TEST(SeamLines, MoldValuesInterpolatedAtTheStoredLuffEnd) {
 TEST(SeamLines, SeamRunsFromTheLuffPointToTheLeechPointWithinTheCurves) {
   SailInputs in = testing::defaultInputs();
   for (int i : {6, 8, 14}) in.text[i] = 0;
-  SailModel m;
-  recompute(in, m);
+  SailModel m = testing::computed(in);
   m.LeechCurve(1, 50) = -30;
   PanelLayout L;
   L.PanelCount = 5;
@@ -132,8 +131,7 @@ TEST(SeamLines, DegenerateSailsAndCountsBuildAndDrawOnlyFiniteValues) {
   zeroLuff.text[1] = 0;
   upright.text[4] = 1e-9;
   for (const SailInputs& in : {zeroLuff, upright}) {
-    SailModel m;
-    recompute(in, m);
+    SailModel m = testing::computed(in);
     PanelLayout L = crosscut(m, 33);
     RecordingSurface s;
     drawSeamLines(L, 1.0, s);

@@ -7,18 +7,13 @@
 #include <cmath>
 
 #include "common/panel_layout.h"
-#include "default_sail.h"
 #include "layout/crosscut.h"
-#include "model/sail_model.h"
-#include "platform/recording_surface.h"
+#include "model/sail_fixture.h"
+#include "view/view_fixture.h"
 
 namespace kes::test {
 
-inline SailModel defaultSail() {
-  SailModel m;
-  recompute(testing::defaultInputs(), m);
-  return m;
-}
+inline SailModel defaultSail() { return testing::computed(testing::defaultInputs()); }
 
 // Every coordinate of seam lines 0..34 and the divider is finite.
 inline bool allFinite(const PanelLayout& L) {
@@ -29,13 +24,6 @@ inline bool allFinite(const PanelLayout& L) {
   return finite(d, d + 4 * (PanelLayout::kDividerPoints + 1)) &&
          std::all_of(std::begin(L.SeamLines), std::end(L.SeamLines),
                      [&](const Curve& c) { return finite(&c.c[0][0], &c.c[3][Curve::kPoints] + 1); });
-}
-
-// Every coordinate a surface was given is finite (a sum is finite only when every term is).
-inline bool allFinite(const RecordingSurface& s) {
-  return std::all_of(s.ops().begin(), s.ops().end(), [](const DrawOp& op) {
-    return std::isfinite(op.x1 + op.y1 + op.x2 + op.y2 + op.radius);
-  });
 }
 
 // The layout of n crosscut panels with the default ends, built.

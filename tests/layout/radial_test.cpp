@@ -64,8 +64,8 @@ TEST_F(RadialSail, FanSeamsEvenlyStepped) {
       EXPECT_NEAR(angle(fan, p), start - j * (start - end) * 1.001 / 5, 2.0) << fan << " " << j;
       EXPECT_EQ(L.RadialLowerEnd[fan][j], edge);
     }
-    EXPECT_LT(L.RadialUpperEnd[fan][1], 101);  // the first on seam line 1, the last on the divider
-    EXPECT_GE(L.RadialUpperEnd[fan][4], 101);
+    // The first on seam line 1, the last on the divider.
+    EXPECT_TRUE(L.RadialUpperEnd[fan][1] < 101 && L.RadialUpperEnd[fan][4] >= 101) << fan;
     EXPECT_EQ(std::tuple(L.RadialUpperEnd[fan][0], L.RadialUpperEnd[fan][5], L.RadialLowerEnd[fan][5]),
               std::tuple(edge, 150, 50));
   }
@@ -137,8 +137,8 @@ TEST(FanSweep, DividerTopKeepsItsSeamLineCode) {
     std::tie(L.SeamLines[1](1, i), L.SeamLines[1](2, i)) = std::tuple(i - 1, 50);  // level, from the luff aft
     L.SeamLines[0](1, i) = 2.0 * (i - 1);  // the foot, level
   }
-  L.DividerTopIndex = 50;   // (49, 50): 45.57 degrees from the tack
-  L.DividerFootIndex = 90;  // (178, 0): the divider falls away aft
+  // Top (49, 50): 45.57 degrees from the tack; foot (178, 0): the divider falls away aft.
+  std::tie(L.DividerTopIndex, L.DividerFootIndex) = std::tuple(50, 90);
   RecordingSurface s;
   layoutRadial(L, RadialInputs{{2}}, s);  // one seam, aimed at 90 - 90 x 1.001 / 2 = 44.955 degrees
   ASSERT_NEAR(tackAngleOnSeam(49, 50).v - tackAngle(49, 50).v, 1.0e-5, 0.2e-5);
@@ -146,8 +146,7 @@ TEST(FanSweep, DividerTopKeepsItsSeamLineCode) {
 
   EXPECT_FALSE(tackAngleOnSeam(3, 0).good() || tackAngle(0, 3).good() ||
                clewAngleOnSeam(5, 1, 2, 1).good() || clewAngle(5, 1, 5, 3).good());
-  EXPECT_NEAR(clewAngleOnSeam(5, 0, 4, 1).v, 135, 1e-4);
-  EXPECT_NEAR(clewAngle(5, 0, 4, 1).v, 135, 1e-4);
+  for (const Num a : {clewAngleOnSeam(5, 0, 4, 1), clewAngle(5, 0, 4, 1)}) EXPECT_NEAR(a.v, 135, 1e-4);
 }
 
 // A fan whose start and end angles coincide steps by 0: still exactly

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <functional>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 #include "common/numbers.h"
@@ -58,9 +59,8 @@ TEST(StandardBattens, WorkedLengthsAndAngles) {
     kes::standardBattens(c.kind, "50", m, b);
     const int used = static_cast<int>(c.lengths.size());
     for (int r = 0; r < 5; ++r) {
-      EXPECT_EQ(b.text(kPos, r), c.positions[r]);
-      EXPECT_EQ(b.text(kAngle, r), r < used ? "26.6" : "") << r;
-      EXPECT_EQ(b.text(kLen, r).empty(), r >= used) << r;
+      EXPECT_EQ(std::tuple(b.text(kPos, r), b.text(kAngle, r), b.text(kLen, r).empty()),
+                std::tuple(std::string(c.positions[r]), std::string(r < used ? "26.6" : ""), r >= used)) << r;
       if (r < used) { EXPECT_NEAR(kes::parseStrict(b.text(kLen, r)).v, c.lengths[r], 0.05) << r; }
     }
   }
@@ -68,8 +68,7 @@ TEST(StandardBattens, WorkedLengthsAndAngles) {
 
 TEST(StandardBattens, NoRoachAndALevelLeech) {
   SailModel m = roachModel();
-  m.Roach = 0.0;
-  m.LeechCurve(2, 1) = 0.0;  // corner and clew at one height: the angle is kept
+  m.Roach = m.LeechCurve(2, 1) = 0.0;  // corner and clew at one height: the angle is kept
   FakeBoxes b;
   b.setText(kAngle, 0, "12.5");
   kes::standardBattens(StandardSetUp::Std4, "50", m, b);
@@ -113,9 +112,8 @@ TEST(FullLengthBatten, EndsOfTheLeechAndStepsThatFail) {
     if (c.change == 2) m.LuffLength = 0.0;
     if (c.change == 3) m.FootCurve(1, 1) = 0.0;  // a foot without run
     FakeBoxes b;
-    b.setText(kPos, 1, c.pos);
-    b.setText(kLen, 1, c.before);
-    b.setText(kAngle, 1, "steep");
+    for (const auto& [box, text] : {std::pair(kPos, c.pos), std::pair(kLen, c.before), std::pair(kAngle, "steep")})
+      b.setText(box, 1, text);
     kes::fullLengthBatten(1, "50", m, b);
     EXPECT_EQ(b.text(kLen, 1), c.after) << c.pos << " " << c.change;
     EXPECT_EQ(b.text(kAngle, 1) == "steep", c.change == 3) << c.change;
@@ -127,9 +125,7 @@ TEST(LeechDiagonal, WorkedExamplesAndRefusals) {
   const auto diag = [&m](const char* clew, const char* tack) {
     return kes::leechDiagonal(m, "100", "10", "50", clew, tack).value_or("kept");
   };
-  EXPECT_EQ(diag("", "90"), "111.80");
-  EXPECT_EQ(diag("", "100"), "119.32");
-  EXPECT_EQ(diag("10", ""), "102.47");
+  EXPECT_EQ(std::tuple(diag("", "90"), diag("", "100"), diag("10", "")), std::tuple("111.80", "119.32", "102.47"));
   EXPECT_NEAR(m.FootAngle * 180 / kes::Pi, 11.54, 0.01);
   EXPECT_EQ(diag("", ""), "50.00");  // a cancelled tack angle
   for (const char* h : {"0", "abc"}) EXPECT_EQ(diag(h, ""), "111.80") << h;
@@ -142,8 +138,7 @@ TEST(LeechDiagonal, WorkedExamplesAndRefusals) {
 }
 
 TEST(BattenHollow, DefaultTextAndAnswers) {
-  EXPECT_EQ(kes::battenHollowDefault(0.006), "0.6");
-  EXPECT_EQ(kes::battenHollowDefault(1.7e308), "0");
+  EXPECT_EQ(std::tuple(kes::battenHollowDefault(0.006), kes::battenHollowDefault(1.7e308)), std::tuple("0.6", "0"));
   EXPECT_DOUBLE_EQ(kes::battenHollowFromAnswer("-2", 0.006), 0.02);
   for (const char* none : {"", "abc"}) EXPECT_EQ(kes::battenHollowFromAnswer(none, 0.006), 0.0);
   EXPECT_EQ(kes::battenHollowFromAnswer("1e400", 0.006), 0.006);

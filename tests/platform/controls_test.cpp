@@ -109,18 +109,6 @@ TEST_F(Controls, CheckBoxHoldsZeroOneTwoAndClicksOnEveryChange) {
   EXPECT_EQ(std::tuple(ticked, box.value(), clicks), std::tuple(1, 1, 5));
 }
 
-TEST_F(Controls, OptionButtonsClickWhenSelected) {
-  OptionButton a(host.get(), "Option8", "Square");
-  OptionButton b(host.get(), "Option9", "Triangle");
-  int clicks = 0;
-  a.onClick = [&] { ++clicks; };
-  b.onClick = [&] { ++clicks; };
-  for (OptionButton* o : {&b, &b, &a}) o->setValue(true);
-  EXPECT_EQ(std::tuple(b.value(), clicks), std::tuple(false, 2));  // being cleared is no click
-  a.setValue(false);     // a design load may clear every style
-  EXPECT_FALSE(a.value() || b.value());
-}
-
 TEST_F(Controls, ComboKeepsTypedTextAndPickingRunsChangeThenClick) {
   // A new sail name that begins like a listed one stays as typed, so a save
   // does not go to the listed design's files.

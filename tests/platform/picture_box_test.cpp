@@ -6,6 +6,7 @@
 #include <QMouseEvent>
 #include <limits>
 #include <memory>
+#include <tuple>
 #include <vector>
 
 #include "qt_app.h"
@@ -59,8 +60,7 @@ TEST_F(PictureBoxTest, UserScaleWithYUpAndRefusedDegenerateScales) {
   const double refused[][4] = {{3, 5, 3, 0},    {0, 5, 10, 5},   {0, 5, kInf, 0},
                                {kNan, 5, 10, 0}, {0, kNan, 10, 0}, {-1e308, 0, 1e308, 1}};
   for (const auto& s : refused) EXPECT_FALSE(box->setScale(s[0], s[1], s[2], s[3])) << s[0];
-  EXPECT_DOUBLE_EQ(box->scaleWidth(), 20);
-  EXPECT_DOUBLE_EQ(box->scaleHeight(), -10);
+  EXPECT_EQ(std::tuple(box->scaleWidth(), box->scaleHeight()), std::tuple(20.0, -10.0));
 }
 
 TEST_F(PictureBoxTest, RefreshPaintsAtOnceAndOverlaysSurviveAnExposeUntilTheNextRefresh) {
@@ -99,11 +99,9 @@ TEST_F(PictureBoxTest, PaletteAndBackColour) {
   for (int c = 0; c < 16; ++c) EXPECT_EQ(rgbOf(c), expected[c]) << "colour " << c;
   // Colours outside the palette are ignored.
   pixelScale();
-  box->setForeColor(9);
-  box->setForeColor(99);
+  for (int c : {9, 99}) box->setForeColor(c);
   EXPECT_EQ(box->foreColor(), 9);
-  box->setBackColor(0);  // clears, as a picture box does
-  box->setBackColor(42);
+  for (int c : {0, 42}) box->setBackColor(c);  // clears, as a picture box does
   box->line(0, 50, 200, 50, 16);
   EXPECT_EQ(countColour(rgbOf(0)), 200 * 100);
 }
@@ -143,7 +141,7 @@ TEST_F(PictureBoxTest, ExclusiveOrDrawnTwiceRestoresEveryPixel) {
   }
 }
 
-TEST_F(PictureBoxTest, ShapesLinesLeavingOutTheirLastPixelBoxesAndCircles) {
+TEST_F(PictureBoxTest, ShapesLinesLeavingOutTheirLastPixelBoxesCirclesAndText) {
   pixelScale();
   box->setForeColor(0);
   box->line(10, 10, 20, 10);
@@ -155,9 +153,21 @@ TEST_F(PictureBoxTest, ShapesLinesLeavingOutTheirLastPixelBoxesAndCircles) {
   box->filledBox(50, 10, 55, 15, 2);
   EXPECT_EQ(countColour(rgbOf(2)), 36);
   box->circle(100, 50, 20, 9);
-  EXPECT_EQ(px(120, 50), rgbOf(9));
-  EXPECT_EQ(px(100, 30), rgbOf(9));
+  EXPECT_EQ(std::tuple(px(120, 50), px(100, 30)), std::tuple(rgbOf(9), rgbOf(9)));
   EXPECT_NEAR(countColour(rgbOf(9)), 126, 14);  // about 2 pi r
+
+  // Text at the current position, one 13-pixel line down after it, always with the copy pen.
+  box->clear();
+  box->setForeColor(12);
+  box->point(20, 20, 15);  // sets the current position, invisibly
+  box->print("Zoom");
+  const int ink = countColour(rgbOf(12));
+  EXPECT_GT(ink, 10);
+  EXPECT_EQ(countColour(rgbOf(12), QRect(18, 18, 182, 22)), ink);  // below and right of (20, 20)
+  EXPECT_DOUBLE_EQ(box->currentY(), 33);
+  box->setDrawMode(kes::kDrawXorPen);
+  box->print("Zoom");
+  EXPECT_EQ(countColour(rgbOf(12)), 2 * ink);
 }
 
 TEST_F(PictureBoxTest, FarAndNonFiniteCoordinatesNeverCrashOrHang) {
@@ -169,8 +179,7 @@ TEST_F(PictureBoxTest, FarAndNonFiniteCoordinatesNeverCrashOrHang) {
   box->line(kNan, 0, kInf, 10);
   box->lineTo(5, 5);  // from a non-finite current position
   box->point(1e20, -1e20);
-  box->circle(100, 50, 1e12);
-  box->circle(100, 50, kNan);
+  for (double r : {1e12, kNan}) box->circle(100, 50, r);
   box->box(-1e300, -1e300, 1e300, 1e300);
   box->print("far");
   EXPECT_EQ(countColour(rgbOf(15)), 200 * 100);
@@ -181,20 +190,6 @@ TEST_F(PictureBoxTest, FarAndNonFiniteCoordinatesNeverCrashOrHang) {
   box->line(0, 0, 10, 10);
   box->print("x");
   EXPECT_TRUE(box->image().isNull());
-}
-
-TEST_F(PictureBoxTest, PrintDrawsAtTheCurrentPositionWithTheCopyPen) {
-  pixelScale();
-  box->setForeColor(12);
-  box->point(20, 20, 15);  // sets the current position, invisibly
-  box->print("Zoom");
-  const int ink = countColour(rgbOf(12));
-  EXPECT_GT(ink, 10);
-  EXPECT_EQ(countColour(rgbOf(12), QRect(18, 18, 182, 22)), ink);  // below and right of (20, 20)
-  EXPECT_DOUBLE_EQ(box->currentY(), 33);  // one 13-pixel line further down
-  box->setDrawMode(kes::kDrawXorPen);
-  box->print("Zoom");  // text ignores the exclusive-or pen
-  EXPECT_EQ(countColour(rgbOf(12)), 2 * ink);
 }
 
 TEST_F(PictureBoxTest, MouseEventsArriveInUserUnitsWithButtonAndShiftCodes) {

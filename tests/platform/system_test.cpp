@@ -48,26 +48,19 @@ TEST(Files, PlotFilePatternsMatchWithoutRegardToCase) {
   QTemporaryDir dir;
   const fs::path old = fs::current_path();
   fs::current_path(dir.path().toStdString());
-  fs::create_directory("sub");
-  fs::create_directory("folder.uc");
+  for (const char* d : {"sub", "folder.uc"}) fs::create_directory(d);
   for (const char* f : {"pnl1.UC", "b.uc", "rad2_3.Uc", "a.ucx", "lastsail.sal", "sub/Tack1.UC"})
     std::ofstream(f) << "x\n";
 
   EXPECT_EQ(listFiles("*.uc"), (Names{"b.uc", "pnl1.UC", "rad2_3.Uc"}));
-  EXPECT_EQ(listFiles("sub/tack*.uc"), (Names{"sub/Tack1.UC"}));
+  EXPECT_EQ(listFiles("sub/t?ck*.uc"), (Names{"sub/Tack1.UC"}));
+  EXPECT_EQ(listFiles("p?l*.uc"), (Names{"pnl1.UC"}));
   EXPECT_EQ(findFile("LASTSAIL.SAL"), "lastsail.sal");
   EXPECT_FALSE(fileExists("folder.uc"));  // folders do not count
   EXPECT_EQ(deleteFiles("*.uc"), 3);
   EXPECT_EQ(deleteFiles("*.uc"), 0);  // nothing left: no failure
   EXPECT_TRUE(fs::is_directory("folder.uc"));
   fs::current_path(old);
-}
-
-TEST(Files, Wildcards) {
-  const std::tuple<const char*, const char*, bool> cases[] = {
-      {"rclew1.uc", "*clew*.uc", true}, {"a.uc.bak", "*.uc", false}, {"ac", "a?c", false},
-      {"RAD2_3.uc", "rad?_*.UC", true}, {"noextension", "*.*", true}, {"x", "", false}};
-  for (const auto& [name, pattern, match] : cases) EXPECT_EQ(matchesPattern(name, pattern), match) << name << " " << pattern;
 }
 
 TEST(StartProgram, AMissingProgramIsNotStartedAndAWindowsNameIsFound) {
@@ -90,9 +83,9 @@ TEST(SingleInstanceChild, ClaimAndVanish) {
 
 int childClaim(const std::string& name) {
   QProcess p;  // killed on the way out if it never ends
-  auto env = QProcessEnvironment::systemEnvironment();
-  env.insert(QStringLiteral("KES_TEST_CLAIM"), QString::fromStdString(name));
-  p.setProcessEnvironment(env);
+  qputenv("KES_TEST_CLAIM", QByteArray::fromStdString(name));  // the child inherits it
+  p.setProcessEnvironment(QProcessEnvironment::systemEnvironment());
+  qunsetenv("KES_TEST_CLAIM");
   p.start(QCoreApplication::applicationFilePath(),
           {QStringLiteral("--gtest_filter=SingleInstanceChild.ClaimAndVanish")});
   const bool ended = p.waitForFinished(120000) && p.exitStatus() == QProcess::NormalExit;
@@ -104,8 +97,8 @@ TEST(SingleInstance, TheFirstCopyHoldsTheClaimAndASecondCopySeesIt) {
   const std::string name = "kestrova-test-" + std::to_string(QCoreApplication::applicationPid());
   setSingleInstanceName(name);
   setSingleInstanceCheckEnabled(true);
-  EXPECT_FALSE(anotherInstanceRunning());  // first: takes the claim
-  EXPECT_FALSE(anotherInstanceRunning());  // asking again in the holder changes nothing
+  // The first takes the claim; asking again in the holder changes nothing.
+  EXPECT_FALSE(anotherInstanceRunning() || anotherInstanceRunning());
   EXPECT_EQ(childClaim(name), 3);          // a second copy sees the first
 
   releaseSingleInstance();

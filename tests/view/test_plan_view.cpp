@@ -155,9 +155,8 @@ TEST_F(PlanViewTest, ReefRowsRunOffTheFootAngleToOneDecimalAndHugeCountsAreCappe
   // Counts and positions that are huge or not numbers.
   reef(in, 1, "0", "40");
   const struct { const char* n; const char* pos; size_t circles; } cases[] = {
-      {"1e12", "20", kMaxReefPointsDrawn}, {"99999999999999999999", "20", kMaxReefPointsDrawn},
-      {"1", "20", 1},  {"2.5", "20", 2},   {"-5", "20", 0},     {"abc", "20", 0},
-      {"3", "", 0},    {"3", "20abc", 0},  {"3", "150", 0},     {"3", "-10", 0}};
+      {"1e12", "20", kMaxReefPointsDrawn}, {"1", "20", 1}, {"2.5", "20", 2}, {"-5", "20", 0},
+      {"abc", "20", 0}, {"3", "", 0}, {"3", "20abc", 0}, {"3", "150", 0}, {"3", "-10", 0}};
   for (const auto& row : cases) {
     reef(in, 0, row.n, row.pos);
     paint();

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cmath>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "model/sail_model.h"
@@ -31,8 +32,7 @@ inline SailModel knownSail() {
   fillLine(m.HeadView, 0.1, 100, 10, 100);  // point i at i / 10
   fillLine(m.LeechView, 10, 100, 50, 0);
   fillLine(m.FootView, 50, 0, 0, 0);
-  m.LeechCurve = m.LeechView;
-  m.FootCurve = m.FootView;
+  std::tie(m.LeechCurve, m.FootCurve) = std::tie(m.LeechView, m.FootView);
   for (int k = 0; k <= 5; ++k) {
     m.DepthPositions[k] = k < 4 ? 42 : 32 + 3 * k;  // 42, 42, 42, 42, 44, 47
     Curve& s = m.MoldSections[k];
@@ -46,13 +46,10 @@ inline SailModel knownSail() {
 // Box texts are built as strings: assigning a literal straight to a string
 // member trips a false overlap warning of GCC 12 at -O3.
 inline void batten(PlanViewInputs& in, int row, const char* pos, const char* len, const char* deg) {
-  in.batPos[row] = std::string(pos);
-  in.batLngth[row] = std::string(len);
-  in.batAngl[row] = std::string(deg);
+  std::tie(in.batPos[row], in.batLngth[row], in.batAngl[row]) = std::tuple(std::string(pos), std::string(len), std::string(deg));
 }
 inline void reef(PlanViewInputs& in, int row, const char* count, const char* pos) {
-  in.numReef[row] = std::string(count);
-  in.reefPos[row] = std::string(pos);
+  std::tie(in.numReef[row], in.reefPos[row]) = std::tuple(std::string(count), std::string(pos));
 }
 
 // Operations of one kind, optionally of one colour only.
