@@ -55,21 +55,17 @@ class Mutator {
     state_ = state_ * 6364136223846793005ULL + 1442695040888963407ULL;
     return static_cast<int>((state_ >> 33) % static_cast<std::uint64_t>(n));
   }
-  static constexpr const char* kHugeNumbers[6] = {"1e999", "-1e999", "1e308", "99999999999999999999",
-                                                  "-32769", "nan"};
+  static constexpr const char* kHugeNumbers[6] = {"1e999", "-1e999", "1e308", "99999999999999999999", "-32769", "nan"};
   std::vector<std::string> lines_;
   std::uint64_t state_;
 };
 
 // The lines a writer gave: each ends in CR LF, no CR or LF stands alone; -1 otherwise.
 int lineCountOf(const std::string& bytes) {
-  const auto count = [&](const char* what) {
-    int n = 0;
-    for (std::size_t at = bytes.find(what); at != std::string::npos; at = bytes.find(what, at + 1)) ++n;
-    return n;
-  };
-  const int n = count("\r\n");
-  return count("\r") == n && count("\n") == n ? n : -1;
+  int n = 0;
+  for (std::size_t at = bytes.find("\r\n"); at != std::string::npos; at = bytes.find("\r\n", at + 2)) ++n;
+  const auto count = [&](char c) { return static_cast<int>(std::count(bytes.begin(), bytes.end(), c)); };
+  return count('\r') == n && count('\n') == n ? n : -1;
 }
 
 template <std::size_t N>
