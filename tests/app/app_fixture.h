@@ -8,9 +8,12 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QTemporaryDir>
 #include <deque>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -77,6 +80,14 @@ class AppTest : public ::testing::Test {
   }
 
   QStringList files() const { return QDir(dir.path()).entryList(QDir::Files); }
+  bool has(const char* name) const { return files().contains(name); }
+  std::string caption() const { return form->windowTitle().toStdString(); }
+
+  // A file's bytes, or "<missing>".
+  std::string read(const char* name) const {
+    QFile f(QDir(dir.path()).filePath(QString::fromLatin1(name)));
+    return f.open(QIODevice::ReadOnly) ? f.readAll().toStdString() : "<missing>";
+  }
 
   void touch(const char* name) const {
     QFile f(QDir(dir.path()).filePath(QString::fromLatin1(name)));
@@ -98,6 +109,25 @@ class AppTest : public ::testing::Test {
     ASSERT_NE(to, nullptr);
     QKeyEvent ev(QEvent::KeyPress, key, Qt::NoModifier);
     QApplication::sendEvent(to, &ev);
+  }
+
+  // Counts the runs of a handler, the nested ones too: a box's change
+  // handler, or the repaints every layout or preview run starts.
+  int runs = 0;
+  void countRuns(std::function<void()>& handler) {
+    handler = [this, inner = handler] {
+      ++runs;
+      inner();
+    };
+  }
+
+  // A left-button click on a control at a point of its own.
+  static void click(QWidget* w, QPointF at) {
+    for (const auto type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+      QMouseEvent ev(type, at, w->mapToGlobal(at), Qt::LeftButton,
+                     type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+      QApplication::sendEvent(w, &ev);
+    }
   }
 
   QTemporaryDir dir;
