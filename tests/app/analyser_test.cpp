@@ -266,5 +266,27 @@ TEST_F(AnalyserTest, SaveCancelledOrFailingKeepsTheWindow) {
   EXPECT_TRUE(files().isEmpty());
 }
 
+TEST_F(AnalyserTest, TheMainWindowLoadsTheCapturedMold) {
+  photo("main.bmp", 300, 200);
+  Form1& main = start();
+  main.dummy31->choose();  // "&Analyze"
+  an = main.analyser();
+  pick("main.bmp");
+  traceWorkedCamber();
+  answers.push_back("");
+  an->Save_Click();
+
+  main.Combo1->setText("none.sal");
+  main.Combo2->setText("captured.mld");
+  main.Combo3->setText("none.pnl");
+  main.Command12_Click();
+  EXPECT_EQ(main.Text[14]->text(), "0");
+  for (int s : {0, 1, 5}) {  // the foot and station 1 take camber 1, unmeasured ones fall back
+    EXPECT_EQ(main.ent[s]->text(), "26.9") << s;
+    EXPECT_EQ(main.dep[s]->text(), "15.1") << s;
+    EXPECT_EQ(main.ex[s]->text(), "22.7") << s;
+  }
+}
+
 }  // namespace
 }  // namespace kes::test
