@@ -14,7 +14,10 @@ ctest --test-dir "$root/build/release" --output-on-failure -j "$jobs"
 cmake -S "$root" -B "$root/build/sanitize" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKES_WERROR=ON \
       -DKES_SANITIZE=ON -DKES_BENCH=OFF >/dev/null
 cmake --build "$root/build/sanitize" -j "$jobs"
-export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:halt_on_error=1"
+# The leak checker's scan of dynamic thread-local storage crashes on what Qt's
+# unloaded plugins leave behind (a tracer fault at exit, not a leak): it is
+# not tracked, the leak check itself stays on.
+export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:halt_on_error=1:intercept_tls_get_addr=0"
 export LSAN_OPTIONS="suppressions=$root/scripts/lsan.supp:print_suppressions=0"
 export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"
 ctest --test-dir "$root/build/sanitize" --output-on-failure -j "$jobs"
