@@ -90,8 +90,7 @@ RadialBand leaningBand(const PanelLayout& layout, int k, double dx) {
 
 // A tack seam from U(20) = (19, 10) to the foot, leaning aft or forward at
 // its top or standing (nearly) upright; a clew seam from U(80) the same.
-// Each panel's knife stays outside its sewing line, a radial seam width off
-// the seam.
+// Each panel's knife stays outside its sewing line.
 TEST_F(RadialPlane, EndRadialAllowanceOutsideWhicheverWayTheSeamLeans) {
   const double tiny = 10 * std::tan(0.001 * Pi / 180);  // 0.001 degrees off upright
   const struct { int foot; double dx; } leans[] = {{19, 0}, {21, 0}, {20, 0}, {20, tiny}, {20, -tiny}};
