@@ -85,11 +85,14 @@ void FitSpline(Spline& s) {
     set(s.coef0[k], Y[k]);
   }
 
-  // Sampling: x accumulates the step; the segment index advances at most once
-  // per sample. A sample that would fall beyond the start of a zero-length
-  // segment (one that is neither the first nor the last of three points) is
-  // taken on the next segment instead, whose cubic is formed. At most 100
-  // passes, so a step too small to move x cannot loop forever.
+  // Sampling: x accumulates the step; each sample is taken on the segment
+  // that holds it, the index moving on past every control point the sample
+  // has passed (a patch arc's top points, a quarter unit apart, lie well
+  // within one step of a long chord; a cubic taken beyond its own segment
+  // would throw a spike). A sample that would fall beyond the start of a
+  // zero-length segment (one that is neither the first nor the last of three
+  // points) is taken on the next segment instead, whose cubic is formed. At
+  // most 100 passes, so a step too small to move x cannot loop forever.
   const double step = (X[n] - X[1]) / 99.0;
   if (!(step > 0.0) || !std::isfinite(step)) {
     sampleStraight(s, n);
@@ -102,7 +105,7 @@ void FitSpline(Spline& s) {
   int k = 0;
   double x = X[1];
   while (x <= X[n] && k < kSamples) {
-    if (x > X[j + 1]) ++j;
+    while (j < n - 1 && x > X[j + 1]) ++j;
     while (j < n - 1 && X[j + 1] == X[j] && x > X[j]) ++j;
     ++k;
     s.outX[k] = x;

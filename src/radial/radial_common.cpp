@@ -97,8 +97,11 @@ Point2 fanUpperPoint(const RadialStrip& s, const PanelLayout& layout, int code) 
   return code <= 100 ? s.U(code) : dividerPoint(s, layout, code);
 }
 
-CutRecord EndRadialRecord(Point2 p, Point2 q, double width, int verticalSide) {
-  return SegmentRecord(p, q, -width, verticalSide * width);
+CutRecord EndRadialRecord(Point2 p, Point2 q, double width, int outside) {
+  // Going down the seam, the left-hand normal points aft: along the slope's
+  // direction (+x) when the foot lies aft of the top, against it otherwise.
+  const double down = q.x > p.x ? 1 : -1;
+  return SegmentRecord(p, q, outside * down * width, outside * width);
 }
 
 double plotStep(const PlotUnits& u) {

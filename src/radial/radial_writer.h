@@ -47,9 +47,13 @@ int lowerStation(int end);
 Point2 dividerPoint(const RadialStrip& s, const PanelLayout& layout, int code);
 Point2 fanUpperPoint(const RadialStrip& s, const PanelLayout& layout, int code);
 
-// The end radial from p to q moved by width to the side (sin θ, -cos θ);
-// a vertical one by width to verticalSide (+1 aft, -1 forward).
-CutRecord EndRadialRecord(Point2 p, Point2 q, double width, int verticalSide);
+// The end radial from its upper end p down to its foot end q, moved by
+// width square to itself towards the panel's outside: aft (outside +1, the
+// tack fan, whose panels lie forward of their end seams) or forward
+// (outside -1, the clew fan). Which normal that is follows from the seam's
+// own lean, as for the divider: a seam whose top lies forward of its foot
+// runs the other way along its slope's direction.
+CutRecord EndRadialRecord(Point2 p, Point2 q, double width, int outside);
 
 // One plotter step in design units (the coarser axis).
 double plotStep(const PlotUnits& u);

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
+#include <memory>
 #include <vector>
 
 #include "common/numbers.h"
@@ -146,6 +149,45 @@ TEST(PatchOutlines, RadialPatchesRunAlongTheirCorner) {
   // lead point, leech 94..100, foot 1..5, back to the lead point.
   clewPatch(m, {18, 15, 200}, PatchStyle::Radials, 3, 1, o);
   EXPECT_EQ(o.count, 1 + 7 + 5 + 1);
+}
+
+// How far the arc turns against its bend: the largest distance of a point
+// from the line through its two neighbours, on the side where a smooth arc
+// bulging to `side` (+1 left of its way, -1 right) never puts it.
+double worstCounterTurn(const PatchArc& arc, int side) {
+  double worst = 0;
+  for (int k = 2; k <= 99; ++k) {
+    const Pt a = arc.p[k - 1], b = arc.p[k + 1], p = arc.p[k];
+    const double chord = dist(a, b);
+    if (chord == 0) continue;
+    const double left = ((b.x - a.x) * (p.y - a.y) - (b.y - a.y) * (p.x - a.x)) / chord;
+    worst = std::max(worst, -side * left);
+  }
+  return worst;
+}
+
+// The designed sail in millimetres, its head narrow: chords of hundreds of
+// units, so a whole sampling step passes the arc's three top points, a
+// quarter unit apart, at once. Every arc still runs smooth.
+TEST(PatchArcs, LongChordsRunSmooth) {
+  SailInputs in = testing::defaultInputs();
+  const int lengths[] = {1, 3, 4, 6, 8, 10, 12};  // luff, leech, foot, bends, round, roach
+  for (int i : lengths) in.text[i] *= 25.4;
+  in.text[2] = 127;
+  in.unit = Unit::Millimeters;
+  const auto m = std::make_unique<SailModel>();
+  recompute(in, *m);
+  ASSERT_TRUE(narrowHead(*m));
+  const ReinforceSettings s;
+  for (int E : {1, 3}) {
+    PatchArc tack, clew, head;
+    tackArc(*m, tackRadial(s.tack), E, tack);
+    clewArc(*m, clewRadial(s.clew), E, clew);
+    headArc(*m, narrowHeadRadial(s.head), E, head);
+    EXPECT_LT(worstCounterTurn(tack, 1), 0.01) << "tack E " << E;
+    EXPECT_LT(worstCounterTurn(clew, 1), 0.01) << "clew E " << E;
+    EXPECT_LT(worstCounterTurn(head, -1), 0.01) << "head E " << E;
+  }
 }
 
 }  // namespace
