@@ -140,6 +140,20 @@ TEST_F(DevelopTest, AFailedWriteStopsTheRunAndSaysWhichFile) {
   }
 }
 
+// The plot-file editor's font letters the panels whatever the case of its name.
+TEST_F(DevelopTest, TheUsersFontIsFoundInAnyCase) {
+  Form1& f = panels("1");
+  f.ShelfFoot_Click();
+  f.TwistFoot_Click();
+  ASSERT_TRUE(QFile::copy("test.fnt", "QUILDA.FNT"));
+  f.strokeFontFile = "quilda.fnt";
+  f.Command8_Click();
+  const std::string upper = read("pnl1.UC");
+  f.strokeFontFile = "test.fnt";
+  f.Command8_Click();
+  EXPECT_EQ(upper, read("pnl1.UC"));
+}
+
 TEST_F(DevelopTest, PanelCountFromAWidthAndTheViewerMessage) {
   Form1& f = panels("3");
   answers = {"24"};
