@@ -58,6 +58,25 @@ TEST_F(AppTest, ExitSavesTheDesignAndTheNextStartBringsItBackByteForByte) {
   EXPECT_EQ(std::vector(again.begin(), again.begin() + 41), std::vector(pnl.begin(), pnl.begin() + 41));
 }
 
+// Exit right after a pick in the sail list, the box still holding the
+// keyboard: the last-used design is saved and nothing runs after it, so the
+// report still begins with the picked design's header.
+TEST_F(AppTest, NothingRunsAfterTheSaveAtExit) {
+  Form1& f = start();
+  nameDesign(f, "genoa", "genoa", "genoa");
+  f.Command13_Click();
+  click(f.Option[4], QRectF(f.Option[4]->rect()).center());
+  focus(f.Combo1);
+  for (const Qt::Key key : {Qt::Key_Down, Qt::Key_Up}) press(key);  // through the list to genoa.sal
+  ASSERT_EQ(f.Combo1->text(), "genoa.sal");
+  ASSERT_EQ(allLines(read("results.txt"))[1], "Loaded Sail:  genoa.sal");
+  const int loads = f.designLoads;
+  f.close();
+  EXPECT_EQ(f.designLoads, loads);
+  EXPECT_EQ(allLines(read("results.txt"))[1], "Loaded Sail:  genoa.sal");
+  EXPECT_EQ(allLines(read("lastsail.sal")).size(), 40u);
+}
+
 TEST_F(AppTest, LoadingWithAMissingMoldKeepsTheMoldBoxesAndStillRecomputes) {
   Form1& f = start();
   nameDesign(f, "a", "a", "a");
