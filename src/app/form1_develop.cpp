@@ -36,7 +36,7 @@ bool Form1::beginDevelopRun(std::span<const char* const> clearPatterns,
   // A report or scratch file the run could not write would stop it after the
   // old plot files were gone: such a run stops before it deletes anything.
   // Opening an existing file to add nothing tells without changing it; a
-  // missing one is created by the run in the folder its plot files go to.
+  // missing one needs only the folder, which the plot files need as well.
   for (const char* name : writtenInPlace) {
     std::error_code ec;
     if (!std::filesystem::exists(name, ec) || appendToFile(name, "")) continue;
