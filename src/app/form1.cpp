@@ -151,6 +151,10 @@ void Form1::Form_Unload() {
   Command13_Click();
   // Ending the program closes every window, the analyser too.
   if (form2_) form2_->close();
+  // No event procedure runs after the save: the focus leaving a box as the
+  // window closes must not report an edit or a pick (the sail box would take
+  // "lastsail.sal" from its list as a pick and load it, rewriting the report).
+  for (QObject* o : findChildren<QObject*>()) o->blockSignals(true);
 }
 
 void Form1::closeEvent(QCloseEvent* e) {
@@ -435,7 +439,7 @@ void Form1::Form_KeyDown(int& keyCode, int /*shift*/) {
 }
 
 bool Form1::eventFilter(QObject* watched, QEvent* e) {
-  if (e->type() == QEvent::KeyPress && watched->isWidgetType() &&
+  if (!unloaded_ && e->type() == QEvent::KeyPress && watched->isWidgetType() &&
       static_cast<QWidget*>(watched)->window() == this) {
     auto* key = static_cast<QKeyEvent*>(e);
     int code = 0;

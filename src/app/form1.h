@@ -10,6 +10,7 @@
 // way the window does.
 
 #include <QMainWindow>
+#include <array>
 #include <functional>
 #include <memory>
 #include <span>
@@ -169,11 +170,15 @@ class Form1 : public QMainWindow {
   // on a stop or a failed write the develop rebuilds what it must
   // (Command3_Click, LayoutCrosscutSeams) and calls endDevelopRun, as at its end.
   //
-  // Starts a run; false, doing nothing, while another runs. Clears
-  // StopRequest, deletes the plot files matching the patterns, shows the
-  // hourglass, and from then until endDevelopRun lets only repaints and Esc
-  // reach the window (closing it stops the run as Esc does, then closes it).
-  bool beginDevelopRun(std::span<const char* const> clearPatterns);
+  // Starts a run; false, doing nothing, while another runs. False too, after
+  // the failed-write message and before anything is deleted, when one of the
+  // files the run writes in place (its report, its scratch files) exists but
+  // cannot be written. Clears StopRequest, deletes the plot files matching
+  // the patterns, shows the hourglass, and from then until endDevelopRun lets
+  // only repaints and Esc reach the window (closing it stops the run as Esc
+  // does, then closes it).
+  bool beginDevelopRun(std::span<const char* const> clearPatterns,
+                       std::span<const char* const> writtenInPlace = {});
   // The once-per-file event pass (Esc sets StopRequest there).
   void developEvents();
   // True when the run must stop now: StopRequest back to 0, the caption

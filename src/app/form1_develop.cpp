@@ -4,6 +4,8 @@
 // and the report shown in the desktop's viewer.
 
 #include <QString>
+#include <filesystem>
+#include <system_error>
 
 #include "app/form1.h"
 #include "common/numbers.h"
@@ -19,15 +21,29 @@ namespace kes {
 
 namespace {
 constexpr const char* kResultsFile = "results.txt";
+// What the crosscut develop writes in place: the report and the scratch file.
+constexpr const char* kCrosscutInPlaceFiles[] = {kResultsFile, kTempFile};
 }  // namespace
 
 // ---- The run machinery -----------------------------------------------------------
 
 void Form1::setCaption(const std::string& text) { setWindowTitle(QString::fromStdString(text)); }
 
-bool Form1::beginDevelopRun(std::span<const char* const> clearPatterns) {
+bool Form1::beginDevelopRun(std::span<const char* const> clearPatterns,
+                            std::span<const char* const> writtenInPlace) {
   if (developRunning_) return false;
   developRunning_ = true;
+  // A report or scratch file the run could not write would stop it after the
+  // old plot files were gone: such a run stops before it deletes anything.
+  // Opening an existing file to add nothing tells without changing it; a
+  // missing one needs only the folder, which the plot files need as well.
+  for (const char* name : writtenInPlace) {
+    std::error_code ec;
+    if (!std::filesystem::exists(name, ec) || appendToFile(name, "")) continue;
+    failDevelopWrite(name);
+    developRunning_ = false;
+    return false;
+  }
   closeAfterRun_ = false;
   StopRequest = 0;  // an Esc pressed before the run does not stop it
   for (const char* pattern : clearPatterns)
@@ -98,7 +114,7 @@ void Form1::stopDevelopRun() {
 // "Develop": one plot file per crosscut panel, the foot panels the Options
 // menu asks for, and the report's panel table, batten lengths and totals.
 void Form1::Command8_Click() {
-  if (!beginDevelopRun(kCrosscutPlotPatterns)) return;
+  if (!beginDevelopRun(kCrosscutPlotPatterns, kCrosscutInPlaceFiles)) return;
   ReadPlotScale();
   CrosscutSettings s;
   s.units = SetPlotUnits(PlotScaleX, PlotScaleY, Millimeters->checked(), Feet->checked());

@@ -121,8 +121,24 @@ void Form1::Command13_Click() {
     ComboBox* box;
     const char* extension;
   } names[] = {{Combo1, ".sal"}, {Combo2, ".mld"}, {Combo3, ".pnl"}};
-  for (const auto& n : names)
+  for (const auto& n : names) {
     for (const std::string& step : designNameSteps(n.box->text(), n.extension)) n.box->setText(step);
+    // A file whose name differs only in case is the same design: it is
+    // written over under its own name, which the box then shows.
+    n.box->setText(fileNameOnDisk(n.box->text()));
+  }
+  // The sail file records the mold and panel names in Latin-1: a name it
+  // cannot hold would lead a later pick to no file. Such names are refused
+  // before anything is written.
+  for (const auto& n : names) {
+    if (fitsLatin1(n.box->text())) continue;
+    msgBox(this,
+           "The design was not saved: the name " + n.box->text() +
+               " holds a character a design file cannot record.\n\nUse letters, digits and signs of "
+               "Western European languages only.",
+           "Kestrova", MsgButtons::Ok, MsgIcon::Warning);
+    return;
+  }
 
   SailFile sail;
   sail.date = fileText(Text[28]);

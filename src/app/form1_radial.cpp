@@ -12,7 +12,7 @@ namespace kes {
 
 // "Develop": the radial panels' plot files.
 void Form1::Command10_Click() {
-  if (!beginDevelopRun({})) return;
+  if (!beginDevelopRun({}, std::array{kTempFile})) return;  // the scratch file is written in place
   // Only the radial plot files of earlier runs go: rad<r>_<n>.uc, any case.
   for (const std::string& name : listFiles("rad*.*"))
     if (IsRadialPlotFileName(name)) deleteFiles(name);

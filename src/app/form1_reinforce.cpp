@@ -43,7 +43,7 @@ ReinforceSettings reinforcementSettings(const Form1& f) {
 // turned into its cutting position with its reef-size copy. Esc finishes the
 // file in hand and stops; a file that cannot be written stops the run too.
 void Form1::Command21_Click() {
-  if (!beginDevelopRun(kReinforcementPlotPatterns)) return;
+  if (!beginDevelopRun(kReinforcementPlotPatterns, std::array{kTempFile, kCopyTempFile})) return;
   ReadPlotScale();
   const PlotUnits units =
       SetPlotUnits(PlotScaleX, PlotScaleY, Millimeters->checked(), Feet->checked());

@@ -103,30 +103,47 @@ std::size_t skipBlanks(std::string_view t) {
 // A value's decimal digits rounded to 15 significant digits:
 // value = 0.d1 d2 ... d15 x 10^(exp10 + 1), i.e. d1 stands at the power exp10.
 struct Decimal {
-  char d[16] = {};  // 15 digits, no terminator needed
+  char d[17] = {};  // 15 digits (17 for the top of the range), no terminator needed
   int count = 0;    // significant digits kept (trailing zeros dropped), 0 for zero
   int exp10 = 0;    // power of ten of the first digit
   bool negative = false;
 };
 
-Decimal decimal15(double value) {
+// The digits and exponent of a scientific text d.ddde[+-]xx.
+Decimal scientificDigits(const char* first, const char* last, bool negative) {
   Decimal r;
-  if (value == 0.0 || !std::isfinite(value)) return r;
-  r.negative = value < 0;
-  char buf[40];
-  const auto res = std::to_chars(buf, buf + sizeof buf, std::fabs(value),
-                                 std::chars_format::scientific, 14);
-  // Form: d.dddddddddddddde[+-]xx
-  const char* p = buf;
+  r.negative = negative;
+  const char* p = first;
   int n = 0;
-  for (; p < res.ptr && *p != 'e'; ++p) {
-    if (isDigit(*p)) r.d[n++] = *p;
+  for (; p < last && *p != 'e'; ++p) {
+    if (isDigit(*p) && n < static_cast<int>(sizeof r.d)) r.d[n++] = *p;
   }
   int e = 0;
-  std::from_chars(p + 1 + (p[1] == '+' ? 1 : 0), res.ptr, e);
+  if (p < last) std::from_chars(p + 1 + (p[1] == '+' ? 1 : 0), last, e);
   r.exp10 = e;
   while (n > 0 && r.d[n - 1] == '0') --n;
   r.count = n;
+  return r;
+}
+
+Decimal decimal15(double value) {
+  if (value == 0.0 || !std::isfinite(value)) return {};
+  char buf[40];
+  const auto res = std::to_chars(buf, buf + sizeof buf, std::fabs(value),
+                                 std::chars_format::scientific, 14);
+  return scientificDigits(buf, res.ptr, value < 0);
+}
+
+// decimal15, unless its 15 digits lie beyond the largest double (a value
+// from 1.797693134862315E+308 up rounds to 1.79769313486232E+308, which no
+// parse can read): then the shortest digits that read back as the value.
+Decimal decimalReadBack(double value) {
+  Decimal r = decimal15(value);
+  if (r.exp10 == 308 && std::string_view(r.d, static_cast<std::size_t>(r.count)) == "179769313486232") {
+    char buf[40];
+    const auto res = std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::scientific);
+    r = scientificDigits(buf, res.ptr, value < 0);
+  }
   return r;
 }
 
@@ -231,11 +248,12 @@ std::string formatFixed(double value, int decimals) {
   return out;
 }
 
-// Up to 15 significant digits without trailing zeros; leadingZero chooses
+// Up to 15 significant digits without trailing zeros (17 at the top of the
+// range, where 15 would not read back); leadingZero chooses
 // "0.5" or ".5". Exponent form when the first digit stands at 10^15 or
 // higher or below 10^-4 (after the rounding to 15 digits): "1E+15", "1E-05".
 std::string shortNumber(double value, bool leadingZero) {
-  const Decimal v = decimal15(value);
+  const Decimal v = decimalReadBack(value);
   if (v.count == 0) return "0";
   std::string out;
   if (v.negative) out += '-';

@@ -39,7 +39,9 @@ std::string format0_00(double value);
 // Plain number text put back into a box: up to 15 significant digits, no
 // leading blank, no trailing zeros, a leading zero before the point
 // ("12.5", "0.5", "39.7513046955694", "-3", "0"). Exponent form for
-// magnitudes from 1e15 up and below 1e-4 ("1E+15", "1.5E-05").
+// magnitudes from 1e15 up and below 1e-4 ("1E+15", "1.5E-05"). Every text
+// reads back as its value: a value whose 15 digits would lie beyond the
+// largest double gets the 17 that read back as it ("1.7976931348623157E+308").
 std::string plainNumber(double value);
 
 // Number text with a sign position: a blank before a number that is zero or

@@ -106,4 +106,6 @@ std::string utf8ToLatin1(std::string_view utf8) {
   return out;
 }
 
+bool fitsLatin1(std::string_view utf8) { return latin1ToUtf8(utf8ToLatin1(utf8)) == utf8; }
+
 }  // namespace kes

@@ -75,5 +75,8 @@ class LineWriter {
 // broken UTF-8 sequence) is written as "?".
 std::string latin1ToUtf8(std::string_view latin1);
 std::string utf8ToLatin1(std::string_view utf8);
+// True when every character of a box's text has its Latin-1 byte, so that a
+// file line holding the text reads back as the same text.
+bool fitsLatin1(std::string_view utf8);
 
 }  // namespace kes

@@ -41,8 +41,9 @@ struct StrokeFont {
 // text is dropped whole (a half-read stroke would leave the pen down).
 StrokeFont ParseStrokeFont(std::string_view text);
 
-// The user's "quilda.fnt" from the current folder when there is one (any
-// text; a file that cannot be read counts as absent), otherwise the
+// The user's "quilda.fnt" from the current folder when there is one, its
+// name in any case (any text; a file that cannot be read counts as absent),
+// otherwise the
 // program's own font (A-Z, 0-9, - _ . / #, converted from the Hershey
 // simplex roman glyphs).
 // Tests name another file: the program itself never writes a font file.

@@ -81,6 +81,25 @@ std::optional<std::string> readFileBytes(const std::string& name, std::size_t ma
   return out;
 }
 
+std::string fileNameOnDisk(const std::string& name) {
+  const fs::path path(name);
+  const std::string leaf = path.filename().string();
+  if (leaf.empty() || leaf == "." || leaf == "..") return name;
+  std::error_code ec;
+  if (fs::symlink_status(path, ec).type() != fs::file_type::not_found) return name;
+  const fs::path folder = path.parent_path();
+  std::string found;
+  fs::directory_iterator it(folder.empty() ? fs::path(".") : folder, ec), end;
+  for (; !ec && it != end; it.increment(ec)) {
+    std::error_code te;
+    if (it->symlink_status(te).type() == fs::file_type::directory) continue;
+    const std::string candidate = it->path().filename().string();
+    if (sameIgnoringCase(candidate, leaf) && (found.empty() || candidate < found)) found = candidate;
+  }
+  if (found.empty()) return name;
+  return name.substr(0, name.size() - leaf.size()) + found;
+}
+
 std::string findNamedFile(const std::string& name) {
   if (name.empty() || name == "." || name == ".." ||
       name.find_first_of("/\\") != std::string::npos || name.find('\0') != std::string::npos)

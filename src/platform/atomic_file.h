@@ -27,6 +27,12 @@ std::optional<std::string> readFileBytes(const std::string& name, std::size_t ma
 // name or one with a folder part means no file.
 std::string findNamedFile(const std::string& name);
 
+// The name a save of `name` writes: the existing file in name's folder whose
+// name equals it without regard to case (the exact name first, else the
+// first in name order), with name's folder part as given; else name itself.
+// So a design saved as "boat.sal" over "Boat.sal" keeps the name on disk.
+std::string fileNameOnDisk(const std::string& name);
+
 // Test hook: while set, a file whose name the hook accepts cannot be read,
 // and writing it fails as a full disk would, after part of it was written.
 void setFileFaultHook(bool (*fails)(const std::string& name));

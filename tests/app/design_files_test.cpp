@@ -58,6 +58,25 @@ TEST_F(AppTest, ExitSavesTheDesignAndTheNextStartBringsItBackByteForByte) {
   EXPECT_EQ(std::vector(again.begin(), again.begin() + 41), std::vector(pnl.begin(), pnl.begin() + 41));
 }
 
+// Exit right after a pick in the sail list, the box still holding the
+// keyboard: the last-used design is saved and nothing runs after it, so the
+// report still begins with the picked design's header.
+TEST_F(AppTest, NothingRunsAfterTheSaveAtExit) {
+  Form1& f = start();
+  nameDesign(f, "genoa", "genoa", "genoa");
+  f.Command13_Click();
+  click(f.Option[4], QRectF(f.Option[4]->rect()).center());
+  focus(f.Combo1);
+  for (const Qt::Key key : {Qt::Key_Down, Qt::Key_Up}) press(key);  // through the list to genoa.sal
+  ASSERT_EQ(f.Combo1->text(), "genoa.sal");
+  ASSERT_EQ(allLines(read("results.txt"))[1], "Loaded Sail:  genoa.sal");
+  const int loads = f.designLoads;
+  f.close();
+  EXPECT_EQ(f.designLoads, loads);
+  EXPECT_EQ(allLines(read("results.txt"))[1], "Loaded Sail:  genoa.sal");
+  EXPECT_EQ(allLines(read("lastsail.sal")).size(), 40u);
+}
+
 TEST_F(AppTest, LoadingWithAMissingMoldKeepsTheMoldBoxesAndStillRecomputes) {
   Form1& f = start();
   nameDesign(f, "a", "a", "a");
@@ -130,6 +149,54 @@ TEST_F(AppTest, PickingASailLoadsItWithTheMoldAndPanelsItNames) {
     f.Combo1_Click();
   }
   EXPECT_EQ(f.designLoads, loads + 1);
+}
+
+// A name differing only in case means the file already there: its design is
+// saved into it, under its own name, and picked again it comes back edited.
+TEST_F(AppTest, SavingOverANameInOtherCaseWritesThatFile) {
+  Form1& f = start();
+  nameDesign(f, "GENOA", "GENOA", "GENOA");
+  f.Command13_Click();
+  for (const char* ext : {".sal", ".mld", ".pnl"})
+    ASSERT_TRUE(QFile::rename(QString("GENOA") + ext, QString("GENOA") + QString(ext).toUpper()));
+  f.Option[4]->click();
+  const auto pickGenoa = [&f] {
+    for (int i = 0; i < f.Combo1->listCount(); ++i)
+      if (f.Combo1->listItem(i) == "GENOA.SAL") f.Combo1->pick(i);
+  };
+  pickGenoa();
+  ASSERT_EQ(f.Text[1]->text(), "100");
+  f.Text[1]->setText("88");
+  click(f.Command[13], QRectF(f.Command[13]->rect()).center());
+  EXPECT_EQ(files(), (QStringList{"GENOA.MLD", "GENOA.PNL", "GENOA.SAL", "results.txt"}));
+  EXPECT_EQ(f.Combo1->text() + " " + f.Combo2->text() + " " + f.Combo3->text(), "GENOA.SAL GENOA.MLD GENOA.PNL");
+  const std::vector<std::string> sail = allLines(read("GENOA.SAL"));
+  EXPECT_EQ(std::tuple(sail[5], sail[18], sail[19]), std::tuple(" 88 ", "GENOA.MLD", "GENOA.PNL"));
+  f.Text[1]->setText("50");
+  pickGenoa();
+  EXPECT_EQ(f.Text[1]->text(), "88");
+}
+
+// The sail file keeps the mold's and panels' names in Latin-1: a name it
+// cannot hold is refused before any file is written; one it can comes back.
+TEST_F(AppTest, ANameTheSailFileCannotRecordIsRefused) {
+  Form1& f = start();
+  nameDesign(f, "sail", "\xCE\xA9mold", "cut");  // Omega
+  messages.clear();
+  f.Command13_Click();
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_NE(messages[0].prompt.find("\xCE\xA9mold.mld"), std::string::npos);
+  EXPECT_EQ(files(), QStringList{});
+
+  nameDesign(f, "sail", "caf\xC3\xA9", "cut");
+  f.dep[2]->setText("13");
+  f.Command13_Click();
+  f.dep[2]->setText("9");
+  f.Combo2->setText("lastsail.mld");
+  f.Option[4]->click();
+  f.Combo1->pick(0);
+  EXPECT_EQ(f.Combo1->text() + " " + f.Combo2->text() + " " + f.dep[2]->text(), "sail.sal caf\xC3\xA9.mld 13");
+  EXPECT_EQ(messages.size(), 1u);
 }
 
 // The readers' own tests cover short and damaged files; here what the window does with an error.

@@ -140,6 +140,48 @@ TEST_F(DevelopTest, AFailedWriteStopsTheRunAndSaysWhichFile) {
   }
 }
 
+// A report or scratch file that cannot be written stops every develop before
+// it deletes anything: the old plot file stays as it was. A folder stands in
+// the file's place, which fails for root too (file modes do not stop root).
+TEST_F(DevelopTest, AFileWrittenInPlaceThatCannotBeStopsTheRunBeforeItDeletes) {
+  const struct {
+    const char *blocked, *plot;
+    void (Form1::*develop)();
+  } cases[] = {{"results.txt", "pnl1.UC", &Form1::Command8_Click},
+               {"temp.txt", "pnl2.UC", &Form1::Command8_Click},
+               {"temp.txt", "rad0_1.UC", &Form1::Command10_Click},
+               {"temp2.txt", "tack1.uc", &Form1::Command21_Click}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.blocked + std::string(" ") + c.plot);
+    for (const QString& name : files()) QFile::remove(name);
+    Form1& f = panels("3");
+    if (c.develop == &Form1::Command10_Click) f.Check[1]->setValue(1);
+    touch(c.plot);
+    ASSERT_TRUE(QDir(dir.path()).mkdir(c.blocked));
+    messages.clear();
+    (f.*c.develop)();
+    EXPECT_EQ(caption(), std::string("Cannot write ") + c.blocked);
+    EXPECT_EQ(messages.size(), 1u);
+    EXPECT_EQ(read(c.plot), "x\r\n");
+    EXPECT_TRUE(!f.developRunning() && !busyPointer());
+    ASSERT_TRUE(QDir(dir.path()).rmdir(c.blocked));
+  }
+}
+
+// The plot-file editor's font letters the panels whatever the case of its name.
+TEST_F(DevelopTest, TheUsersFontIsFoundInAnyCase) {
+  Form1& f = panels("1");
+  f.ShelfFoot_Click();
+  f.TwistFoot_Click();
+  ASSERT_TRUE(QFile::copy("test.fnt", "QUILDA.FNT"));
+  f.strokeFontFile = "quilda.fnt";
+  f.Command8_Click();
+  const std::string upper = read("pnl1.UC");
+  f.strokeFontFile = "test.fnt";
+  f.Command8_Click();
+  EXPECT_EQ(upper, read("pnl1.UC"));
+}
+
 TEST_F(DevelopTest, PanelCountFromAWidthAndTheViewerMessage) {
   Form1& f = panels("3");
   answers = {"24"};

@@ -114,11 +114,14 @@ TEST_F(ReinforceTest, AFileThatCannotBeWrittenStopsTheRun) {
   EXPECT_EQ(messages[1].prompt, caption());
   EXPECT_TRUE(has("clew1.uc") && !has("rclew2.uc") && !has("clew3.uc") && !has("head1.uc"));
 
-  // A stale scratch file that cannot be replaced is never copied over a plot file.
+  // A scratch file that cannot be written stops the run before it deletes
+  // or replaces a plot file: the last run's tack1.uc stays as it was.
   ASSERT_TRUE(d.rmdir("clew2.uc") && d.remove("temp.txt") && d.mkdir("temp.txt"));
+  const std::string tack = read("tack1.uc");
+  ASSERT_NE(tack, "<missing>");
   f.Command21_Click();
   EXPECT_EQ(caption(), "Cannot write temp.txt");
-  EXPECT_FALSE(has("tack1.uc"));
+  EXPECT_EQ(read("tack1.uc"), tack);
   EXPECT_FALSE(f.developRunning());
 }
 

@@ -2,8 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <bit>
 #include <cmath>
+#include <cstdint>
 #include <limits>
+#include <random>
+#include <string>
 #include <tuple>
 
 namespace {
@@ -64,6 +69,33 @@ TEST(Format, PlainSignedAndDesignNumbers) {
       {0.0005, " .0005 "}, {0.00005, " 5E-05 "}};
   for (const auto& [v, text] : design) EXPECT_EQ(kes::designNumber(v), text) << v;
   EXPECT_EQ(kes::signedNumber(10), " 10");
+}
+
+// Every number text the boxes and the design files get reads back: as the
+// value it was formed from (to its 15 digits) and, written again, as the same
+// bytes. Doubles of every magnitude, the ends of the range among them.
+TEST(Format, EveryNumberTextReadsBackToItsValue) {
+  constexpr double kMax = std::numeric_limits<double>::max();
+  std::vector<double> values = {kMax, std::nextafter(kMax, 0.0), 1.797693134862315e308, 1.7976931348623149e308,
+                                std::numeric_limits<double>::min(), std::numeric_limits<double>::denorm_min(),
+                                1e15, 999999999999999.9, 1e-5, 9.99999999999999e-5};
+  std::mt19937_64 random(20240611);
+  for (int i = 0; i < 8000; ++i) {
+    const double v = std::bit_cast<double>(random());
+    if (std::isfinite(v)) values.push_back(v);
+  }
+  for (const double magnitude : values) {
+    for (const double v : {magnitude, -magnitude}) {
+      const std::string plain = kes::plainNumber(v), design = kes::designNumber(v);
+      const kes::Num fromPlain = kes::parseStrict(plain), fromDesign = kes::parseStrict(design);
+      ASSERT_TRUE(fromPlain.good() && fromDesign.good()) << plain;
+      EXPECT_LE(std::fabs(fromPlain.v - v), std::max(std::fabs(v) * 1e-14, 5e-324)) << plain;
+      EXPECT_EQ(std::pair(kes::plainNumber(fromPlain.v), kes::designNumber(fromDesign.v)), std::pair(plain, design));
+    }
+  }
+  // The largest double needs more than 15 digits: 15 would lie beyond the range.
+  EXPECT_EQ(kes::designNumber(kMax), " 1.7976931348623157E+308 ");
+  EXPECT_EQ(kes::plainNumber(-kMax), "-1.7976931348623157E+308");
 }
 
 }  // namespace

@@ -6,6 +6,8 @@
 #include <array>
 #include <cmath>
 #include <cstdint>
+#include <limits>
+#include <tuple>
 #include <string>
 #include <vector>
 
@@ -242,6 +244,24 @@ TEST(PanelFile, EndsStayAsReadAndWholeNumbersAreChecked) {
   storeEnds(readPanelFile(join(ls), kNoneHeld), l, [&] { ++failures; });
   EXPECT_TRUE(failures == 1 && l.SeamLeechEnd[1] == 150.25 && l.RadialUpperEnd[0][1] == 0);
   EXPECT_TRUE(l.DividerTopIndex == 33 && l.DividerFootIndex == 12);
+}
+
+// The ends of a double's range come back as they went out: seam 0's and seam
+// N's ends and a negative batten hollow at the largest magnitude.
+TEST(PanelFile, TheLargestNumbersComeBack) {
+  constexpr double kMax = std::numeric_limits<double>::max();
+  PanelFile p = defaultPanel(2);
+  p.line[42] = -kMax;
+  PanelLayout l;
+  l.SeamLeechEnd[0] = kMax, l.SeamLuffEnd[2] = -kMax, l.SeamLuffEnd[0] = std::nextafter(kMax, 0.0);
+  const std::string bytes = writePanelFile(p, l);
+  const PanelRead r = readPanelFile(bytes, kNoneHeld);
+  PanelLayout back;
+  int failures = r.failures();
+  storeEnds(r, back, [&] { ++failures; });
+  EXPECT_EQ(failures, 0);
+  EXPECT_EQ(std::tuple(r.fixed.line[42], back.SeamLeechEnd[0], back.SeamLuffEnd[2]), std::tuple(-kMax, kMax, -kMax));
+  EXPECT_EQ(writePanelFile(r.fixed, back), bytes);
 }
 
 // ---- Names, header, plot scale ---------------------------------------------------------
