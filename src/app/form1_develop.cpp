@@ -11,6 +11,7 @@
 #include "develop/lettering.h"
 #include "develop/panel_count.h"
 #include "develop/plot_file.h"
+#include "platform/atomic_file.h"
 #include "platform/dialogs.h"
 #include "platform/documents.h"
 #include "platform/system.h"
@@ -64,9 +65,9 @@ bool Form1::failDevelopWrite(const std::string& name) {
 }
 
 bool Form1::writeDevelopFile(const std::string& name, std::string_view text, DevelopWrite how) {
-  const bool ok = how == DevelopWrite::Replace     ? replaceFile(name, text)
-                  : how == DevelopWrite::Overwrite ? overwriteFile(name, text)
-                                                   : appendToFile(name, text);
+  // Plot files and the rotation pass's scratch files are written whole; the
+  // report is added to in place.
+  const bool ok = how == DevelopWrite::Append ? appendToFile(name, text) : writeFileAtomically(name, text);
   return ok || failDevelopWrite(name);
 }
 
