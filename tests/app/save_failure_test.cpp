@@ -5,6 +5,7 @@
 
 #include "app_fixture.h"
 #include "common/lines.h"
+#include "platform/documents.h"
 #include "file_size_limit.h"
 
 namespace kes::test {
@@ -27,6 +28,19 @@ class SaveTest : public AppTest {
     const std::string s(stem);
     return read((s + ".sal").c_str()) + read((s + ".mld").c_str()) + read((s + ".pnl").c_str());
   }
+  // A file outside the folder that a planted link may point at.
+  QString plantTarget() {
+    EXPECT_TRUE(outside.isValid());
+    const QString precious = outside.filePath("precious");
+    QFile p(precious);
+    EXPECT_TRUE(p.open(QIODevice::WriteOnly) && p.write("keep me") == 7);
+    return precious;
+  }
+  std::string target() const {
+    QFile p(outside.filePath("precious"));
+    return p.open(QIODevice::ReadOnly) ? p.readAll().toStdString() : "<missing>";
+  }
+
   // The Files frame, the three names typed, "Save" clicked.
   void save(Form1& f, const char* stem) {
     f.Option[4]->click();
@@ -35,6 +49,8 @@ class SaveTest : public AppTest {
     f.Combo3->setText(stem);
     click(f.Command[13], QRectF(f.Command[13]->rect()).center());
   }
+
+  QTemporaryDir outside;
 };
 
 TEST_F(SaveTest, AFullDiskKeepsTheFilesThatDidNotFitAndNamesThem) {
@@ -82,21 +98,36 @@ TEST_F(SaveTest, ExitOnAFullDiskKeepsTheLastDesignSaysSoAndStillEnds) {
 }
 
 TEST_F(SaveTest, ExitReplacesAPlantedLinkAndLeavesItsTargetAlone) {
-  QTemporaryDir outside;
-  ASSERT_TRUE(outside.isValid());
-  const QString precious = outside.filePath("precious");
-  {
-    QFile p(precious);
-    ASSERT_TRUE(p.open(QIODevice::WriteOnly));
-    p.write("keep me");
-  }
-  ASSERT_TRUE(QFile::link(precious, "lastsail.mld"));
+  ASSERT_TRUE(QFile::link(plantTarget(), "lastsail.mld"));
   start().close();
-  QFile p(precious);
-  ASSERT_TRUE(p.open(QIODevice::ReadOnly));
-  EXPECT_EQ(p.readAll().toStdString(), "keep me");
+  EXPECT_EQ(target(), "keep me");
   EXPECT_FALSE(QFileInfo("lastsail.mld").isSymLink());
   EXPECT_EQ(lines("lastsail.mld"), 25u);
+}
+
+// The rotation pass's scratch file is written whole, replacing a link; the
+// report, added to in place, is refused through one and the run stops.
+TEST_F(SaveTest, DevelopsNeverWriteThroughAPlantedLink) {
+  setDocumentOpenerHook([](const std::string&) { return true; });
+  Form1& f = start();
+  f.Option3_Click();
+  f.Text[15]->setText("2");
+  f.Command8_Click();
+  ASSERT_TRUE(QFile::exists("pnl2.UC"));
+  const QString precious = plantTarget();
+  ASSERT_TRUE(QFile::remove("temp.txt") && QFile::link(precious, "temp.txt"));
+  messages.clear();
+  f.Command8_Click();
+  EXPECT_EQ(target(), "keep me");
+  EXPECT_FALSE(QFileInfo("temp.txt").isSymLink());
+  EXPECT_TRUE(messages.empty());
+
+  ASSERT_TRUE(QFile::remove("results.txt") && QFile::link(precious, "results.txt"));
+  f.Command8_Click();
+  setDocumentOpenerHook(nullptr);
+  EXPECT_EQ(target(), "keep me");
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_EQ(messages[0].prompt, "Cannot write results.txt");
 }
 
 TEST_F(SaveTest, SavingOverANameThatDiffersOnlyInCaseWritesThatFile) {
