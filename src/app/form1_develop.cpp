@@ -65,9 +65,12 @@ bool Form1::failDevelopWrite(const std::string& name) {
 }
 
 bool Form1::writeDevelopFile(const std::string& name, std::string_view text, DevelopWrite how) {
-  // Plot files and the rotation pass's scratch files are written whole; the
-  // report is added to in place.
-  const bool ok = how == DevelopWrite::Append ? appendToFile(name, text) : writeFileAtomically(name, text);
+  // Plot files are written whole; the rotation pass's scratch files (written
+  // over for every panel, where a rename each time would cost) and the report
+  // are written in place.
+  const bool ok = how == DevelopWrite::Replace     ? writeFileAtomically(name, text)
+                  : how == DevelopWrite::Overwrite ? writeFileInPlace(name, text)
+                                                   : appendToFile(name, text);
   return ok || failDevelopWrite(name);
 }
 

@@ -1,10 +1,11 @@
 #pragma once
 // Files on disk, written by one writer. A file written whole (design files,
-// plot files, the analyser's files, the scratch file of the rotation pass)
-// goes into a hidden temporary file beside it, every write and the close
-// checked, which then takes the old file's place; a failed write leaves the
-// old file as it was and removes the temporary file. A file written in place
-// or added to (the report) is opened without following a link. Every writer
+// plot files, the analyser's files) goes into a hidden temporary file beside
+// it, every write and the close checked, which then takes the old file's
+// place; a failed write leaves the old file as it was and removes the
+// temporary file. A file written in place (the report's header, the scratch
+// files of the develops' rotation pass) or added to (the report) is opened
+// without following a link, every write and the close checked. Every writer
 // writes an existing file whose name differs only in case under its name on
 // disk. Whole files are read as bytes, plain names looked up in the folder.
 
@@ -22,7 +23,8 @@ namespace kes {
 bool writeFileAtomically(const std::string& name, std::string_view bytes, std::string* why = nullptr);
 
 // Writes bytes as the file `name` in place, replacing what it held: for a
-// report that is rewritten often, where a half-written file costs nothing.
+// report or scratch file rewritten often, where a half-written file costs
+// nothing.
 // False when any write fails or `name` is a link.
 bool writeFileInPlace(const std::string& name, std::string_view bytes);
 
