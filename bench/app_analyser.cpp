@@ -14,7 +14,7 @@
 #include "app/form2.h"
 #include "app_window.h"
 #include "five_cambers.h"
-#include "platform/documents.h"
+#include "platform/atomic_file.h"
 
 namespace {
 
@@ -31,7 +31,7 @@ kes::Form2* analyser() {
   }
   const QDir here(w.dir.path());
   photo.save(here.filePath(QStringLiteral("sail.bmp")), "BMP");
-  kes::replaceFile(here.filePath(QStringLiteral("sail.anl")).toStdString(),
+  kes::writeFileAtomically(here.filePath(QStringLiteral("sail.anl")).toStdString(),
                    kes::writeAnalysis("five cambers", kes::bench::fiveCambers()));
   w.form->dummy31_Click();  // "&Analyze"
   form = w.form->analyser();

@@ -13,6 +13,7 @@
 #include "develop/lettering.h"
 #include "develop/panel_count.h"
 #include "develop/plot_file.h"
+#include "platform/atomic_file.h"
 #include "platform/dialogs.h"
 #include "platform/documents.h"
 #include "platform/system.h"
@@ -80,8 +81,11 @@ bool Form1::failDevelopWrite(const std::string& name) {
 }
 
 bool Form1::writeDevelopFile(const std::string& name, std::string_view text, DevelopWrite how) {
-  const bool ok = how == DevelopWrite::Replace     ? replaceFile(name, text)
-                  : how == DevelopWrite::Overwrite ? overwriteFile(name, text)
+  // Plot files are written whole; the rotation pass's scratch files (written
+  // over for every panel, where a rename each time would cost) and the report
+  // are written in place.
+  const bool ok = how == DevelopWrite::Replace     ? writeFileAtomically(name, text)
+                  : how == DevelopWrite::Overwrite ? writeFileInPlace(name, text)
                                                    : appendToFile(name, text);
   return ok || failDevelopWrite(name);
 }

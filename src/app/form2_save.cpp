@@ -4,14 +4,14 @@
 #include "analyser/analysis_file.h"
 #include "analyser/mold_export.h"
 #include "app/form2.h"
+#include "platform/atomic_file.h"
 #include "platform/dialogs.h"
-#include "platform/documents.h"
 #include "platform/file_lookup.h"
 
 namespace kes {
 
 bool Form2::writeOrSay(const std::string& name, const std::string& bytes) {
-  if (replaceFile(name, bytes)) return true;
+  if (writeFileAtomically(name, bytes)) return true;
   msgBox(this, "Could not write " + name + ".", "Vestrel Design Sail Analyzer", MsgButtons::Ok,
          MsgIcon::Warning);
   return false;

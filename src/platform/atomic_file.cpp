@@ -1,13 +1,17 @@
 #include "platform/atomic_file.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QFile>
-#include <QSaveFile>
 #include <QString>
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
+#include <random>
 #include <system_error>
-
-#include "platform/documents.h"
 
 namespace kes {
 
@@ -21,44 +25,158 @@ QString q(const std::string& s) { return QString::fromStdString(s); }
 
 char lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 
-bool sameIgnoringCase(const std::string& a, const std::string& b) {
+bool sameIgnoringCase(std::string_view a, std::string_view b) {
   return a.size() == b.size() &&
          std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return lower(x) == lower(y); });
+}
+
+constexpr std::string_view kTempMark = ".kes-";
+constexpr std::size_t kTempRandom = 6;
+constexpr std::size_t kTempLeafMax = 200;  // a long name still leaves room for the marks
+constexpr char kTempChars[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+
+bool isTempChar(char c) {
+  return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9');
+}
+
+// The name's folder part as given ("" or ending in a separator) and its leaf.
+std::pair<std::string, std::string> splitName(const std::string& name) {
+  const std::size_t slash = name.find_last_of('/');
+  if (slash == std::string::npos) return {std::string(), name};
+  return {name.substr(0, slash + 1), name.substr(slash + 1)};
+}
+
+bool usableLeaf(const std::string& leaf) { return !leaf.empty() && leaf != "." && leaf != ".."; }
+
+void say(std::string* why, int error) {
+  if (why) *why = std::strerror(error);
+}
+
+// Writes all bytes to fd, each write checked; false with errno set.
+bool writeAll(int fd, std::string_view bytes) {
+  const char* at = bytes.data();
+  std::size_t left = bytes.size();
+  while (left > 0) {
+    const ssize_t n = ::write(fd, at, left);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return false;
+    }
+    if (n == 0) {
+      errno = EIO;
+      return false;
+    }
+    at += n;
+    left -= static_cast<std::size_t>(n);
+  }
+  return true;
+}
+
+// Opens `name` for writing with the given flags, never through a link,
+// writes the bytes and closes it, each step checked.
+bool writeOpen(const std::string& name, std::string_view bytes, int flags) {
+  const std::string target = fileNameOnDisk(name);
+  if (!usableLeaf(splitName(target).second)) return false;
+  const int fd = ::open(target.c_str(), flags | O_WRONLY | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0666);
+  if (fd < 0) return false;
+  const bool written = writeAll(fd, bytes);
+  return ::close(fd) == 0 && written;
+}
+
+// Creates a new temporary file beside `target` under the writer's hidden
+// name; its descriptor, or -1 with errno set.
+int createTemporary(const std::string& folder, const std::string& leaf, std::string& tempName) {
+  static std::mt19937 pick{std::random_device{}() ^ static_cast<unsigned>(::getpid())};
+  std::uniform_int_distribution<std::size_t> letter(0, sizeof kTempChars - 2);
+  const std::string base = folder + "." + leaf.substr(0, kTempLeafMax) + std::string(kTempMark);
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    tempName = base;
+    for (std::size_t i = 0; i < kTempRandom; ++i) tempName += kTempChars[letter(pick)];
+    const int fd = ::open(tempName.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+    if (fd >= 0 || errno != EEXIST) return fd;
+  }
+  errno = EEXIST;
+  return -1;
 }
 
 }  // namespace
 
 void setFileFaultHook(bool (*fails)(const std::string& name)) { fileFault = fails; }
 
-bool writeFileAtomically(const std::string& name, const std::string& bytes, std::string* why) {
-  QSaveFile f(q(name));
-  if (!f.open(QIODevice::WriteOnly)) {
-    if (why) *why = f.errorString().toStdString();
+bool writeFileAtomically(const std::string& name, std::string_view bytes, std::string* why) {
+  const std::string target = fileNameOnDisk(name);
+  const auto [folder, leaf] = splitName(target);
+  if (!usableLeaf(leaf)) {
+    say(why, EISDIR);
     return false;
   }
-  if (fileFault && fileFault(name)) {
-    f.write(bytes.data(), static_cast<qint64>(bytes.size() / 2));
-    f.cancelWriting();
-    f.commit();
-    if (why) *why = "No space left on device";
+  std::string tempName;
+  const int fd = createTemporary(folder, leaf, tempName);
+  if (fd < 0) {
+    say(why, errno);
     return false;
   }
-  if (f.write(bytes.data(), static_cast<qint64>(bytes.size())) != static_cast<qint64>(bytes.size())) {
-    if (why) *why = f.errorString().toStdString();
-    f.cancelWriting();
-    f.commit();
-    return false;
+  // The old file's permissions carry over (a link's target is not looked at).
+  struct stat old {};
+  bool ok = ::lstat(target.c_str(), &old) != 0 || !S_ISREG(old.st_mode) || ::fchmod(fd, old.st_mode & 0777) == 0;
+  ok = ok && writeAll(fd, bytes);
+  int error = errno;
+  // No flush to the disk itself: a develop writes dozens of files and waits on none.
+  if (::close(fd) != 0 && ok) {
+    ok = false;
+    error = errno;
   }
-  if (!f.commit()) {
-    if (why) *why = f.errorString().toStdString();
-    return false;
+  if (ok && ::rename(tempName.c_str(), target.c_str()) != 0) {
+    ok = false;
+    error = errno;
   }
-  return true;
+  if (!ok) {
+    ::unlink(tempName.c_str());
+    say(why, error);
+  }
+  return ok;
 }
 
-bool writeFileInPlace(const std::string& name, const std::string& bytes) {
-  if (fileFault && fileFault(name)) return false;
-  return overwriteFile(name, bytes);
+bool writeFileInPlace(const std::string& name, std::string_view bytes) { return writeOpen(name, bytes, O_TRUNC); }
+
+bool appendToFile(const std::string& name, std::string_view bytes) { return writeOpen(name, bytes, O_APPEND); }
+
+std::string fileNameOnDisk(const std::string& name) {
+  const auto [folder, leaf] = splitName(name);
+  if (!usableLeaf(leaf)) return name;
+  struct stat st {};
+  if (::lstat(name.c_str(), &st) == 0) return name;
+  std::string found;
+  std::error_code ec;
+  fs::directory_iterator it(folder.empty() ? fs::path(".") : fs::path(folder), ec), end;
+  for (; !ec && it != end; it.increment(ec)) {
+    std::error_code te;
+    if (it->symlink_status(te).type() == fs::file_type::directory) continue;
+    const std::string candidate = it->path().filename().string();
+    if (sameIgnoringCase(candidate, leaf) && (found.empty() || candidate < found)) found = candidate;
+  }
+  return found.empty() ? name : folder + found;
+}
+
+bool isWriterTemporaryName(std::string_view leaf) {
+  const std::size_t minimum = 2 + kTempMark.size() + kTempRandom;  // "." + a name of at least one character
+  if (leaf.size() < minimum || leaf.front() != '.') return false;
+  const std::string_view tail = leaf.substr(leaf.size() - kTempRandom);
+  return leaf.substr(leaf.size() - kTempRandom - kTempMark.size(), kTempMark.size()) == kTempMark &&
+         std::all_of(tail.begin(), tail.end(), isTempChar);
+}
+
+int removeStaleTemporaryFiles() {
+  int removed = 0;
+  std::error_code ec;
+  fs::directory_iterator it(fs::path("."), ec), end;
+  for (; !ec && it != end; it.increment(ec)) {
+    std::error_code te;
+    if (it->symlink_status(te).type() != fs::file_type::regular) continue;
+    if (!isWriterTemporaryName(it->path().filename().string())) continue;
+    if (fs::remove(it->path(), te)) ++removed;
+  }
+  return removed;
 }
 
 std::optional<std::string> readFileBytes(const std::string& name, std::size_t maxBytes) {
@@ -79,25 +197,6 @@ std::optional<std::string> readFileBytes(const std::string& name, std::size_t ma
   }
   out.resize(got);
   return out;
-}
-
-std::string fileNameOnDisk(const std::string& name) {
-  const fs::path path(name);
-  const std::string leaf = path.filename().string();
-  if (leaf.empty() || leaf == "." || leaf == "..") return name;
-  std::error_code ec;
-  if (fs::symlink_status(path, ec).type() != fs::file_type::not_found) return name;
-  const fs::path folder = path.parent_path();
-  std::string found;
-  fs::directory_iterator it(folder.empty() ? fs::path(".") : folder, ec), end;
-  for (; !ec && it != end; it.increment(ec)) {
-    std::error_code te;
-    if (it->symlink_status(te).type() == fs::file_type::directory) continue;
-    const std::string candidate = it->path().filename().string();
-    if (sameIgnoringCase(candidate, leaf) && (found.empty() || candidate < found)) found = candidate;
-  }
-  if (found.empty()) return name;
-  return name.substr(0, name.size() - leaf.size()) + found;
 }
 
 std::string findNamedFile(const std::string& name) {

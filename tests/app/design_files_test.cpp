@@ -93,34 +93,6 @@ TEST_F(AppTest, LoadingWithAMissingMoldKeepsTheMoldBoxesAndStillRecomputes) {
   EXPECT_EQ(f.m.LuffLength, 160);
 }
 
-TEST_F(AppTest, AFailedSaveIsShownAndKeepsTheOldFile) {
-  Form1& f = start();
-  nameDesign(f, "keep", "keep", "keep");
-  f.Command13_Click();
-  const std::string oldPanels = read("keep.pnl");
-  ASSERT_FALSE(oldPanels.empty());
-  messages.clear();
-  setFileFaultHook([](const std::string& n) { return n == "keep.pnl"; });
-  f.Text[15]->setText("7");
-  f.Text[1]->setText("140");
-  f.Command13_Click();
-  ASSERT_EQ(messages.size(), 1u);
-  EXPECT_EQ(std::pair(messages[0].title, messages[0].buttons), std::pair(std::string("Kestrova"), MsgButtons::Ok));
-  EXPECT_TRUE(messages[0].prompt.find("keep.pnl: No space left on device") != std::string::npos &&
-              messages[0].prompt.find("keep.sal") == std::string::npos);
-  EXPECT_EQ(std::pair(read("keep.pnl"), allLines(read("keep.sal"))[5]), std::pair(oldPanels, std::string(" 140 ")));
-
-  // At exit too; the program still ends.
-  setFileFaultHook([](const std::string& n) { return n == "lastsail.mld"; });
-  messages.clear();
-  f.close();
-  setFileFaultHook(nullptr);
-  ASSERT_EQ(messages.size(), 1u);
-  EXPECT_NE(messages[0].prompt.find("lastsail.mld"), std::string::npos);
-  EXPECT_FALSE(f.isVisible());
-  EXPECT_TRUE(QFile::exists("lastsail.sal") && !QFile::exists("lastsail.mld"));
-}
-
 TEST_F(AppTest, PickingASailLoadsItWithTheMoldAndPanelsItNames) {
   Form1& f = start();
   nameDesign(f, "genoa", "shape", "cut");
