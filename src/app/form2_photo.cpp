@@ -86,8 +86,14 @@ void Form2::File1_Click() {
 
 // A press counts on the photo only (before any photo, on the whole box); the
 // moves and the release of a press on the photo follow it wherever they go.
+// A press off the photo also ends an earlier press whose release never came
+// back (a message box or another window took it), so that release can no
+// longer reach the photo as a stale zoom or drag.
 void Form2::boxMouseDown(int button, int shift, double x, double y) {
-  if (Image1->hasPicture() && !Image1->contains(x, y)) return;
+  if (Image1->hasPicture() && !Image1->contains(x, y)) {
+    pressOnPhoto_ = false;
+    return;
+  }
   pressOnPhoto_ = true;
   const TwipRect& r = Image1->placement();
   Image1_MouseDown(button, shift, x - r.left, y - r.top);
@@ -122,9 +128,12 @@ void Form2::Image1_MouseDown(int button, int, double x, double y) {
     return;
   }
   int n = 0;
-  if (addPoint(cambers, zoom, CurrentCamber, px, py, n) == AddResult::MovedRight)
+  if (addPoint(cambers, zoom, CurrentCamber, px, py, n) == AddResult::MovedRight) {
+    // The modal reminder takes the button's release: the press ends here.
+    pressOnPhoto_ = false;
     msgBox(this, "Please move left to right or start a new camber.", "Hey!", MsgButtons::Ok,
            MsgIcon::Warning);
+  }
   DrawTracingMarker(cambers, zoom, CurrentCamber, n, *Picture1);
 }
 

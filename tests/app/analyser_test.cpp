@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QImage>
 #include <QMouseEvent>
+#include <QTest>
 
 #include "app/form2.h"
 #include "app_fixture.h"
@@ -81,6 +82,14 @@ class AnalyserTest : public AppTest {
             an->Text3[k]->text(), an->Text4[k]->text()};
   }
   std::string caption() const { return an->windowTitle().toStdString(); }
+
+  // A real mouse press, move or release on the photo box at a point in its twips.
+  void mouse(QEvent::Type type, Qt::MouseButton button, double x, double y) {
+    const QPoint at = an->Picture1->pixelOf(x, y);
+    if (type == QEvent::MouseButtonPress) QTest::mousePress(an->Picture1, button, Qt::NoModifier, at);
+    if (type == QEvent::MouseMove) QTest::mouseMove(an->Picture1, at);
+    if (type == QEvent::MouseButtonRelease) QTest::mouseRelease(an->Picture1, button, Qt::NoModifier, at);
+  }
 
   std::unique_ptr<Form2> own;
   Form2* an = nullptr;
@@ -185,6 +194,41 @@ TEST_F(AnalyserTest, TracedCambersAreMeasuredEditedAndReselectingStartsOver) {
   EXPECT_EQ(row(4), measured);
   EXPECT_FALSE(markedAt(1200, 720));
   EXPECT_EQ(f.cambers.count[1] + f.cambers.count[3], 5);  // the other cambers untouched
+}
+
+TEST_F(AnalyserTest, TheReminderEndsThePressSoALaterReleaseOffThePhotoZoomsNothing) {
+  photo("main.bmp", 300, 200);  // fitted 6735 x 4490: below 4490 lies no photo
+  Form2& f = open();
+  pick("main.bmp");
+  using E = QEvent;
+  // A zoom in and out leaves its box behind.
+  mouse(E::MouseButtonPress, Qt::RightButton, 1000, 1000);
+  mouse(E::MouseMove, Qt::RightButton, 1000, 3000);
+  mouse(E::MouseButtonRelease, Qt::RightButton, 1000, 3000);
+  ASSERT_GT(f.zoom.scale, 1.0);
+  mouse(E::MouseButtonPress, Qt::RightButton, 100, 100);
+  mouse(E::MouseButtonRelease, Qt::RightButton, 100, 100);
+  ASSERT_EQ(f.zoom.scale, 1.0);
+
+  f.Option1[3]->setValue(true);
+  mouse(E::MouseButtonPress, Qt::LeftButton, 1500, 3000);
+  mouse(E::MouseButtonRelease, Qt::LeftButton, 1500, 3000);
+  // Left of that point: "Hey!", whose box takes the release.
+  mouse(E::MouseButtonPress, Qt::LeftButton, 1000, 2000);
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_EQ(messages[0].title, "Hey!");
+  QTest::mouseRelease(f.Label1, Qt::LeftButton);  // the button comes up over the box, not the photo
+
+  // A right click below the photo: no zoom, no "Edit".
+  mouse(E::MouseButtonPress, Qt::RightButton, 3000, 6000);
+  mouse(E::MouseButtonRelease, Qt::RightButton, 3000, 6000);
+  EXPECT_EQ(f.zoom.scale, 1.0);
+  EXPECT_EQ(f.Image1->placement().left + f.Image1->placement().width, 6735);
+  EXPECT_TRUE(f.Option1[3]->value());
+  // The next press on the photo traces on.
+  mouse(E::MouseButtonPress, Qt::LeftButton, 2500, 2000);
+  mouse(E::MouseButtonRelease, Qt::LeftButton, 2500, 2000);
+  EXPECT_EQ(f.cambers.count[3], 3);
 }
 
 TEST_F(AnalyserTest, RightBoxZoomsInAndOutThenPrintAndClose) {
