@@ -49,10 +49,14 @@ void Form2::File1_Click() {
   const std::string path = photoPath();
   {
     BusyPointer busy;
-    if (!Image1->load(path)) {
+    if (const ImageBox::Load loaded = Image1->load(path); loaded != ImageBox::Load::Loaded) {
       setBusyPointer(false);
-      msgBox(this, name + " could not be opened as a picture.", "Vestrel Design Sail Analyzer",
-             MsgButtons::Ok, MsgIcon::Warning);
+      const std::string why =
+          loaded == ImageBox::Load::TooLarge
+              ? name + " is " + std::to_string(Image1->refusedWidth()) + " x " +
+                    std::to_string(Image1->refusedHeight()) + " pixels, too large to open."
+              : name + " could not be opened as a picture.";
+      msgBox(this, why, "Vestrel Design Sail Analyzer", MsgButtons::Ok, MsgIcon::Warning);
       return;  // the open photo, its points, caption, grid and zoom stay
     }
     setWindowTitle(QString::fromStdString(name));

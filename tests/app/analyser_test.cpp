@@ -39,6 +39,32 @@ class AnalyserTest : public AppTest {
     img.fill(qRgb(40, 90, 160));
     ASSERT_TRUE(img.save(QDir(dir.path()).filePath(QString::fromLatin1(name)), "BMP"));
   }
+  // A 16-bit BMP written header and rows by hand (Qt holds it at 4 bytes a
+  // pixel); with no rows only its header, which is all a size check reads.
+  void bmp16(const char* name, int w, int h, bool rows) const {
+    const quint32 rowBytes = (static_cast<quint32>(w) * 2 + 3) & ~3u;
+    const quint32 data = rowBytes * static_cast<quint32>(h);
+    QByteArray head(54, '\0');
+    const auto put = [&head](int at, quint32 v, int bytes) {
+      for (int i = 0; i < bytes; ++i) head[at + i] = static_cast<char>((v >> (8 * i)) & 0xFF);
+    };
+    head[0] = 'B';
+    head[1] = 'M';
+    put(2, 54 + data, 4);
+    put(10, 54, 4);  // where the rows begin
+    put(14, 40, 4);  // the info header's size
+    put(18, static_cast<quint32>(w), 4);
+    put(22, static_cast<quint32>(h), 4);
+    put(26, 1, 2);   // planes
+    put(28, 16, 2);  // bits per pixel, 5-5-5
+    put(34, data, 4);
+    QFile f(QDir(dir.path()).filePath(QString::fromLatin1(name)));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(head);
+    if (!rows) return;
+    const QByteArray row(static_cast<qsizetype>(rowBytes), '\x1f');
+    for (int y = 0; y < h; ++y) ASSERT_EQ(f.write(row), row.size());
+  }
   void write(const char* name, const std::string& bytes) const {
     QFile f(QDir(dir.path()).filePath(QString::fromLatin1(name)));
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
@@ -229,6 +255,27 @@ TEST_F(AnalyserTest, TheReminderEndsThePressSoALaterReleaseOffThePhotoZoomsNothi
   mouse(E::MouseButtonPress, Qt::LeftButton, 2500, 2000);
   mouse(E::MouseButtonRelease, Qt::LeftButton, 2500, 2000);
   EXPECT_EQ(f.cambers.count[3], 3);
+}
+
+TEST_F(AnalyserTest, ACameraSizedPhotoOpensAndOneTooLargeIsRefusedNamingItsSize) {
+  bmp16("camera.bmp", 8200, 8200, true);   // 256.5 MB at 4 bytes a pixel
+  bmp16("huge.bmp", 30000, 20000, false);  // 2.2 GB: beyond any photo
+  Form2& f = open();
+  pick("camera.bmp");
+  EXPECT_TRUE(messages.empty());
+  EXPECT_EQ(caption(), "camera.bmp");
+  EXPECT_EQ(std::pair(f.Image1->naturalWidth(), f.Image1->placement().width), std::pair(8200, 6735.0));
+  const QColor shown = f.Picture1->colourAt(3000, 3000);
+  EXPECT_NE(shown, QColor(Qt::white));
+  // Zoomed in, the stretched copy still covers the box.
+  drag(1000, 1000, 1500, 3694, 2);
+  EXPECT_GT(f.zoom.scale, 1.0);
+  EXPECT_EQ(f.Picture1->colourAt(6000, 6000), shown);
+
+  pick("huge.bmp");
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_EQ(messages[0].prompt, "huge.bmp is 30000 x 20000 pixels, too large to open.");
+  EXPECT_TRUE(caption() == "camera.bmp" && f.Image1->naturalWidth() == 8200 && !busyPointer());
 }
 
 TEST_F(AnalyserTest, RightBoxZoomsInAndOutThenPrintAndClose) {
