@@ -117,6 +117,25 @@ class AnalyserTest : public AppTest {
     if (type == QEvent::MouseButtonRelease) QTest::mouseRelease(an->Picture1, button, Qt::NoModifier, at);
   }
 
+  // A real double-click on a row of the folder list, as the mouse gives it:
+  // press, release, double-click, release.
+  void doubleClickFolder(int row) {
+    QListWidgetItem* it = an->Dir1->item(row);
+    ASSERT_NE(it, nullptr);
+    an->Dir1->scrollToItem(it);
+    const QPoint at = an->Dir1->visualItemRect(it).center();
+    QWidget* area = an->Dir1->viewport();
+    QTest::mouseClick(area, Qt::LeftButton, Qt::NoModifier, at);
+    QTest::mouseDClick(area, Qt::LeftButton, Qt::NoModifier, at);
+    QTest::mouseRelease(area, Qt::LeftButton, Qt::NoModifier, at);
+  }
+  // The folder list's rows as shown, indentation included.
+  QStringList folderRows() const {
+    QStringList rows;
+    for (int i = 0; i < an->Dir1->count(); ++i) rows << an->Dir1->item(i)->text();
+    return rows;
+  }
+
   std::unique_ptr<Form2> own;
   Form2* an = nullptr;
 };
@@ -276,6 +295,38 @@ TEST_F(AnalyserTest, ACameraSizedPhotoOpensAndOneTooLargeIsRefusedNamingItsSize)
   ASSERT_EQ(messages.size(), 1u);
   EXPECT_EQ(messages[0].prompt, "huge.bmp is 30000 x 20000 pixels, too large to open.");
   EXPECT_TRUE(caption() == "camera.bmp" && f.Image1->naturalWidth() == 8200 && !busyPointer());
+}
+
+TEST_F(AnalyserTest, TheFolderListShowsWhereItStandsAndADoubleClickOpensAnyFolderInIt) {
+  ASSERT_TRUE(QDir(dir.path()).mkpath("sails/old") && QDir(dir.path()).mkpath("sails/new"));
+  photo("sails/new/main.bmp", 30, 20);
+  Form2& f = open();
+  const QString here = QDir::currentPath();
+  const QStringList names = here.split('/', Qt::SkipEmptyParts);
+  const int depth = static_cast<int>(names.size());
+  // The root, each folder down to the open one indented a step further, then
+  // its subfolders a step below it.
+  QStringList want{"/"};
+  for (int i = 0; i < depth; ++i) want << QString(2 * (i + 1), ' ') + names[i];
+  want << QString(2 * (depth + 1), ' ') + "sails";
+  EXPECT_EQ(folderRows(), want);
+  // The open folder is marked, its ancestors and subfolders are not.
+  for (int i = 0; i < f.Dir1->count(); ++i) EXPECT_EQ(f.Dir1->item(i)->font().bold(), i == depth) << i;
+
+  doubleClickFolder(depth + 1);  // into "sails"
+  EXPECT_EQ(f.Dir1->path(), (here + "/sails").toStdString());
+  const QStringList rows = folderRows();
+  ASSERT_EQ(rows.size(), depth + 4);
+  EXPECT_EQ(rows.mid(depth + 1), QStringList({QString(2 * (depth + 1), ' ') + "sails",
+                                              QString(2 * (depth + 2), ' ') + "new",
+                                              QString(2 * (depth + 2), ' ') + "old"}));
+  EXPECT_TRUE(f.Dir1->item(depth + 1)->font().bold());
+  doubleClickFolder(depth + 2);  // "new": its photo is listed
+  EXPECT_EQ(f.File1->count(), 1);
+  // An ancestor in the list opens as well: back up two levels.
+  doubleClickFolder(depth);
+  EXPECT_EQ(f.Dir1->path(), here.toStdString());
+  EXPECT_EQ(f.File1->count(), 0);
 }
 
 TEST_F(AnalyserTest, RightBoxZoomsInAndOutThenPrintAndClose) {
