@@ -19,23 +19,32 @@ bool samePlace(const TwipRect& a, const TwipRect& b) {
 
 // The width and height in a BMP's header (none when the file is no BMP).
 // Qt's reader tells no size for a BMP past its own pixel ceiling, whose
-// header is read here so that the refusal can name it.
+// header is read here so that the refusal can name it. The header must be
+// one of the known kinds with one plane and a known depth, so that a file
+// of other bytes beginning "BM" never gives a size.
 QSize bmpHeaderSize(const QString& path) {
   QFile f(path);
   if (!f.open(QIODevice::ReadOnly)) return {};
-  const QByteArray h = f.read(26);
-  if (h.size() < 26 || !h.startsWith("BM")) return {};
+  const QByteArray h = f.read(30);
+  if (h.size() < 30 || !h.startsWith("BM")) return {};
   const char* p = h.constData();
   const quint32 infoSize = qFromLittleEndian<quint32>(p + 14);
   qint32 w = 0, ht = 0;
+  int planes = 0, bits = 0;
   if (infoSize == 12) {  // the oldest header: 16-bit sizes
     w = qFromLittleEndian<quint16>(p + 18);
     ht = qFromLittleEndian<quint16>(p + 20);
-  } else if (infoSize >= 40) {
+    planes = qFromLittleEndian<quint16>(p + 22);
+    bits = qFromLittleEndian<quint16>(p + 24);
+  } else if (infoSize == 40 || infoSize == 52 || infoSize == 56 || infoSize == 64 ||
+             infoSize == 108 || infoSize == 124) {
     w = qFromLittleEndian<qint32>(p + 18);
     ht = qFromLittleEndian<qint32>(p + 22);  // negative: rows stored top down
+    planes = qFromLittleEndian<quint16>(p + 26);
+    bits = qFromLittleEndian<quint16>(p + 28);
   }
-  if (w <= 0 || ht == 0 || ht == INT_MIN) return {};
+  const bool knownDepth = bits == 1 || bits == 4 || bits == 8 || bits == 16 || bits == 24 || bits == 32;
+  if (planes != 1 || !knownDepth || w <= 0 || ht == 0 || ht == INT_MIN) return {};
   return QSize(w, std::abs(ht));
 }
 }  // namespace

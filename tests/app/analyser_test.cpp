@@ -145,7 +145,7 @@ const Row kWorked{"26.9", "15.1", "46.5", "0.0", "22.7"};
 
 TEST_F(AnalyserTest, StartsEmptyOpensPhotosFromTheListAndRefusesFilesThatAreNoPicture) {
   photo("main.bmp", 300, 200);
-  write("broken.BMP", "BM this is no bitmap");
+  write("broken.BMP", "BM this is no bitmap, only words where its header would be");
   write("notes.txt", "x");
   Form2& f = open();
   EXPECT_EQ(caption(), "Vestrel Design Sail Analyzer");
