@@ -184,6 +184,9 @@ void Form2::showEvent(QShowEvent* e) {
 
 void Form2::changeEvent(QEvent* e) {
   QWidget::changeEvent(e);
+  // A window that loses the activation mid-press (a message box, another
+  // program) does not get the release: the press is over.
+  if (e->type() == QEvent::ActivationChange && !isActiveWindow()) pressOnPhoto_ = false;
   if (e->type() == QEvent::ActivationChange && isActiveWindow() && loaded_ && !pressOnPhoto_)
     redraw();
 }

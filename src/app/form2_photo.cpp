@@ -49,10 +49,14 @@ void Form2::File1_Click() {
   const std::string path = photoPath();
   {
     BusyPointer busy;
-    if (!Image1->load(path)) {
+    if (const ImageBox::Load loaded = Image1->load(path); loaded != ImageBox::Load::Loaded) {
       setBusyPointer(false);
-      msgBox(this, name + " could not be opened as a picture.", "Vestrel Design Sail Analyzer",
-             MsgButtons::Ok, MsgIcon::Warning);
+      const std::string why =
+          loaded == ImageBox::Load::TooLarge
+              ? name + " is " + std::to_string(Image1->refusedWidth()) + " x " +
+                    std::to_string(Image1->refusedHeight()) + " pixels, too large to open."
+              : name + " could not be opened as a picture.";
+      msgBox(this, why, "Vestrel Design Sail Analyzer", MsgButtons::Ok, MsgIcon::Warning);
       return;  // the open photo, its points, caption, grid and zoom stay
     }
     setWindowTitle(QString::fromStdString(name));
@@ -86,8 +90,14 @@ void Form2::File1_Click() {
 
 // A press counts on the photo only (before any photo, on the whole box); the
 // moves and the release of a press on the photo follow it wherever they go.
+// A press off the photo also ends an earlier press whose release never came
+// back (a message box or another window took it), so that release can no
+// longer reach the photo as a stale zoom or drag.
 void Form2::boxMouseDown(int button, int shift, double x, double y) {
-  if (Image1->hasPicture() && !Image1->contains(x, y)) return;
+  if (Image1->hasPicture() && !Image1->contains(x, y)) {
+    pressOnPhoto_ = false;
+    return;
+  }
   pressOnPhoto_ = true;
   const TwipRect& r = Image1->placement();
   Image1_MouseDown(button, shift, x - r.left, y - r.top);
@@ -122,9 +132,12 @@ void Form2::Image1_MouseDown(int button, int, double x, double y) {
     return;
   }
   int n = 0;
-  if (addPoint(cambers, zoom, CurrentCamber, px, py, n) == AddResult::MovedRight)
+  if (addPoint(cambers, zoom, CurrentCamber, px, py, n) == AddResult::MovedRight) {
+    // The modal reminder takes the button's release: the press ends here.
+    pressOnPhoto_ = false;
     msgBox(this, "Please move left to right or start a new camber.", "Hey!", MsgButtons::Ok,
            MsgIcon::Warning);
+  }
   DrawTracingMarker(cambers, zoom, CurrentCamber, n, *Picture1);
 }
 

@@ -13,6 +13,20 @@ std::string_view trimmed(std::string_view s) {
   while (!s.empty() && s.back() == ' ') s.remove_suffix(1);
   return s;
 }
+
+// A batten length as it stands under its heading: the box's text as typed
+// when it leaves a blank before the next zone; a longer number (a computed
+// length carries 15 digits) in "0.0" as the panel table has it; anything
+// still too long is cut to the zone, so no length pushes its neighbours on.
+std::string battenItem(std::string_view box) {
+  constexpr std::size_t kFits = kZone - 1;
+  const std::string_view typed = trimmed(box);
+  if (typed.size() <= kFits) return std::string(typed);
+  std::string item(typed);
+  if (const Num n = parseStrict(typed); n.good()) item = format0_0(n.v);
+  if (item.size() > kFits) item.resize(kFits);
+  return item;
+}
 }  // namespace
 
 PrintLine& PrintLine::zone() {
@@ -49,7 +63,7 @@ std::string ReportBattenTable(const std::string_view lengths[5]) {
   out += heads.end();
   out += PrintLine().item(std::string(74, '-')).end();
   PrintLine row;
-  for (int b = 0; b < 5; ++b) row.zone().item(trimmed(lengths[b]));
+  for (int b = 0; b < 5; ++b) row.zone().item(battenItem(lengths[b]));
   out += row.end();
   return out;
 }

@@ -98,8 +98,15 @@ void TextBox::setText(const std::string& t) {
   if (t == text_) return;
   {
     const QSignalBlocker block(this);
+    // A box the user is typing in keeps its caret after the same characters
+    // counted from the end, so that a change handler rewriting its own box
+    // (a clamp, a whole number) does not send the next keystroke to the
+    // front. Any other box shows a text set from code from its start.
+    const bool typing = hasFocus();
+    const qsizetype fromEnd = QLineEdit::text().size() - cursorPosition();
     QLineEdit::setText(QString::fromStdString(t));
-    setCursorPosition(0);  // a text set from code shows from its start
+    const qsizetype length = QLineEdit::text().size();
+    setCursorPosition(typing ? static_cast<int>(std::clamp<qsizetype>(length - fromEnd, 0, length)) : 0);
   }
   takeChangedText(text_, QLineEdit::text().toStdString(), onChange);
 }

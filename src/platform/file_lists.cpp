@@ -1,6 +1,9 @@
 #include "platform/file_lists.h"
 
 #include <QDir>
+#include <QFileInfo>
+#include <QIcon>
+#include <QStyle>
 #include <QStorageInfo>
 #include <algorithm>
 
@@ -59,16 +62,48 @@ void DirList::setPath(const std::string& path) {
 }
 
 void DirList::open(int i) {
-  if (i < 0 || i >= count()) return;
-  const QString name = item(i)->text();
-  setPath(QDir(QString::fromStdString(path_)).filePath(name).toStdString());
+  const std::string folder = folderAt(i);
+  if (!folder.empty()) setPath(folder);
+}
+
+std::string DirList::folderAt(int i) const {
+  if (i < 0 || i >= count()) return {};
+  return item(i)->data(Qt::UserRole).toString().toStdString();
 }
 
 void DirList::fill() {
   clear();
+  // The open folder and its ancestors, root first.
+  QStringList chain{QString::fromStdString(path_)};
+  for (;;) {
+    const QString parent = QFileInfo(chain.front()).path();  // by name: a gone folder has ancestors too
+    if (parent == chain.front() || QDir(chain.front()).isRoot()) break;
+    chain.prepend(parent);
+  }
+  const QIcon openLook = style()->standardIcon(QStyle::SP_DirOpenIcon);
+  const QIcon closedLook = style()->standardIcon(QStyle::SP_DirClosedIcon);
+  const auto add = [this](const QString& folder, const QString& shown, int depth, const QIcon& look) {
+    auto* it = new QListWidgetItem(look, QString(depth * 2, QLatin1Char(' ')) + shown, this);
+    it->setData(Qt::UserRole, folder);
+    it->setToolTip(QDir::toNativeSeparators(folder));
+    return it;
+  };
+  for (int depth = 0; depth < chain.size(); ++depth) {
+    const QString& folder = chain[depth];
+    const QString name = depth == 0 ? QDir::toNativeSeparators(folder) : QDir(folder).dirName();
+    add(folder, name, depth, openLook);
+  }
+  QListWidgetItem* here = item(count() - 1);
+  QFont bold = here->font();
+  bold.setBold(true);
+  here->setFont(bold);
+
   const QDir dir(QString::fromStdString(path_));
-  if (!dir.isRoot()) addItem(QStringLiteral(".."));
-  addItems(dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase));
+  const int depth = static_cast<int>(chain.size());
+  for (const QString& name : dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase))
+    add(dir.filePath(name), name, depth, closedLook);
+  setCurrentItem(here);
+  scrollToItem(here);
 }
 
 // ---- Files -------------------------------------------------------------------------

@@ -1,9 +1,11 @@
 #pragma once
 // Drive, folder and file lists chained as a photo browser: the drive list
-// holds "/" and the mounted volumes, the folder list the folders of its open
-// folder plus "..", opened by a double-click, and the file list the names in
-// its folder that match a pattern without regard to case. They never change
-// the program's current folder. A folder that cannot be read lists nothing.
+// holds "/" and the mounted volumes; the folder list shows where it stands,
+// the folders from the root down to its open folder (marked in bold with an
+// open-folder look) and then the open folder's subfolders indented below it,
+// any of them opened by a double-click; the file list holds the names in its
+// folder that match a pattern without regard to case. They never change the
+// program's current folder. A folder that cannot be read lists no subfolder.
 
 #include <QComboBox>
 #include <QListWidget>
@@ -34,6 +36,8 @@ class DirList : public QListWidget {
   void setPath(const std::string& path);
   // As the user double-clicking entry i.
   void open(int i);
+  // The folder entry i stands for (empty when there is none).
+  std::string folderAt(int i) const;
   std::function<void()> onChange;
 
  private:

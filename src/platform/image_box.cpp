@@ -1,8 +1,12 @@
 #include "platform/image_box.h"
 
+#include <QFile>
 #include <QImageReader>
 #include <QPainter>
+#include <QtEndian>
+#include <climits>
 #include <cmath>
+#include <cstdlib>
 
 #include "platform/picture_box.h"
 
@@ -11,6 +15,37 @@ namespace kes {
 namespace {
 bool samePlace(const TwipRect& a, const TwipRect& b) {
   return a.left == b.left && a.top == b.top && a.width == b.width && a.height == b.height;
+}
+
+// The width and height in a BMP's header (none when the file is no BMP).
+// Qt's reader tells no size for a BMP past its own pixel ceiling, whose
+// header is read here so that the refusal can name it. The header must be
+// one of the known kinds with one plane and a known depth, so that a file
+// of other bytes beginning "BM" never gives a size.
+QSize bmpHeaderSize(const QString& path) {
+  QFile f(path);
+  if (!f.open(QIODevice::ReadOnly)) return {};
+  const QByteArray h = f.read(30);
+  if (h.size() < 30 || !h.startsWith("BM")) return {};
+  const char* p = h.constData();
+  const quint32 infoSize = qFromLittleEndian<quint32>(p + 14);
+  qint32 w = 0, ht = 0;
+  int planes = 0, bits = 0;
+  if (infoSize == 12) {  // the oldest header: 16-bit sizes
+    w = qFromLittleEndian<quint16>(p + 18);
+    ht = qFromLittleEndian<quint16>(p + 20);
+    planes = qFromLittleEndian<quint16>(p + 22);
+    bits = qFromLittleEndian<quint16>(p + 24);
+  } else if (infoSize == 40 || infoSize == 52 || infoSize == 56 || infoSize == 64 ||
+             infoSize == 108 || infoSize == 124) {
+    w = qFromLittleEndian<qint32>(p + 18);
+    ht = qFromLittleEndian<qint32>(p + 22);  // negative: rows stored top down
+    planes = qFromLittleEndian<quint16>(p + 26);
+    bits = qFromLittleEndian<quint16>(p + 28);
+  }
+  const bool knownDepth = bits == 1 || bits == 4 || bits == 8 || bits == 16 || bits == 24 || bits == 32;
+  if (planes != 1 || !knownDepth || w <= 0 || ht == 0 || ht == INT_MIN) return {};
+  return QSize(w, std::abs(ht));
 }
 }  // namespace
 
@@ -22,16 +57,34 @@ ImageBox::~ImageBox() {
   if (box_) box_->onBackdrop = nullptr;
 }
 
-bool ImageBox::load(const std::string& path) {
+ImageBox::Load ImageBox::load(const std::string& path) {
+  // Qt's reader refuses pictures above 256 MB by default, which a camera's
+  // photo passes; the photo limit stands in its place for every reader.
+  static const bool limitSet = [] {
+    QImageReader::setAllocationLimit(kPhotoLimitMB);
+    return true;
+  }();
+  (void)limitSet;
+  refused_ = QSize();
   QImageReader reader(QString::fromStdString(path));
   reader.setAutoTransform(false);
+  // The size in the header decides before any pixel is read; the picture
+  // is held at 4 bytes per pixel.
+  QSize size = reader.size();
+  if (!size.isValid()) size = bmpHeaderSize(QString::fromStdString(path));
+  constexpr qint64 kLimitBytes = qint64{kPhotoLimitMB} << 20;
+  if (size.isValid() && qint64{size.width()} * size.height() * 4 > kLimitBytes) {
+    refused_ = size;
+    return Load::TooLarge;
+  }
   QImage img;
-  if (!reader.read(&img) || img.isNull() || img.width() <= 0 || img.height() <= 0) return false;
+  if (!reader.read(&img) || img.isNull() || img.width() <= 0 || img.height() <= 0)
+    return Load::NotAPicture;
   img = img.convertToFormat(QImage::Format_RGB32);
-  if (img.isNull()) return false;
+  if (img.isNull()) return Load::NotAPicture;
   picture_ = std::move(img);
   cachedFor_ = TwipRect{-1, -1, -1, -1};
-  return true;
+  return Load::Loaded;
 }
 
 void ImageBox::clearPicture() {

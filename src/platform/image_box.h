@@ -23,10 +23,16 @@ class ImageBox {
   ImageBox(const ImageBox&) = delete;
   ImageBox& operator=(const ImageBox&) = delete;
 
-  // Loads a picture by its content (a BMP or any format Qt reads); false,
-  // with the picture kept, when the file is no picture, is truncated or too
-  // big to hold.
-  bool load(const std::string& path);
+  enum class Load { Loaded, NotAPicture, TooLarge };
+  // Loads a picture by its content (a BMP or any format Qt reads). Photos
+  // up to kPhotoLimitMB megabytes at 4 bytes per pixel are held (a camera's
+  // 12000 x 9000 photo among them). Refused, with the picture kept: a file
+  // that is no picture or is truncated, and a larger one (TooLarge, its size
+  // in refusedWidth and refusedHeight).
+  Load load(const std::string& path);
+  static constexpr int kPhotoLimitMB = 1024;
+  int refusedWidth() const { return refused_.width(); }
+  int refusedHeight() const { return refused_.height(); }
   void clearPicture();
   bool hasPicture() const { return !picture_.isNull(); }
   // The picture's natural size in pixels (0 without a picture).
@@ -47,6 +53,7 @@ class ImageBox {
  private:
   PictureBox* box_;
   QImage picture_;
+  QSize refused_;     // the size of the last picture refused as too large
   QImage scaled_;     // the visible part, stretched for the present placement
   QRect scaledAt_;    // where that copy lies in the picture box's pixels
   TwipRect cachedFor_{-1, -1, -1, -1};

@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QImage>
 #include <QMouseEvent>
+#include <QTest>
 
 #include "app/form2.h"
 #include "app_fixture.h"
@@ -37,6 +38,32 @@ class AnalyserTest : public AppTest {
     QImage img(w, h, QImage::Format_RGB32);
     img.fill(qRgb(40, 90, 160));
     ASSERT_TRUE(img.save(QDir(dir.path()).filePath(QString::fromLatin1(name)), "BMP"));
+  }
+  // A 16-bit BMP written header and rows by hand (Qt holds it at 4 bytes a
+  // pixel); with no rows only its header, which is all a size check reads.
+  void bmp16(const char* name, int w, int h, bool rows) const {
+    const quint32 rowBytes = (static_cast<quint32>(w) * 2 + 3) & ~3u;
+    const quint32 data = rowBytes * static_cast<quint32>(h);
+    QByteArray head(54, '\0');
+    const auto put = [&head](int at, quint32 v, int bytes) {
+      for (int i = 0; i < bytes; ++i) head[at + i] = static_cast<char>((v >> (8 * i)) & 0xFF);
+    };
+    head[0] = 'B';
+    head[1] = 'M';
+    put(2, 54 + data, 4);
+    put(10, 54, 4);  // where the rows begin
+    put(14, 40, 4);  // the info header's size
+    put(18, static_cast<quint32>(w), 4);
+    put(22, static_cast<quint32>(h), 4);
+    put(26, 1, 2);   // planes
+    put(28, 16, 2);  // bits per pixel, 5-5-5
+    put(34, data, 4);
+    QFile f(QDir(dir.path()).filePath(QString::fromLatin1(name)));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(head);
+    if (!rows) return;
+    const QByteArray row(static_cast<qsizetype>(rowBytes), '\x1f');
+    for (int y = 0; y < h; ++y) ASSERT_EQ(f.write(row), row.size());
   }
   void write(const char* name, const std::string& bytes) const {
     QFile f(QDir(dir.path()).filePath(QString::fromLatin1(name)));
@@ -82,6 +109,33 @@ class AnalyserTest : public AppTest {
   }
   std::string caption() const { return an->windowTitle().toStdString(); }
 
+  // A real mouse press, move or release on the photo box at a point in its twips.
+  void mouse(QEvent::Type type, Qt::MouseButton button, double x, double y) {
+    const QPoint at = an->Picture1->pixelOf(x, y);
+    if (type == QEvent::MouseButtonPress) QTest::mousePress(an->Picture1, button, Qt::NoModifier, at);
+    if (type == QEvent::MouseMove) QTest::mouseMove(an->Picture1, at);
+    if (type == QEvent::MouseButtonRelease) QTest::mouseRelease(an->Picture1, button, Qt::NoModifier, at);
+  }
+
+  // A real double-click on a row of the folder list, as the mouse gives it:
+  // press, release, double-click, release.
+  void doubleClickFolder(int row) {
+    QListWidgetItem* it = an->Dir1->item(row);
+    ASSERT_NE(it, nullptr);
+    an->Dir1->scrollToItem(it);
+    const QPoint at = an->Dir1->visualItemRect(it).center();
+    QWidget* area = an->Dir1->viewport();
+    QTest::mouseClick(area, Qt::LeftButton, Qt::NoModifier, at);
+    QTest::mouseDClick(area, Qt::LeftButton, Qt::NoModifier, at);
+    QTest::mouseRelease(area, Qt::LeftButton, Qt::NoModifier, at);
+  }
+  // The folder list's rows as shown, indentation included.
+  QStringList folderRows() const {
+    QStringList rows;
+    for (int i = 0; i < an->Dir1->count(); ++i) rows << an->Dir1->item(i)->text();
+    return rows;
+  }
+
   std::unique_ptr<Form2> own;
   Form2* an = nullptr;
 };
@@ -91,7 +145,7 @@ const Row kWorked{"26.9", "15.1", "46.5", "0.0", "22.7"};
 
 TEST_F(AnalyserTest, StartsEmptyOpensPhotosFromTheListAndRefusesFilesThatAreNoPicture) {
   photo("main.bmp", 300, 200);
-  write("broken.BMP", "BM this is no bitmap");
+  write("broken.BMP", "BM this is no bitmap, only words where its header would be");
   write("notes.txt", "x");
   Form2& f = open();
   EXPECT_EQ(caption(), "Vestrel Design Sail Analyzer");
@@ -185,6 +239,94 @@ TEST_F(AnalyserTest, TracedCambersAreMeasuredEditedAndReselectingStartsOver) {
   EXPECT_EQ(row(4), measured);
   EXPECT_FALSE(markedAt(1200, 720));
   EXPECT_EQ(f.cambers.count[1] + f.cambers.count[3], 5);  // the other cambers untouched
+}
+
+TEST_F(AnalyserTest, TheReminderEndsThePressSoALaterReleaseOffThePhotoZoomsNothing) {
+  photo("main.bmp", 300, 200);  // fitted 6735 x 4490: below 4490 lies no photo
+  Form2& f = open();
+  pick("main.bmp");
+  using E = QEvent;
+  // A zoom in and out leaves its box behind.
+  mouse(E::MouseButtonPress, Qt::RightButton, 1000, 1000);
+  mouse(E::MouseMove, Qt::RightButton, 1000, 3000);
+  mouse(E::MouseButtonRelease, Qt::RightButton, 1000, 3000);
+  ASSERT_GT(f.zoom.scale, 1.0);
+  mouse(E::MouseButtonPress, Qt::RightButton, 100, 100);
+  mouse(E::MouseButtonRelease, Qt::RightButton, 100, 100);
+  ASSERT_EQ(f.zoom.scale, 1.0);
+
+  f.Option1[3]->setValue(true);
+  mouse(E::MouseButtonPress, Qt::LeftButton, 1500, 3000);
+  mouse(E::MouseButtonRelease, Qt::LeftButton, 1500, 3000);
+  // Left of that point: "Hey!", whose box takes the release.
+  mouse(E::MouseButtonPress, Qt::LeftButton, 1000, 2000);
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_EQ(messages[0].title, "Hey!");
+  QTest::mouseRelease(f.Label1, Qt::LeftButton);  // the button comes up over the box, not the photo
+
+  // A right click below the photo: no zoom, no "Edit".
+  mouse(E::MouseButtonPress, Qt::RightButton, 3000, 6000);
+  mouse(E::MouseButtonRelease, Qt::RightButton, 3000, 6000);
+  EXPECT_EQ(f.zoom.scale, 1.0);
+  EXPECT_EQ(f.Image1->placement().left + f.Image1->placement().width, 6735);
+  EXPECT_TRUE(f.Option1[3]->value());
+  // The next press on the photo traces on.
+  mouse(E::MouseButtonPress, Qt::LeftButton, 2500, 2000);
+  mouse(E::MouseButtonRelease, Qt::LeftButton, 2500, 2000);
+  EXPECT_EQ(f.cambers.count[3], 3);
+}
+
+TEST_F(AnalyserTest, ACameraSizedPhotoOpensAndOneTooLargeIsRefusedNamingItsSize) {
+  bmp16("camera.bmp", 8200, 8200, true);   // 256.5 MB at 4 bytes a pixel
+  bmp16("huge.bmp", 30000, 20000, false);  // 2.2 GB: beyond any photo
+  Form2& f = open();
+  pick("camera.bmp");
+  EXPECT_TRUE(messages.empty());
+  EXPECT_EQ(caption(), "camera.bmp");
+  EXPECT_EQ(std::pair(f.Image1->naturalWidth(), f.Image1->placement().width), std::pair(8200, 6735.0));
+  const QColor shown = f.Picture1->colourAt(3000, 3000);
+  EXPECT_NE(shown, QColor(Qt::white));
+  // Zoomed in, the stretched copy still covers the box.
+  drag(1000, 1000, 1500, 3694, 2);
+  EXPECT_GT(f.zoom.scale, 1.0);
+  EXPECT_EQ(f.Picture1->colourAt(6000, 6000), shown);
+
+  pick("huge.bmp");
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_EQ(messages[0].prompt, "huge.bmp is 30000 x 20000 pixels, too large to open.");
+  EXPECT_TRUE(caption() == "camera.bmp" && f.Image1->naturalWidth() == 8200 && !busyPointer());
+}
+
+TEST_F(AnalyserTest, TheFolderListShowsWhereItStandsAndADoubleClickOpensAnyFolderInIt) {
+  ASSERT_TRUE(QDir(dir.path()).mkpath("sails/old") && QDir(dir.path()).mkpath("sails/new"));
+  photo("sails/new/main.bmp", 30, 20);
+  Form2& f = open();
+  const QString here = QDir::currentPath();
+  const QStringList names = here.split('/', Qt::SkipEmptyParts);
+  const int depth = static_cast<int>(names.size());
+  // The root, each folder down to the open one indented a step further, then
+  // its subfolders a step below it.
+  QStringList want{"/"};
+  for (int i = 0; i < depth; ++i) want << QString(2 * (i + 1), ' ') + names[i];
+  want << QString(2 * (depth + 1), ' ') + "sails";
+  EXPECT_EQ(folderRows(), want);
+  // The open folder is marked, its ancestors and subfolders are not.
+  for (int i = 0; i < f.Dir1->count(); ++i) EXPECT_EQ(f.Dir1->item(i)->font().bold(), i == depth) << i;
+
+  doubleClickFolder(depth + 1);  // into "sails"
+  EXPECT_EQ(f.Dir1->path(), (here + "/sails").toStdString());
+  const QStringList rows = folderRows();
+  ASSERT_EQ(rows.size(), depth + 4);
+  EXPECT_EQ(rows.mid(depth + 1), QStringList({QString(2 * (depth + 1), ' ') + "sails",
+                                              QString(2 * (depth + 2), ' ') + "new",
+                                              QString(2 * (depth + 2), ' ') + "old"}));
+  EXPECT_TRUE(f.Dir1->item(depth + 1)->font().bold());
+  doubleClickFolder(depth + 2);  // "new": its photo is listed
+  EXPECT_EQ(f.File1->count(), 1);
+  // An ancestor in the list opens as well: back up two levels.
+  doubleClickFolder(depth);
+  EXPECT_EQ(f.Dir1->path(), here.toStdString());
+  EXPECT_EQ(f.File1->count(), 0);
 }
 
 TEST_F(AnalyserTest, RightBoxZoomsInAndOutThenPrintAndClose) {

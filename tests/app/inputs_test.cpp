@@ -5,6 +5,8 @@
 #include <cmath>
 #include <random>
 
+#include <QTest>
+
 #include "app_fixture.h"
 #include "common/numbers.h"
 #include "view/rotation.h"
@@ -51,6 +53,42 @@ TEST_F(AppTest, JunkTypedIntoEveryBoxNeverReachesTheModel) {
   for (const Curve* c : curves)
     for (int coord = 1; coord <= 3; ++coord)
       for (int i = 0; i <= 100; ++i) ASSERT_TRUE(std::isfinite((*c)(coord, i)));
+}
+
+// ---- Typing into boxes their handlers rewrite ------------------------------------
+
+// Clicks into a box behind its text and types key by key, each key going to
+// the control that has the focus; '\b' is BackSpace.
+void clickAfterTextAndType(QWidget* box, const std::string& keys) {
+  QApplication::setActiveWindow(box->window());
+  QTest::mouseClick(box, Qt::LeftButton, Qt::NoModifier, QPoint(box->width() - 3, box->height() / 2));
+  ASSERT_EQ(QApplication::focusWidget(), box);
+  for (const char c : keys) {
+    if (c == '\b')
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backspace);
+    else
+      QTest::keyClick(QApplication::focusWidget(), c);
+  }
+}
+
+TEST_F(AppTest, TypingGoesOnBehindTheCaretWhenAHandlerRewritesTheBox) {
+  Form1& f = start();
+  f.Option[7]->setValue(true);  // Reinforcements
+  // "10": two BackSpaces empty the box, which reads "0" at once; the 7 goes
+  // behind that 0, not in front of it (70, clamped to 20).
+  clickAfterTextAndType(f.Text[37], "\b\b7");
+  EXPECT_EQ(f.Text[37]->text(), "7");
+  // A layer box emptied reads "0" through its bar: 07 is 7 layers, not 70 clamped to 10.
+  clickAfterTextAndType(f.Text[43], "\b7");
+  EXPECT_EQ(std::pair(f.Text[43]->text(), f.HScroll[2]->value()), std::pair(std::string("7"), 7));
+
+  // The panel count takes a typed -3 as 3, and the next digit follows it.
+  f.Option[3]->setValue(true);
+  clickAfterTextAndType(f.Text[15], "\b\b-30");
+  EXPECT_EQ(f.Text[15]->text(), "30");
+  // A box rewritten by code while the user types elsewhere shows its text from the start.
+  f.Text[16]->setText("123456789012345678901234567890");
+  EXPECT_EQ(f.Text[16]->cursorPosition(), 0);
 }
 
 // ---- Camber stations and the mold bars --------------------------------------------
