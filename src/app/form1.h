@@ -282,6 +282,8 @@ class Form1 : public QMainWindow {
   bool closeAfterRun_ = false;
   std::unique_ptr<RunEventGate> developGate_;
   bool failDevelopWrite(const std::string& name);
+  // A plot file whose cut cannot be made: "Cannot cut <name>", nothing written.
+  bool failDevelopCut(const std::string& name);
   void stopDevelopRun();
 };
 

@@ -10,6 +10,7 @@
 #include "app/form1.h"
 #include "common/numbers.h"
 #include "develop/crosscut_run.h"
+#include "develop/cut_check.h"
 #include "develop/lettering.h"
 #include "develop/panel_count.h"
 #include "develop/plot_file.h"
@@ -76,6 +77,15 @@ bool Form1::failDevelopWrite(const std::string& name) {
   setCaption(text);
   setBusyPointer(false);
   developGate_.reset();  // the message box needs the mouse and the keys
+  msgBox(this, text, "Kestrova", MsgButtons::Ok, MsgIcon::Critical);
+  return false;
+}
+
+bool Form1::failDevelopCut(const std::string& name) {
+  const std::string text = CannotCutText(name);
+  setCaption(text);
+  setBusyPointer(false);
+  developGate_.reset();
   msgBox(this, text, "Kestrova", MsgButtons::Ok, MsgIcon::Critical);
   return false;
 }
@@ -160,6 +170,10 @@ void Form1::Command8_Click() {
     developEvents();
     run.finish(Picture1);
     const CrosscutFile& f = run.file();
+    if (f.fault != CutFault::None) {
+      failDevelopCut(f.name);
+      return stopDevelopRun();
+    }
     // temp.txt keeps the unturned copy; the plot file takes its finished text in one step.
     if (!writeDevelopFile(kTempFile, f.temp, DevelopWrite::Overwrite) || !writeDevelopFile(f.name, f.turned)) return stopDevelopRun();
     setCaption(f.caption);

@@ -1,5 +1,8 @@
 #include "develop/crosscut_run.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "common/numbers.h"
 #include "develop/report.h"
 
@@ -95,12 +98,16 @@ void CrosscutRun::develop(const SailModel& m, PanelLayout& layout, Surface* prev
   widths_.startFile();
   if (preview != nullptr) HighlightSeamLine(*preview, lines[i]);
   DevelopPanel(in, markMode_, panel_, preview);
+  const EdgeAllowances& a = in.allowances;
+  const double largest = std::max({std::fabs(a.upper), std::fabs(a.leech), std::fabs(a.lower), std::fabs(a.luff)});
+  file_.fault = CheckCut(panel_.plot, panel_.sewing, largest);
 }
 
 void CrosscutRun::finish(Surface* preview) {
   CopyPass(panel_.plot.text(), s_.units.PlotScaleX, s_.units.PlotScaleY, anchor_, preview, file_.temp);
-  TurnPass(file_.temp, FileAngle(panel_.strip), s_.units.PlotScaleX, s_.units.PlotScaleY, file_.index,
-           widths_, file_.turned);
+  const bool whole = TurnPass(file_.temp, FileAngle(panel_.strip), s_.units.PlotScaleX,
+                              s_.units.PlotScaleY, file_.index, widths_, file_.turned);
+  if (!whole && file_.fault == CutFault::None) file_.fault = CutFault::Unwritable;
   file_.caption = ProgressCaption(file_.index, widths_);
 }
 

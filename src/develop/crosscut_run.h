@@ -50,6 +50,7 @@ struct CrosscutFile {
   std::string temp;     // the unturned copy without repeats (temp.txt)
   std::string turned;   // the finished plot file
   std::string caption;  // "Developed: Crosscut 3 at 9.25 (max=9.75)"
+  CutFault fault = CutFault::None;  // anything but None: the file is not to be written
 };
 
 // The allowances of panel i of n: the seam allowance on the upper edge of

@@ -59,8 +59,9 @@ void CopyPass(std::string_view firstPass, double scaleX, double scaleY, Point2 a
   }
 }
 
-void TurnPass(std::string_view temp, double angle, double scaleX, double scaleY, int i,
+bool TurnPass(std::string_view temp, double angle, double scaleX, double scaleY, int i,
               WidthState& w, std::string& turned) {
+  bool whole = true;
   turned.clear();
   turned.reserve(temp.size());
   const double c = std::cos(angle), s = std::sin(angle);
@@ -80,7 +81,10 @@ void TurnPass(std::string_view temp, double angle, double scaleX, double scaleY,
     const PointLineParts parts = SplitPointLine(line);
     const double x = PointLineStep(parts.x) / scaleX, y = PointLineStep(parts.y) / scaleY;
     const double xt = x * c - y * s, yt = x * s + y * c;
-    if (!std::isfinite(xt) || !std::isfinite(yt)) continue;
+    if (!std::isfinite(xt) || !std::isfinite(yt)) {
+      whole = false;
+      continue;
+    }
     if (down) {
       if (yt > w.WidthMax) w.WidthMax = yt;
       if (yt < w.WidthMin) w.WidthMin = yt;
@@ -92,8 +96,11 @@ void TurnPass(std::string_view temp, double angle, double scaleX, double scaleY,
     if (const auto out = TurnedLine(xt, yt, scaleX, scaleY, parts.tail)) {
       turned.append(*out);
       turned.append(kLineEnd);
+    } else {
+      whole = false;
     }
   }
+  return whole;
 }
 
 std::string ProgressCaption(int i, const WidthState& w) {

@@ -38,8 +38,8 @@ void CopyPass(std::string_view firstPass, double scaleX, double scaleY, Point2 a
 
 // Turning pass: temp turned by angle into turned; widths widened, the widest
 // file kept with panel number i. A point whose turned numbers cannot be
-// written is dropped.
-void TurnPass(std::string_view temp, double angle, double scaleX, double scaleY, int i,
+// written is dropped, and the pass says false: the file cannot be cut.
+bool TurnPass(std::string_view temp, double angle, double scaleX, double scaleY, int i,
               WidthState& w, std::string& turned);
 
 // "Developed: Crosscut 3 at 9.25 (max=9.75)".

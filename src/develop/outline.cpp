@@ -36,8 +36,11 @@ void OffsetEdge(const FlatStrip& f, const EdgeAllowances& a, CutOutline& cut) {
   cut.leech = 0;
   constexpr int T = FlatStrip::kTriangles;
   CutRecord r;
+  // (-sin, cos) of the slope's angle is the outer side of a segment running
+  // towards +x; one running back gets it turned over.
+  const auto side = [](Point2 from, Point2 to) { return to.x < from.x ? -1.0 : 1.0; };
   for (int t = 1; t <= T; ++t)
-    if (OffsetSegment(f.P1[t], f.P2[t], a.upper, r)) AppendRecord(cut, r);
+    if (OffsetSegment(f.P1[t], f.P2[t], side(f.P1[t], f.P2[t]) * a.upper, r)) AppendRecord(cut, r);
   // The leech, from the upper to the lower flat leech corner, moved out of
   // the panel whichever way the rung leans; a vertical rung moves to +x.
   const Point2 top = f.P2[T], bottom = f.P3[T];
@@ -47,7 +50,7 @@ void OffsetEdge(const FlatStrip& f, const EdgeAllowances& a, CutOutline& cut) {
                              : AppendRecord(cut, VerticalRecord(top, bottom, a.leech));
   if (added) cut.leech = cut.n;
   for (int t = T; t >= 1; --t)
-    if (OffsetSegment(f.P0[t], f.P3[t], -a.lower, r)) AppendRecord(cut, r);
+    if (OffsetSegment(f.P0[t], f.P3[t], -side(f.P0[t], f.P3[t]) * a.lower, r)) AppendRecord(cut, r);
 }
 
 bool Corner(const CutRecord& a, const CutRecord& b, Point2& out) {
@@ -62,6 +65,21 @@ bool Corner(const CutRecord& a, const CutRecord& b, Point2& out) {
     out = {x, a.y + a.slope * (x - a.x)};
   }
   return std::isfinite(out.x) && std::isfinite(out.y);
+}
+
+Point2 Foot(const CutRecord& r, Point2 p) {
+  if (r.vertical) return {r.x, p.y};
+  const double len = std::sqrt(1 + r.slope * r.slope);
+  const double ux = 1 / len, uy = r.slope / len;
+  const double t = (p.x - r.x) * ux + (p.y - r.y) * uy;
+  return {r.x + t * ux, r.y + t * uy};
+}
+
+int MitreCorner(const CutRecord& a, const CutRecord& b, Point2 c, double limit, Point2 at[2]) {
+  if (Corner(a, b, at[0]) && std::hypot(at[0].x - c.x, at[0].y - c.y) <= limit) return 1;
+  at[0] = Foot(a, c);
+  at[1] = Foot(b, c);
+  return 2;
 }
 
 bool LineYAt(const CutRecord& r, double x, double& y) {

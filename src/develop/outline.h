@@ -55,10 +55,19 @@ bool AppendRecord(CutOutline& cut, const CutRecord& r);
 // a.leech (towards +x; a vertical flat rung too), the lower edge's segments
 // moved down by a.lower (leech back to luff). Exactly vertical upper or
 // lower segments give no record; cut.leech is where the leech record went.
+// Each segment's allowance lies outward whichever way it runs: a segment
+// running back towards the luff (a panel laid along y) keeps it outside.
 void OffsetEdge(const FlatStrip& strip, const EdgeAllowances& a, CutOutline& cut);
 
 // The intersection of two record lines; false for parallel lines.
 bool Corner(const CutRecord& a, const CutRecord& b, Point2& out);
+// The point of a record's line nearest to p.
+Point2 Foot(const CutRecord& r, Point2 p);
+// A knife corner of the sewing corner c: `at` where the lines meet, when
+// that lies within `limit` of c; else (or when they do not meet) the corner
+// is cut, as drawing programs cut a sharp mitred join: the feet of c on a's
+// line and on b's line. Returns the number of points, 1 or 2.
+int MitreCorner(const CutRecord& a, const CutRecord& b, Point2 c, double limit, Point2 at[2]);
 // The point of a record's line at x; false for a vertical line.
 bool LineYAt(const CutRecord& r, double x, double& y);
 

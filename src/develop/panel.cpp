@@ -1,5 +1,6 @@
 #include "develop/panel.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace kes {
@@ -24,25 +25,52 @@ void drawTriangles(Surface& s, const FlatStrip& f, Point2 at) {
 // The knife: from S on the luff allowance line along the upper records, the
 // two leech corners (with the leech points between them in panel files),
 // back along the lower records to E, then straight up the luff line to S.
+// A corner that would stand off its sewing corner by more than kMitreLimit
+// allowances (edges meeting at a sliver's sharp point) is cut instead.
 void writeKnifePath(PlotText& plot, const PanelInput& in, PanelResult& r, bool panelFile) {
   const CutOutline& cut = r.cut;
   const Curve& lower = *in.lower;
-  const double luffX = -in.allowances.luff;
-  Point2 S{luffX, 0}, E{luffX, 0};
-  const bool haveS = cut.n > 0 && LineYAt(cut.rec[1], luffX, S.y);
-  const bool haveE = cut.n > 0 && LineYAt(cut.rec[cut.n], luffX, E.y);
+  const EdgeAllowances& a = in.allowances;
+  const FlatStrip& f = r.strip;
+  const double luffX = -a.luff;
+  const auto limit = [](double u, double v) { return kMitreLimit * std::max(std::fabs(u), std::fabs(v)) + 1e-6; };
+  const auto far = [](Point2 p, Point2 c, double lim) { return !(std::hypot(p.x - c.x, p.y - c.y) <= lim); };
+  // The luff corners: on the luff line, or cut with a second point on the edge's line.
+  const CutRecord luffLine{luffX, 0, 0, true};
+  Point2 S{luffX, 0}, E{luffX, 0}, S2{}, E2{};
+  bool haveS = cut.n > 0 && LineYAt(cut.rec[1], luffX, S.y);
+  bool haveE = cut.n > 0 && LineYAt(cut.rec[cut.n], luffX, E.y);
+  bool cutS = false, cutE = false;
+  if (cut.n > 0 && (!haveS || far(S, f.U(1), limit(a.luff, a.upper)))) {
+    S = Foot(luffLine, f.U(1));
+    S2 = Foot(cut.rec[1], f.U(1));
+    haveS = cutS = true;
+  }
+  if (cut.n > 0 && (!haveE || far(E, f.L(1), limit(a.luff, a.lower)))) {
+    E = Foot(luffLine, f.L(1));
+    E2 = Foot(cut.rec[cut.n], f.L(1));
+    haveE = cutE = true;
+  }
+  // The upper edge runs on from the luff, the lower edge back to it, along
+  // the axis the panel lies along: x, or y for a panel laid along y.
+  const Point2 chord{f.L(100).x - f.L(1).x, f.L(100).y - f.L(1).y};
+  const bool alongY = std::fabs(chord.y) > std::fabs(chord.x);
+  const double ySign = chord.y < 0 ? -1.0 : 1.0;
+  const auto progress = [&](Point2 p) { return alongY ? ySign * p.y : p.x; };
+
   if (haveS) plot.point(S.x, S.y);
   plot.line(kKnifeDown);
+  if (cutS) plot.point(S2.x, S2.y);
   const int leech = cut.leech;
-  const Point2 corner = r.strip.P0[FlatStrip::kTriangles];
+  const Point2 corner = f.P0[FlatStrip::kTriangles];
   const Point2 lowerLeech{lower(1, 100), lower(2, 100)};
-  double prevX = S.x;
+  double prev = progress(cutS ? S2 : S);
   for (int k = 2; k <= cut.n; ++k) {
     if (panelFile && leech > 0 && k == leech + 1) {
       // The leech curve moved out by the leech tabling, square to the
       // straight 3-D rung and aft, then turned into the flat frame.
       // The point is taken from the lower leech corner first, then moved out.
-      const double tab = in.allowances.leech;
+      const double tab = a.leech;
       const FlatPlacement place{{0, 0}, corner, r.leechTurn};
       const Curve& lc = *in.sail.LeechCurve;
       ForLeechPoints(in.leechEndUpper, in.leechEndLower, [&](int j) {
@@ -51,17 +79,23 @@ void writeKnifePath(PlotText& plot, const PanelInput& in, PanelResult& r, bool p
         plot.point(p.x, p.y);
       });
     }
-    Point2 c;
-    const bool atCorner = leech > 0 && (k == leech || k == leech + 1);
-    if (atCorner) {
-      if (!Corner(cut.rec[k - 1], cut.rec[k], c)) continue;
-    } else {
-      c = {cut.rec[k].x, cut.rec[k].y};
+    if (leech > 0 && (k == leech || k == leech + 1)) {
+      // The leech corners are always written.
+      const bool top = k == leech;
+      Point2 at[2];
+      const int count = MitreCorner(cut.rec[k - 1], cut.rec[k], top ? f.U(100) : f.L(100),
+                                    top ? limit(a.upper, a.leech) : limit(a.leech, a.lower), at);
+      for (int i = 0; i < count; ++i) plot.point(at[i].x, at[i].y);
+      prev = progress(at[count - 1]);
+      continue;
     }
-    const bool back = (leech > 0 && k < leech && c.x < prevX) || (k > leech + 1 && c.x > prevX);
+    const Point2 c{cut.rec[k].x, cut.rec[k].y};
+    const double p = progress(c);
+    const bool back = (leech > 0 && k < leech && p < prev) || (k > leech + 1 && p > prev);
     if (!back) plot.point(c.x, c.y);
-    prevX = c.x;
+    prev = p;
   }
+  if (cutE) plot.point(E2.x, E2.y);
   if (haveE) plot.point(E.x, E.y);
   if (haveS) plot.point(S.x, S.y);
   plot.line(kKnifeUp);
@@ -95,6 +129,7 @@ void DevelopPanel(const PanelInput& in, int& markMode, PanelResult& r, Surface* 
                     in.units.LetterOriginY});
 
   // Sewing outline: luff rung and upper edge, the leech, the lower edge back.
+  r.sewing.from = plot.text().size();
   plot.point(0, 0);
   plot.line(kPenDown);
   for (int t = 1; t <= T; ++t) {
@@ -104,8 +139,8 @@ void DevelopPanel(const PanelInput& in, int& markMode, PanelResult& r, Surface* 
   const Point2 lowerLeech{lower(1, 100), lower(2, 100)};
   const Point2 corner = f.P0[T];
   if (panelFile) {
-    const double flatLean = AtanRatio(L100.x - U100.x, U100.y - L100.y);
-    r.leechLean = AtanRatio(lower(1, 100) - upper(1, 100), upper(2, 100) - lower(2, 100));
+    const double flatLean = RungLean(L100.x - U100.x, U100.y - L100.y);
+    r.leechLean = RungLean(lower(1, 100) - upper(1, 100), upper(2, 100) - lower(2, 100));
     r.leechTurn = r.leechLean - flatLean;
     const FlatPlacement place{lowerLeech, corner, r.leechTurn};
     const Curve& lc = *in.sail.LeechCurve;
@@ -119,6 +154,7 @@ void DevelopPanel(const PanelInput& in, int& markMode, PanelResult& r, Surface* 
     plot.point(f.P0[t].x, f.P0[t].y);
   }
   plot.line(kPenUp);
+  r.sewing.to = plot.text().size();
 
   const MarkSetUp noMarks;
   const MarkSetUp& marks = in.marks != nullptr ? *in.marks : noMarks;

@@ -12,6 +12,7 @@
 
 #include <string_view>
 
+#include "develop/cut_check.h"
 #include "develop/lettering.h"
 #include "develop/marks.h"
 #include "develop/outline.h"
@@ -37,6 +38,7 @@ struct PanelResult {
   FlatStrip strip;
   CutOutline cut;
   PlotText plot;
+  TextRange sewing;           // where the sewing outline stands in plot's text
   double area = 0, seaming = 0;
   float letterAngle = 0;      // slope angle of the flat lower-edge chord
   double leechLean = 0, leechTurn = 0, luffLean = 0;

@@ -70,7 +70,10 @@ void PlotText::line(std::string_view text) {
 bool PlotText::point(double x, double y) {
   const auto X = FloorStep(x * scaleX_);
   const auto Y = FloorStep(y * scaleY_);
-  if (!X || !Y) return false;
+  if (!X || !Y) {
+    ++dropped_;
+    return false;
+  }
   appendInt(text_, *X);
   text_.push_back(' ');
   appendInt(text_, *Y);

@@ -81,16 +81,22 @@ class PlotText {
   // Appends one line and its CR LF.
   void line(std::string_view text);
   // PlotPoint: x and y in design units, times the scales, rounded down.
-  // False (nothing written) when either number cannot be written.
+  // False (nothing written) when either number cannot be written; the
+  // point is then counted as dropped, and the file cannot be cut.
   bool point(double x, double y);
 
   const std::string& text() const { return text_; }
-  void clear() { text_.clear(); }
+  int dropped() const { return dropped_; }
+  void clear() {
+    text_.clear();
+    dropped_ = 0;
+  }
   void reserve(std::size_t n) { text_.reserve(n); }
 
  private:
   double scaleX_ = 500, scaleY_ = 500;
   std::string text_;
+  int dropped_ = 0;  // points that could not be written
 };
 
 // A point line holds "acut", "aline" or "spline_pt" anywhere (exact case);

@@ -19,6 +19,13 @@ double AtanRatio(double num, double den) {
   return std::atan(num / den);
 }
 
+double RungLean(double minusDx, double dy) {
+  const double lean = AtanRatio(minusDx, dy);
+  if (!(dy < 0)) return lean;
+  const double half = std::acos(-1.0);
+  return minusDx < 0 ? lean - half : lean + half;
+}
+
 namespace {
 
 // The angle of a triangle with sides a, b, c opposite side x, from its
@@ -32,6 +39,10 @@ double angleOpposite(double a, double b, double c, double x) {
   if (!(rest > 0)) return std::acos(-1.0);  // x as long as the other two: a flat half turn
   return 2 * std::atan(r / rest);
 }
+
+// A luff rung shorter than this part of the first step of the lower edge
+// is no rung.
+constexpr double kNegligibleRung = 100;
 
 // The apex at distance d from the origin, angle alpha from +y towards +x.
 Point2 apex(double d, double alpha) {
@@ -50,7 +61,12 @@ void DevelopStrip(const Curve& lower, const Curve& upper, FlatStrip& out) {
       const double d = Distance3(lower, j, lower, j + 1);
       const double diag = Distance3(upper, j, lower, j + 1);
       out.P1[odd] = out.P2[odd] = {0, rung};
-      out.P3[odd] = apex(d, angleOpposite(rung, d, diag, diag));
+      // A luff rung of no length, or one so short against the panel that its
+      // direction is rounding noise (two seams meeting at the tack), gives the
+      // panel no frame of its own: the lower edge is laid square to it, along
+      // +x, as every other panel lies.
+      const bool noRung = j == 1 && !(rung * kNegligibleRung > d);
+      out.P3[odd] = apex(d, noRung ? Pi / 2 : angleOpposite(rung, d, diag, diag));
     }
     {
       const double diag = Distance3(lower, j + 1, upper, j);

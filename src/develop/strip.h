@@ -18,7 +18,9 @@
 // Angles use the stored Pi (3.141593), as the sail's procedures always did:
 // it bends a strip slightly, and stored plot files rely on that bend.
 // Degenerate triangles (a side of no length, three points in a row) take
-// their limit: a flat triangle; an edge along x turns by a quarter.
+// their limit: a flat triangle; an edge along x turns by a quarter. A luff
+// rung of no length, or shorter than a hundredth of the lower edge's first
+// step, is laid square to that step: the panel still lies along +x.
 
 #include "common/curve.h"
 
@@ -56,5 +58,10 @@ double Distance3(const Curve& a, int p, const Curve& b, int q);
 
 // atan(num / den) taking its limit where den is 0 (±quarter turn, 0 for 0/0).
 double AtanRatio(double num, double den);
+// The lean of a rung from the vertical, atan(-dx / dy) for a rung (dx, dy)
+// from its lower to its upper end, the quadrant kept: a rung that points
+// down (a sliver laid along y has its upper leech corner below the lower
+// one) leans by a further half turn.
+double RungLean(double minusDx, double dy);
 
 }  // namespace kes
