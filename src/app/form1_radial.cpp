@@ -3,6 +3,7 @@
 // finished in place turned onto its end edge, previewed and measured.
 
 #include "app/form1.h"
+#include "develop/cut_check.h"
 #include "develop/lettering.h"
 #include "develop/plot_file.h"
 #include "platform/system.h"
@@ -48,6 +49,11 @@ void Form1::Command10_Click() {
   RadialFinishState st;
   RadialPanelFile f;
   while (run.next(f)) {
+    // A panel the table cannot cut is never written: the run stops on it.
+    if (f.fault != CutFault::None) {
+      failDevelopCut(f.fileName);
+      return stopDevelopRun();
+    }
     // The flat file first; after the event pass its turned copy goes to
     // temp.txt and, unless Esc stopped the run, replaces it in one step.
     if (!writeDevelopFile(f.fileName, f.text)) return stopDevelopRun();
@@ -55,6 +61,11 @@ void Form1::Command10_Click() {
     const Curve& luffEnd = layout.SeamLines[f.band - 1];
     const RadialFinished done = FinishRadialFile(f.text, f.angle, f.label, PlotScaleX, PlotScaleY,
                                                  st, Picture1, luffEnd(1, 1), luffEnd(2, 1));
+    if (!done.whole) {  // a turned point too far out: the flat file goes too
+      deleteFiles(f.fileName);
+      failDevelopCut(f.fileName);
+      return stopDevelopRun();
+    }
     if (!writeDevelopFile(kTempFile, done.text, DevelopWrite::Overwrite)) return stopDevelopRun();
     setCaption(done.caption);
     if (developStopRequested()) return stopDevelopRun();

@@ -41,7 +41,8 @@ ReinforceSettings reinforcementSettings(const Form1& f) {
 
 // "Develop": the pockets', reef points' and patches' plot files, each patch
 // turned into its cutting position with its reef-size copy. Esc finishes the
-// file in hand and stops; a file that cannot be written stops the run too.
+// file in hand and stops; a file that cannot be cut ("Cannot cut tack1.uc")
+// or written ("Cannot write tack1.uc") stops the run too.
 void Form1::Command21_Click() {
   if (!beginDevelopRun(kReinforcementPlotPatterns, std::array{kTempFile, kCopyTempFile})) return;
   ReadPlotScale();
@@ -66,14 +67,14 @@ void Form1::Command21_Click() {
       return false;
     }
     bool plainFile(const std::string& name, const std::string& text, bool ok) override {
-      stopped = ok ? !f.writeDevelopFile(name, text) : !f.failDevelopWrite(name);
+      stopped = ok ? !f.writeDevelopFile(name, text) : !f.failDevelopCut(name);
       return !stopped;
     }
     bool patchFile(const PatchFile& p) override {
       f.developEvents();
       const std::string failed = p.failedName();
-      if (!failed.empty()) {
-        f.failDevelopWrite(failed);
+      if (!failed.empty()) {  // a cut the table cannot make: nothing of it is written
+        f.failDevelopCut(failed);
         return removeHalfMade(p);
       }
       // The scratch files keep both passes; the plot file and its copy take

@@ -129,7 +129,8 @@ RadialPanelFile WriteBandPanel(const RadialInput& in, const RadialBand& band, in
     knife.corner(bandCorner(rec.at(rec.count() - 1), start, true));
   }
   knife.corner(S);
-  endPanelFile(f, p, knife, rec, in.units);
+  endPanelFile(f, p, knife, rec, in.units,
+               largestOf({w.HeadTabling, w.LeechTabling, w.FootTabling, w.LuffTabling}));
 
   // Turned so that the end edge lies along X.
   if (finite(Ub) && finite(Lb))

@@ -123,14 +123,15 @@ RadialPanelFile WriteClewPanel(const RadialInput& in, const RadialBand& band, in
   const int N = rec.count();
   const CutRecord& r1 = rec.at(1);
   const CutRecord& rN = rec.at(N);
-  const Point2 startCorner =
-      (n == 1 && rN.vertical) ? Point2{r1.x + w.LeechTabling, r1.y} : CornerOf(rN, r1);
+  const double largest = largestOf({w.SeamWidth, n == 1 ? w.LeechTabling : 0, w.RadialSeamWidth});
+  Point2 startCorner{r1.x + w.LeechTabling, r1.y}, backTo = startCorner;
+  if (!(n == 1 && rN.vertical)) fanStartCorner(rN, r1, p, largest, startCorner, backTo);
   KnifePath knife;
   knife.corner(startCorner);
   for (int k = 2; k <= N; ++k) {
     const CutRecord& before = rec.at(k - 1);
     if (ends.turnsOnto(k)) {
-      knife.corner(CornerOf(before, rec.at(k)));
+      fanCorner(knife, before, rec.at(k), p, largest);
       knife.own(rec, k);
     } else if (n == 1 && ends.lastFoot && k == ends.lastFoot + 1) {
       knife.corner(rec.at(k).vertical ? Point2{before.x + w.LeechTabling, before.y}
@@ -141,8 +142,9 @@ RadialPanelFile WriteClewPanel(const RadialInput& in, const RadialBand& band, in
   }
   for (int k : leech)
     knife.point(band.frames.leechPoint(in.model->LeechCurve, k, w.LeechTabling), KnifePath::kLeech);
+  if (backTo.x != startCorner.x || backTo.y != startCorner.y) knife.corner(backTo);
   knife.corner(startCorner);
-  endFanFile(f, p, knife, rec, in.units, ends.endRadial);
+  endFanFile(f, p, knife, rec, in.units, largest, ends.endRadial);
   return f;
 }
 

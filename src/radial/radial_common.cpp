@@ -104,22 +104,70 @@ CutRecord EndRadialRecord(Point2 p, Point2 q, double width, int outside) {
   return SegmentRecord(p, q, outside * down * width, outside * width);
 }
 
+double largestOf(std::initializer_list<double> allowances) {
+  double m = 0;
+  for (const double a : allowances) m = std::max(m, std::fabs(a));
+  return m;
+}
+
+namespace {
+// The two points of a corner: one where the lines meet, or the feet of the
+// sewing point nearest to that on both lines when it stands off too far.
+int cornerPoints(const CutRecord& a, const CutRecord& b, const PanelPlot& p, double largest,
+                 Point2 at[2]) {
+  if (!Corner(a, b, at[0])) {
+    at[0] = {b.x, b.y};  // parallel lines meet at b's own point
+    return 1;
+  }
+  const Point2 c = at[0];
+  double best = INFINITY;
+  Point2 tip{};
+  for (const Point2 q : p.outline) {
+    const double d = std::hypot(q.x - c.x, q.y - c.y);
+    if (d < best) {
+      best = d;
+      tip = q;
+    }
+  }
+  if (!(best > kMitreLimit * largest + 1e-6)) return 1;
+  at[0] = Foot(a, tip);
+  at[1] = Foot(b, tip);
+  return 2;
+}
+}  // namespace
+
+void fanCorner(KnifePath& knife, const CutRecord& a, const CutRecord& b, const PanelPlot& p,
+               double largestAllowance) {
+  Point2 at[2];
+  const int n = cornerPoints(a, b, p, largestAllowance, at);
+  for (int i = 0; i < n; ++i) knife.corner(at[i]);
+}
+
+void fanStartCorner(const CutRecord& a, const CutRecord& b, const PanelPlot& p,
+                    double largestAllowance, Point2& from, Point2& to) {
+  Point2 at[2];
+  const int n = cornerPoints(a, b, p, largestAllowance, at);
+  to = at[0];
+  from = at[n - 1];
+}
+
 double plotStep(const PlotUnits& u) {
   const double s = std::min(std::fabs(u.PlotScaleX), std::fabs(u.PlotScaleY));
   return s > 0 && std::isfinite(s) ? 1.0 / s : 0.0;
 }
 
 void endPanelFile(RadialPanelFile& f, PanelPlot& p, const KnifePath& knife, const PanelRecords& rec,
-                  const PlotUnits& u) {
+                  const PlotUnits& u, double largestAllowance) {
   knife.write(p.plot, plotStep(u));
   p.plot.line(kPlotEnd);
   f.records = rec.count();
   f.text = p.plot.text();
+  f.fault = CheckCut(p.plot, p.sewing, largestAllowance);
 }
 
 void endFanFile(RadialPanelFile& f, PanelPlot& p, const KnifePath& knife, const PanelRecords& rec,
-                const PlotUnits& u, int endRadial) {
-  endPanelFile(f, p, knife, rec, u);
+                const PlotUnits& u, double largestAllowance, int endRadial) {
+  endPanelFile(f, p, knife, rec, u, largestAllowance);
   if (endRadial) {
     const CutRecord& e = rec.at(endRadial);
     f.angle = e.vertical ? -Pi / 2 : -std::atan(e.slope);

@@ -23,6 +23,7 @@
 #include <string_view>
 
 #include "common/panel_layout.h"
+#include "develop/cut_check.h"
 #include "develop/lettering.h"
 #include "develop/marks.h"
 #include "develop/plot_file.h"
@@ -90,6 +91,7 @@ struct RadialPanelFile {
   double angle = 0;      // FileAngle, radians
   int band = 1;          // BandNumber, anchors the preview
   int records = 0;       // cut-edge records made
+  CutFault fault = CutFault::None;  // anything but None: the table cannot cut it, it is not written
 };
 
 // The three writers, one panel each (n = 1..the section's count).
@@ -123,6 +125,7 @@ struct RadialFinishState {
 // A finished file: its turned text, its width and the progress caption.
 struct RadialFinished {
   std::string text;
+  bool whole = true;     // false: a turned point could not be written, the file cannot be cut
   double width = 0;
   std::string caption;  // "Developing: 2rad5 at 8.10 (max=9.25)"
 };

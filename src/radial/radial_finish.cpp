@@ -56,6 +56,8 @@ RadialFinished FinishRadialFile(std::string_view text, double angle, std::string
     if (const auto turned = TurnedLine(tx, ty, scaleX, scaleY, parts.tail)) {
       out.text.append(*turned);
       out.text.append(kLineEnd);
+    } else {
+      out.whole = false;
     }
   }
   out.width = widthMax - widthMin;

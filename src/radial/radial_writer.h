@@ -3,34 +3,68 @@
 // marks, the fans' end codes. Internal to the radial develop.
 
 #include <string>
+#include <vector>
 
+#include "develop/cut_check.h"
 #include "radial/radial_develop.h"
 
 namespace kes::radial {
 
 // The plot file of one panel as it is written, from its "start_plot" on,
-// with the pen's state.
+// with the pen's state and where its sewing outline stands in the text
+// (from the outline's first point to its "1 penup"; the marks' and the
+// lettering's pen strokes are no part of it).
 struct PanelPlot {
   PlotText plot;
   bool penDown = false;
+  TextRange sewing;
+  bool outlineStarted = false, outlineDone = false;
+  std::vector<Point2> outline;  // the sewing outline's points, as meant
 
   explicit PanelPlot(const PlotUnits& u) : plot(u.PlotScaleX, u.PlotScaleY) {
     plot.line(kPlotStart);
+    outline.reserve(256);
   }
-  void point(Point2 p) { plot.point(p.x, p.y); }
+  void point(Point2 p) {
+    if (outlineStarted && !outlineDone && finite(p)) outline.push_back(p);
+    plot.point(p.x, p.y);
+  }
   // A pen point; the first one of the outline is followed by "1 pendown".
   void penPoint(Point2 p) {
+    if (!penDown && !outlineStarted) {
+      sewing.from = plot.text().size();
+      outlineStarted = true;
+    }
     point(p);
     if (!penDown) {
       plot.line(kPenDown);
       penDown = true;
     }
   }
+  // Lifts the pen; the first lift closes the sewing outline.
   void penUp() {
     plot.line(kPenUp);
+    if (outlineStarted && !outlineDone) {
+      sewing.to = plot.text().size();
+      outlineDone = true;
+    }
     penDown = false;
   }
 };
+
+// A fan's knife corner where the lines of records a and b meet. A corner
+// that would stand off the nearest point of the sewing outline by more than
+// kMitreLimit times the panel's largest allowance (two seams meeting at a
+// sliver's sharp point) is cut, as a mitred join is: the feet of that point
+// on both lines. Adds one or two points to the knife.
+void fanCorner(KnifePath& knife, const CutRecord& a, const CutRecord& b, const PanelPlot& p,
+               double largestAllowance);
+// The same for the knife's start corner, where the closing record a meets
+// record 1 (b): `from` gets the point the knife starts on (on b's line) and
+// `to` the point it comes back to before closing on `from` (the same point
+// where the corner is not cut).
+void fanStartCorner(const CutRecord& a, const CutRecord& b, const PanelPlot& p,
+                    double largestAllowance, Point2& from, Point2& to);
 
 // Panel n of a ring (0 tack fan, 1 clew fan, else the band) in band r:
 // its file name and label.
@@ -69,13 +103,17 @@ struct FanRecordEnds {
   }
 };
 
-// The rest of a panel's file: the knife path, "end_plot", the text and the
-// record count. A fan's file is turned so that its end radial lies along X,
-// and stays as it lies without one.
+// The rest of a panel's file: the knife path, "end_plot", the text, the
+// record count and whether the table can cut it (the knife round the sewing
+// outline, within `largestAllowance` of the panel's allowances). A fan's
+// file is turned so that its end radial lies along X, and stays as it lies
+// without one.
 void endPanelFile(RadialPanelFile& f, PanelPlot& p, const KnifePath& knife, const PanelRecords& rec,
-                  const PlotUnits& u);
+                  const PlotUnits& u, double largestAllowance);
 void endFanFile(RadialPanelFile& f, PanelPlot& p, const KnifePath& knife, const PanelRecords& rec,
-                const PlotUnits& u, int endRadial);
+                const PlotUnits& u, double largestAllowance, int endRadial);
+// The largest of the given allowances, by size.
+double largestOf(std::initializer_list<double> allowances);
 
 // Letters text at the angle (single precision, as stored) and origin.
 void letter(PanelPlot& p, const RadialInput& in, const std::string& text, float angle, double ox,

@@ -102,13 +102,15 @@ RadialPanelFile WriteTackPanel(const RadialInput& in, const RadialBand& band, in
   // back to it; every other panel from and back to its start corner.
   const int c = rec.count();
   const CutRecord& r1 = rec.at(1);
-  const Point2 startCorner = n == 1 ? rec.point(1) : CornerOf(rec.at(c), r1);
+  const double largest = largestOf({w.SeamWidth, n == 1 ? w.LuffTabling : 0, w.RadialSeamWidth});
+  Point2 startCorner = rec.point(1), backTo = startCorner;
+  if (n != 1) fanStartCorner(rec.at(c), r1, p, largest, startCorner, backTo);
   KnifePath knife;
   knife.corner(startCorner);
   for (int i = 2; i <= c; ++i) {
     const CutRecord& before = rec.at(i - 1);
     if (ends.turnsOnto(i))
-      knife.corner(CornerOf(before, rec.at(i)));
+      fanCorner(knife, before, rec.at(i), p, largest);
     else if (n == 1 && ends.lastFoot && i == ends.lastFoot + 1)
       knife.corner({before.x - w.LuffTabling, before.y});
     knife.own(rec, i);
@@ -117,8 +119,9 @@ RadialPanelFile WriteTackPanel(const RadialInput& in, const RadialBand& band, in
     knife.corner({s.U(1).x - w.LuffTabling, s.U(1).y + w.SeamWidth});
     knife.corner({r1.x - w.LuffTabling, r1.y});
   }
+  if (backTo.x != startCorner.x || backTo.y != startCorner.y) knife.corner(backTo);
   knife.corner(startCorner);
-  endFanFile(f, p, knife, rec, in.units, ends.endRadial);
+  endFanFile(f, p, knife, rec, in.units, largest, ends.endRadial);
   return f;
 }
 

@@ -106,7 +106,7 @@ void finishPatch(std::string_view firstPass, float angle, double scaleX, double 
 }
 
 std::string PatchFile::failedName() const {
-  if (!firstPassOk || !finished.turnedOk) return name;
+  if (!firstPassOk || fault != CutFault::None || !finished.turnedOk) return name;
   if (!finished.copyOk) return copyName.empty() ? std::string(kCopyTempFile) : copyName;
   return {};
 }
@@ -155,6 +155,7 @@ struct PatchRun {
     if (o.rotation.good()) held = static_cast<float>(o.rotation.v);
     file.firstPass = plot.text();
     file.firstPassOk = ok;
+    file.fault = CheckCut(plot, {}, 0);  // a patch is all knife
     file.angle = held;
     finishPatch(file.firstPass, held, units.PlotScaleX, units.PlotScaleY, rs.copyPercent,
                 file.finished);
@@ -172,8 +173,10 @@ void developReinforcements(const SailModel& m, const ReinforceSettings& rs,
     for (int i = 0; i < 5; ++i) {
       if (!(rs.battenLength[i] > 0)) continue;
       plot.clear();
+      // The pen lines across the pocket mark the batten's ends; the knife is the cut.
       const bool ok = writeBattenPocket(plot, font, units, i, rs.battenLength[i], rs.pocketWidth,
-                                        rs.lengthPlus);
+                                        rs.lengthPlus) &&
+                      CheckCut(plot, {}, 0) == CutFault::None;
       if (!sink.plainFile(numbered("bat", i, ".uc"), plot.text(), ok)) return;
     }
   }
@@ -183,7 +186,7 @@ void developReinforcements(const SailModel& m, const ReinforceSettings& rs,
       if (!(rs.reefCount[r] > 0)) continue;
       for (int k = 1; k <= rs.reefCount[r] - 2 && k <= kMaxReefPointsPerRow - 2; ++k) {
         plot.clear();
-        const bool ok = writeReefDiamond(plot, rs.pointSize);
+        const bool ok = writeReefDiamond(plot, rs.pointSize) && CheckCut(plot, {}, 0) == CutFault::None;
         if (!sink.plainFile(numbered("reef", ++n, ".uc"), plot.text(), ok)) return;
       }
     }

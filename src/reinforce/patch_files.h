@@ -12,6 +12,7 @@
 #include <string>
 #include <string_view>
 
+#include "develop/cut_check.h"
 #include "develop/lettering.h"
 #include "develop/plot_file.h"
 #include "model/sail_model.h"
@@ -55,17 +56,20 @@ struct PatchFile {
   std::string copyName;  // "rtack1.uc", empty when no copy is kept
   std::string firstPass; // as drawn in the corner's coordinates, before the turn
   bool firstPassOk = true;
+  CutFault fault = CutFault::None;  // the first pass's knife path: closed, of three points or more
   float angle = 0;       // the turn, as held in single precision
   FinishedPatch finished;
-  // The file that could not be made, empty when all could.
+  // The file the table could not cut (a knife path that is not closed, a
+  // coordinate that cannot be written), empty when all can be cut.
   std::string failedName() const;
 };
 
 class ReinforcementSink {
  public:
   virtual ~ReinforcementSink() = default;
-  // A pocket or diamond file, written as it stands; ok is false when one of
-  // its coordinates could not be written. False ends the run.
+  // A pocket or diamond file, written as it stands; ok is false when the
+  // table cannot cut it (a coordinate that cannot be written, a knife path
+  // that is not closed). False ends the run.
   virtual bool plainFile(const std::string& name, const std::string& text, bool ok) = 0;
   // A finished patch file. False ends the run.
   virtual bool patchFile(const PatchFile& file) = 0;

@@ -1,0 +1,236 @@
+// Every radial plot file of many random sails, laid out at several divider
+// positions with fans and bands of many counts, "Stagger" on and off: either
+// the table can cut it (its knife closed round its sewing outline, never far
+// off it, no wider than the sail) or the run refuses it, and only where its
+// seams really cross or the panel has no area. Ordinary layouts are never
+// refused.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <memory>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "common/lines.h"
+#include "default_sail.h"
+#include "develop/cut_check.h"
+#include "layout/crosscut.h"
+#include "layout/radial.h"
+#include "model/sail_fixture.h"
+#include "platform/recording_surface.h"
+#include "radial/radial_develop.h"
+
+namespace kes {
+namespace {
+
+// Fewer sails under the sanitizers: the same seed, a shorter run.
+#if defined(__SANITIZE_ADDRESS__)
+constexpr int kRandomSails = 6;
+constexpr int kLayoutsPerSail = 6;
+#else
+constexpr int kRandomSails = 60;
+constexpr int kLayoutsPerSail = 16;
+#endif
+
+constexpr unsigned kSeed = 20250317;
+
+struct Sail {
+  SailInputs in;
+  bool millimeters = false, feet = false;
+  double k = 1;  // inches to the sail's unit
+};
+
+Sail mainSail(double luff, double head, double leech, double foot, double round, double roach, int unit) {
+  Sail s;
+  s.in = testing::defaultInputs();
+  s.k = unit == 1 ? 25.4 : unit == 2 ? 1 / 12.0 : 1;
+  s.millimeters = unit == 1;
+  s.feet = unit == 2;
+  s.in.unit = unit == 1 ? Unit::Millimeters : unit == 2 ? Unit::Feet : Unit::Inches;
+  const double lengths[][2] = {{1, luff}, {2, head}, {3, leech}, {4, foot}, {10, round}, {12, roach}};
+  for (const auto& [i, v] : lengths) s.in.text[static_cast<int>(i)] = v * s.k;
+  for (int i : {6, 8}) s.in.text[i] *= s.k;
+  return s;
+}
+
+Sail randomSail(std::mt19937& rng) {
+  std::uniform_real_distribution<double> u(0, 1);
+  const double luff = 40 + 560 * u(rng);
+  const bool wide = u(rng) < 0.3;
+  const double head = wide ? luff * (0.06 + 0.06 * u(rng)) : 0.5 + luff * 0.04 * u(rng);
+  const double foot = luff * (0.25 + 0.45 * u(rng));
+  const double leech = std::hypot(luff, foot) * (0.9 + 0.15 * u(rng));
+  Sail s = mainSail(luff, head, leech, foot, foot * 0.08 * u(rng), luff * 0.08 * u(rng),
+                    static_cast<int>(u(rng) * 3));
+  s.in.text[5] = 90 + 50 * u(rng);                          // head/luff angle
+  s.in.text[6] = (u(rng) - 0.3) * luff * 0.03 * s.k;        // aft bend
+  s.in.text[8] = (u(rng) - 0.5) * luff * 0.03 * s.k;        // side bend
+  s.in.text[14] = 12 * u(rng);                              // twist
+  for (int st = 0; st < 6; ++st) s.in.dep[st] = 4 + 8 * u(rng);
+  return s;
+}
+
+struct Layout {
+  int bands = 6, top = 50, foot = 50, stagger = 0;
+  int counts[7] = {5, 5, 5, 5, 5, 4, 3};
+};
+
+std::string describe(const Layout& l) {
+  std::string s = "bands ";
+  s += std::to_string(l.bands);
+  s += " divider ";
+  s += std::to_string(l.top);
+  s += '/';
+  s += std::to_string(l.foot);
+  s += l.stagger ? " stagger counts" : " counts";
+  for (int c : l.counts) {
+    s += ' ';
+    s += std::to_string(c);
+  }
+  return s;
+}
+
+// Where a seam's end lies along its edge, counted in the order the
+// section's panels run: the tack fan from the luff aft along seam line 1
+// and then down the divider (codes 101..150), the clew fan from the leech
+// forward and then down the divider, a band from luff to leech.
+int upperPlace(const PanelLayout& L, int section, int code) {
+  if (code > 100) return (section == 1 ? 100 - L.DividerTopIndex : L.DividerTopIndex) + code - 100;
+  return section == 1 ? 100 - code : code;
+}
+int lowerPlace(int section, int station) {
+  station = std::max(station, 1);  // 0 stands for station 1
+  return section == 1 ? 100 - station : station;
+}
+
+// Do panel n's seams cross a seam of their section (the divider too), or
+// meet at both ends (a panel of no area)?
+bool seamsCrossOrMeet(const PanelLayout& L, int section, int n) {
+  const auto upper = [&](int j) { return upperPlace(L, section, L.RadialUpperEnd[section][j]); };
+  const auto lower = [&](int j) { return lowerPlace(section, L.RadialLowerEnd[section][j]); };
+  if (upper(n - 1) == upper(n) && lower(n - 1) == lower(n)) return true;
+  // A fan seam from a divider point down to the divider's foot lies on the divider.
+  const auto onDivider = [&](int j) {
+    return section < 2 && L.RadialUpperEnd[section][j] > 100 && L.RadialLowerEnd[section][j] == L.DividerFootIndex;
+  };
+  if (onDivider(n - 1) && onDivider(n)) return true;
+  for (int j : {n - 1, n}) {
+    // A fan seam from the divider's foot (code 150) lies along the foot.
+    if (section < 2 && L.RadialUpperEnd[section][j] >= 150 && L.RadialLowerEnd[section][j] != L.DividerFootIndex)
+      return true;
+    for (int i = 0; i <= L.RadialCount[section]; ++i) {
+      const int du = upper(j) - upper(i), dl = lower(j) - lower(i);
+      if ((du > 0 && dl < 0) || (du < 0 && dl > 0)) return true;
+    }
+  }
+  return false;
+}
+
+// Section and panel of "rad<ring>_<n>.UC": ring 0 the tack fan, 1 the clew fan, else the band.
+std::pair<int, int> sectionOf(const std::string& name) {
+  const std::size_t bar = name.find('_');
+  return {std::stoi(name.substr(3, bar - 3)), std::stoi(name.substr(bar + 1))};
+}
+
+struct Outcome {
+  int files = 0, refused = 0;
+};
+
+// Every file of one layout: sound, or refused where it truly cannot be cut.
+// `ordinary`: the layout leaves room for every seam, no file may be refused.
+Outcome developLayout(SailModel& m, const Sail& s, const Layout& lay, bool ordinary,
+                      const std::string& what) {
+  static PanelLayout L;
+  L = PanelLayout{};
+  L.PanelCount = lay.bands;
+  defaultSeamEnds(m, L, lay.bands, false);
+  buildSeamLines(m, L);
+  L.DividerTopIndex = lay.top;
+  L.DividerFootIndex = lay.foot;
+  RadialInputs r;
+  std::copy(std::begin(lay.counts), std::end(lay.counts), r.counts);
+  r.stagger = lay.stagger;
+  RecordingSurface surface;
+  layoutRadial(L, r, surface);
+
+  RadialInput in;
+  in.layout = &L;
+  in.model = &m;
+  const std::string a = std::to_string(1.5 * s.k), rs = std::to_string(0.5 * s.k);
+  in.boxes = ReadRadialBoxes({a, a, a, a, a, rs, {"20", "40"}, {std::to_string(s.k * 20)}, {}, {"3"}, {"30"}});
+  in.units = SetPlotUnits(500, 500, s.millimeters, s.feet);
+  const double size = m.LuffLength + m.FootLength + m.HeadWidth;
+
+  Outcome out;
+  RadialDevelop run(in);
+  RadialPanelFile f;
+  RadialFinishState st;
+  while (run.next(f)) {
+    ++out.files;
+    const std::string where = what + " " + describe(lay) + " " + f.fileName;
+    if (f.fault != CutFault::None) {
+      ++out.refused;
+      const auto [section, n] = sectionOf(f.fileName);
+      EXPECT_FALSE(ordinary) << where << " refused, fault " << static_cast<int>(f.fault);
+      EXPECT_TRUE(seamsCrossOrMeet(L, section, n))
+          << where << " refused, fault " << static_cast<int>(f.fault) << ", its seams do not cross";
+      continue;
+    }
+    const RadialFinished done =
+        FinishRadialFile(f.text, f.angle, f.label, in.units.PlotScaleX, in.units.PlotScaleY, st);
+    EXPECT_TRUE(done.whole) << where;
+    EXPECT_LE(done.width, size) << where;
+  }
+  return out;
+}
+
+// The divider's ends leave room for every fan seam: staggered tack seams
+// land at foot stations 1.., clew seams at ..100, all before the divider foot.
+bool roomForFans(const Layout& l) {
+  if (!l.stagger) return true;
+  return l.counts[0] < l.foot && 100 - l.counts[1] > l.foot;
+}
+
+Layout randomLayout(std::mt19937& rng) {
+  std::uniform_int_distribution<int> count(1, 33), band(1, 6), end(10, 90), coin(0, 1);
+  Layout l;
+  l.bands = band(rng);
+  l.stagger = coin(rng);
+  l.top = end(rng);
+  l.foot = end(rng);
+  for (int& c : l.counts) c = coin(rng) ? count(rng) : std::uniform_int_distribution<int>(1, 8)(rng);
+  return l;
+}
+
+TEST(RadialCutProperty, EveryFileOfRandomSailsIsCutOrRefusedWhereItMustBe) {
+  std::mt19937 rng(kSeed);
+  Outcome total;
+  for (int i = 0; i <= kRandomSails; ++i) {
+    const Sail s = i == 0 ? mainSail(100, 10, 110, 50, 4, 12, 0) : randomSail(rng);
+    SailModel m = testing::computed(s.in);
+    if (testing::firstNonFinite(m) >= 0 || !(m.ClewX > 0)) continue;  // no sail to lay out
+    const std::string what = "sail " + std::to_string(i);
+    // The window's default layout, staggered and not: never refused.
+    for (int stagger : {0, 1}) {
+      Layout d;
+      d.stagger = stagger;
+      const Outcome o = developLayout(m, s, d, true, what);
+      total.files += o.files;
+    }
+    for (int k = 0; k < kLayoutsPerSail; ++k) {
+      const Layout l = randomLayout(rng);
+      const Outcome o = developLayout(m, s, l, roomForFans(l), what);
+      total.files += o.files;
+      total.refused += o.refused;
+    }
+    if (HasFailure()) break;
+  }
+  EXPECT_GT(total.files, 500);
+  EXPECT_GT(total.refused, 0);  // the sample holds layouts whose seams cross
+}
+
+}  // namespace
+}  // namespace kes
