@@ -163,6 +163,18 @@ void endPanelFile(RadialPanelFile& f, PanelPlot& p, const KnifePath& knife, cons
   f.records = rec.count();
   f.text = p.plot.text();
   f.fault = CheckCut(p.plot, p.sewing, largestAllowance);
+  // Seams that meet or cross leave a sewing outline of no area (thinner
+  // than a plotter step or two): there is no panel to cut.
+  if (f.fault == CutFault::None && !p.outline.empty()) {
+    double area = 0, length = 0;
+    const std::size_t n = p.outline.size();
+    for (std::size_t i = 0; i < n; ++i) {
+      const Point2 a = p.outline[i], b = p.outline[(i + 1) % n];
+      area += a.x * b.y - b.x * a.y;
+      length += std::hypot(b.x - a.x, b.y - a.y);
+    }
+    if (!(std::fabs(area) / 2 > length * plotStep(u))) f.fault = CutFault::NoKnife;
+  }
 }
 
 void endFanFile(RadialPanelFile& f, PanelPlot& p, const KnifePath& knife, const PanelRecords& rec,

@@ -2,7 +2,9 @@
 // (the band count capped to 6; fans 5 and 5, bands 5, 5, 5, 4, 3) and
 // developed into a temporary folder.
 
+#include <QTest>
 #include <algorithm>
+#include <tuple>
 
 #include "app_fixture.h"
 #include "common/lines.h"
@@ -83,6 +85,34 @@ TEST_F(RadialDevelopTest, FailedWriteStopsWithItsName) {
   ASSERT_EQ(messages.size(), 1u);
   EXPECT_EQ(messages[0].prompt, caption());
   EXPECT_TRUE(!has("rad0_3.UC") && !f.developRunning());
+}
+
+}  // namespace
+}  // namespace kes::test
+
+namespace kes::test {
+namespace {
+
+// "Stagger" with 20 tack panels and the divider dragged to stations 10 and
+// 15 (set as a drag leaves them): a real click on "Develop" stops at the first panel whose seams cross
+// the divider, with its name in the caption and a message box; that file is
+// never written, the ones before it are.
+TEST_F(RadialDevelopTest, ClickOnDevelopRefusesAPanelThatCannotBeCut) {
+  Form1& f = radial();
+  f.Check[3]->setValue(1);  // "Stagger"
+  f.Text[21]->setText("20");
+  PanelLayout& L = f.layout;
+  L.DividerTopIndex = 10;  // where a drag leaves the divider's ends
+  L.DividerFootIndex = 15;
+  f.LayoutCrosscutSeams();
+  ASSERT_EQ(std::tuple(L.DividerTopIndex, L.DividerFootIndex, L.RadialCount[0]), std::tuple(10, 15, 20));
+  messages.clear();
+  QTest::mouseClick(f.Command[10], Qt::LeftButton);
+  EXPECT_EQ(caption(), "Cannot cut rad0_16.UC");
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_EQ(messages[0].prompt, caption());
+  EXPECT_TRUE(has("rad0_15.UC") && !has("rad0_16.UC") && !has("rad1_1.UC"));
+  EXPECT_TRUE(!busyPointer() && !f.developRunning());
 }
 
 }  // namespace

@@ -127,3 +127,25 @@ TEST_F(ReinforceTest, AFileThatCannotBeWrittenStopsTheRun) {
 
 }  // namespace
 }  // namespace kes::test
+
+namespace kes::test {
+namespace {
+
+// A patch whose points do not fit the plotter's numbers is a cut the table
+// cannot make, not a disk fault: "Cannot cut tack1.uc", nothing of it written.
+TEST_F(ReinforceTest, APatchThatCannotBeCutStopsTheRunNamingIt) {
+  Form1& f = enter();
+  f.Text[36]->setText("1e300");  // the reef-size copy's percentage
+  f.Check[7]->setValue(1);       // reef points: copies kept
+  f.NumReef[0]->setText("0");
+  f.NumReef[1]->setText("0");
+  messages.clear();
+  f.Command21_Click();
+  EXPECT_EQ(caption(), "Cannot cut rtack1.uc");
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_EQ(messages[0].prompt, caption());
+  EXPECT_TRUE(!has("tack1.uc") && !has("rtack1.uc") && !f.developRunning());
+}
+
+}  // namespace
+}  // namespace kes::test

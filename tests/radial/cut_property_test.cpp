@@ -187,14 +187,15 @@ Outcome developLayout(SailModel& m, const Sail& s, const Layout& lay, bool ordin
   return out;
 }
 
-// The divider's ends leave room for every fan seam: staggered tack seams
-// land at foot stations 1.., clew seams at ..100, all before the divider foot.
+// A layout that leaves room for every fan seam: few fan panels, the
+// divider's ends well inside seam line 1 and the foot.
 bool roomForFans(const Layout& l) {
-  if (!l.stagger) return true;
-  return l.counts[0] < l.foot && 100 - l.counts[1] > l.foot;
+  const auto inside = [](int end) { return end >= 30 && end <= 70; };
+  return l.counts[0] <= 6 && l.counts[1] <= 6 && inside(l.top) && inside(l.foot);
 }
 
-Layout randomLayout(std::mt19937& rng) {
+// `room` picks the layouts that leave room for the fans.
+Layout randomLayout(std::mt19937& rng, std::mt19937& room) {
   std::uniform_int_distribution<int> count(1, 33), band(1, 6), end(10, 90), coin(0, 1);
   Layout l;
   l.bands = band(rng);
@@ -202,11 +203,18 @@ Layout randomLayout(std::mt19937& rng) {
   l.top = end(rng);
   l.foot = end(rng);
   for (int& c : l.counts) c = coin(rng) ? count(rng) : std::uniform_int_distribution<int>(1, 8)(rng);
+  if (coin(room)) {  // half of them with room for the fans
+    std::uniform_int_distribution<int> middle(30, 70), few(1, 6);
+    l.top = middle(room);
+    l.foot = middle(room);
+    l.counts[0] = few(room);
+    l.counts[1] = few(room);
+  }
   return l;
 }
 
 TEST(RadialCutProperty, EveryFileOfRandomSailsIsCutOrRefusedWhereItMustBe) {
-  std::mt19937 rng(kSeed);
+  std::mt19937 rng(kSeed), room(kSeed + 1);
   Outcome total;
   for (int i = 0; i <= kRandomSails; ++i) {
     const Sail s = i == 0 ? mainSail(100, 10, 110, 50, 4, 12, 0) : randomSail(rng);
@@ -221,7 +229,7 @@ TEST(RadialCutProperty, EveryFileOfRandomSailsIsCutOrRefusedWhereItMustBe) {
       total.files += o.files;
     }
     for (int k = 0; k < kLayoutsPerSail; ++k) {
-      const Layout l = randomLayout(rng);
+      const Layout l = randomLayout(rng, room);
       const Outcome o = developLayout(m, s, l, roomForFans(l), what);
       total.files += o.files;
       total.refused += o.refused;
@@ -230,6 +238,57 @@ TEST(RadialCutProperty, EveryFileOfRandomSailsIsCutOrRefusedWhereItMustBe) {
   }
   EXPECT_GT(total.files, 500);
   EXPECT_GT(total.refused, 0);  // the sample holds layouts whose seams cross
+}
+
+}  // namespace
+}  // namespace kes
+
+namespace kes {
+namespace {
+
+// The default sail with "Stagger" and 20 tack panels, the divider dragged
+// to stations 10 and 15: the staggered seams past the divider's foot cross
+// it, and rad0_20.UC would get an empty knife path. The run refuses the
+// first file that cannot be cut; every file before it is sound.
+TEST(RadialCutNamed, StaggeredFanPastTheDividerFootIsRefused) {
+  SailModel m = testing::computed(testing::defaultInputs());
+  static PanelLayout L;
+  L = PanelLayout{};
+  L.PanelCount = 6;
+  defaultSeamEnds(m, L, 6, false);
+  buildSeamLines(m, L);
+  L.DividerTopIndex = 10;
+  L.DividerFootIndex = 15;
+  RadialInputs r;
+  const int counts[7] = {20, 5, 5, 5, 5, 4, 3};
+  std::copy(std::begin(counts), std::end(counts), r.counts);
+  r.stagger = 1;
+  RecordingSurface surface;
+  layoutRadial(L, r, surface);
+
+  RadialInput in;
+  in.layout = &L;
+  in.model = &m;
+  in.boxes = ReadRadialBoxes({"1.5", "1.5", "1.5", "1.5", "1.5", ".5", {}, {}, {}, {}, {}});
+  in.units = SetPlotUnits(500, 500, false, false);
+  RadialDevelop run(in);
+  RadialPanelFile f;
+  std::vector<std::string> refused;
+  while (run.next(f)) {
+    if (f.fault == CutFault::None) {
+      EXPECT_TRUE(refused.empty() || f.fileName.rfind("rad0_", 0) != 0) << f.fileName;
+      continue;
+    }
+    refused.push_back(f.fileName);
+    if (f.fileName == "rad0_20.UC") {
+      EXPECT_EQ(f.fault, CutFault::NoKnife);
+    }
+  }
+  ASSERT_FALSE(refused.empty());
+  EXPECT_EQ(refused.front(), "rad0_16.UC");
+  EXPECT_EQ(refused.back(), "rad0_20.UC");
+  // Only tack panels whose seams land aft of the divider's foot.
+  for (const std::string& name : refused) EXPECT_EQ(name.rfind("rad0_", 0), 0u) << name;
 }
 
 }  // namespace
