@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "common/named_file.h"
 #include "common/numbers.h"
 
 namespace kes {
@@ -55,31 +56,13 @@ class FieldReader {
 
 char upper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
 
-bool sameIgnoringCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i)
-    if (upper(a[i]) != upper(b[i])) return false;
-  return true;
-}
-
 // The font file a name means: the name itself when such a file exists, else
-// for a plain name the first file of the current folder (in name order)
-// whose name differs only in case (the plot-file editor's QUILDA.FNT);
-// empty when there is none.
+// for a plain name the file of the current folder whose name differs only in
+// case (the plot-file editor's QUILDA.FNT); empty when there is none.
 std::filesystem::path fontFile(const std::string& fileName) {
-  namespace fs = std::filesystem;
   std::error_code ec;
-  if (fs::is_regular_file(fileName, ec)) return fileName;
-  if (fileName.empty() || fileName.find_first_of("/\\") != std::string::npos) return {};
-  std::string found;
-  fs::directory_iterator it(fs::path("."), ec), end;
-  for (; !ec && it != end; it.increment(ec)) {
-    std::error_code fe;
-    if (!it->is_regular_file(fe)) continue;
-    const std::string candidate = it->path().filename().string();
-    if (sameIgnoringCase(candidate, fileName) && (found.empty() || candidate < found)) found = candidate;
-  }
-  return found;
+  if (std::filesystem::is_regular_file(fileName, ec)) return fileName;
+  return findNamedFile(fileName);
 }
 
 }  // namespace

@@ -13,6 +13,8 @@
 #include <string>
 #include <string_view>
 
+#include "common/named_file.h"  // findNamedFile, with the callers that look names up
+
 namespace kes {
 
 // Writes bytes as the file `name` (relative to the current folder, or a
@@ -48,12 +50,6 @@ int removeStaleTemporaryFiles();
 
 // The file's first maxBytes bytes, or nothing when it cannot be opened.
 std::optional<std::string> readFileBytes(const std::string& name, std::size_t maxBytes);
-
-// The file in the current folder that a plain name means: the exact name
-// when such a file exists, else the first file whose name differs only in
-// case, else the empty text. "*" and "?" match only themselves; an empty
-// name or one with a folder part means no file.
-std::string findNamedFile(const std::string& name);
 
 // Test hook: while set, a file whose name the hook accepts cannot be read
 // (a failure a test cannot make for real when it runs with every right).
