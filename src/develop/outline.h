@@ -94,16 +94,16 @@ struct FlatPlacement {
 
 // For k = endUpper + 1 up to endLower - 1 in steps of 1 (the seam ends as
 // stored, a fraction kept), calls f(index) with k rounded half to even;
-// an index outside 0..100 is skipped, and the loop never runs beyond that
-// range whatever the ends hold.
+// an index outside the leech's points 1..100 is skipped (slot 0 holds no
+// point), and the loop never runs beyond that range whatever the ends hold.
 template <class F>
 void ForLeechPoints(double endUpper, double endLower, F&& f) {
   double k = endUpper + 1, last = endLower - 1;
   if (!std::isfinite(k) || !std::isfinite(last)) return;
-  if (k < -1) k += std::ceil(-1 - k);
+  if (k < 0) k += std::ceil(-k);
   if (last > 101) last = 101;
   for (; k <= last; k += 1) {
-    const Index i = toIndex(Num(k), 0, 100);
+    const Index i = toIndex(Num(k), 1, 100);
     if (i.ok) f(i.i);
   }
 }
