@@ -129,6 +129,19 @@ class BandedPath {
   double low_ = 0, perBand_ = 0;
 };
 
+// Along an edge without allowance the knife runs through the midpoints of
+// the outline's segments, so it cuts past each bend point b (between a and
+// c) at half of b's distance from the chord a-c: the hair a smooth curve
+// loses at each point. A sharp turn (over a third of a right angle either
+// side) is a corner, never cut so: it gets none.
+double kinkHair(Point2 a, Point2 b, Point2 c) {
+  const double ux = b.x - a.x, uy = b.y - a.y, vx = c.x - b.x, vy = c.y - b.y;
+  const double cross = ux * vy - uy * vx, dot = ux * vx + uy * vy;
+  if (!(dot > 0) || std::fabs(cross) > dot * std::tan(std::atan(1.0) * 2 / 3)) return 0;
+  const double chord = std::hypot(c.x - a.x, c.y - a.y);
+  return chord > 0 ? std::fabs(cross) / chord / 2 : 0;
+}
+
 // A point appended unless it repeats the last one.
 void push(std::vector<Point2>& path, Point2 p) {
   if (path.empty() || path.back().x != p.x || path.back().y != p.y) path.push_back(p);
@@ -204,12 +217,16 @@ CutFault CheckCut(const PlotText& plot, TextRange sewingRange, double largestAll
   for (std::size_t p = 0; p < paths; ++p)
     banded[p].build(knife.data() + knifeStarts[p], knifeStarts[p + 1] - knifeStarts[p]);
   std::size_t hint = 0;
-  for (const Point2 s : sewing) {
+  const std::size_t count = sewing.size();
+  for (std::size_t i = 0; i < count; ++i) {
+    const Point2& s = sewing[i];
     bool in = false;
     for (std::size_t p = 0; p < paths && !in; ++p) in = banded[p].inside(s);
+    const double reachOut =
+        in ? 0 : tolerance + kinkHair(sewing[i == 0 ? count - 1 : i - 1], s, sewing[i + 1 == count ? 0 : i + 1]);
     for (std::size_t p = 0; p < paths && !in; ++p) {
       const Point2* path = knife.data() + knifeStarts[p];
-      in = near(path, knifeStarts[p + 1] - knifeStarts[p], s, tolerance, hint);
+      in = near(path, knifeStarts[p + 1] - knifeStarts[p], s, reachOut, hint);
     }
     if (!in) return CutFault::OutlineOutside;
   }

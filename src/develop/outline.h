@@ -80,13 +80,15 @@ double OutlineArea(const CutOutline& cut);
 // a record point are skipped.
 bool InsideOutline(const CutOutline& cut, Point2 p);
 
-// A model-plane point turned by -phi about modelAnchor and moved onto
+// A model-plane point turned by -phi about modelAnchor, stretched by scale
+// (1 but where a leech is fitted between its flat corners) and moved onto
 // flatAnchor.
 struct FlatPlacement {
   Point2 modelAnchor, flatAnchor;
   double phi = 0;
+  double scale = 1;
   Point2 place(Point2 p) const {
-    const double u = p.x - modelAnchor.x, v = p.y - modelAnchor.y;
+    const double u = (p.x - modelAnchor.x) * scale, v = (p.y - modelAnchor.y) * scale;
     const double c = std::cos(-phi), s = std::sin(-phi);
     return {u * c - v * s + flatAnchor.x, u * s + v * c + flatAnchor.y};
   }
