@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <utility>
 #include <vector>
 
 #include "common/lines.h"
@@ -47,19 +49,97 @@ bool near(const Point2* path, std::size_t n, Point2 p, double reach, std::size_t
   return false;
 }
 
-// Nonzero winding of the closed path about p.
-bool inside(const Point2* path, std::size_t n, Point2 p) {
-  int winding = 0;
-  for (std::size_t i = 0; i < n; ++i) {
-    const Point2 a = path[i], b = path[(i + 1) % n];
-    const double side = (b.x - a.x) * (p.y - a.y) - (p.x - a.x) * (b.y - a.y);
-    if (a.y <= p.y) {
-      if (b.y > p.y && side > 0) ++winding;
-    } else if (b.y <= p.y && side < 0) {
-      --winding;
+// A closed path indexed in bands across its longer side, so that the
+// winding about a point looks only at the few edges that span it. The
+// points are stored with x and y swapped when the path is wider than tall:
+// the ray then runs across the panel's short side. Reused from file to
+// file; filling it allocates only when a path is longer than any before.
+class BandedPath {
+ public:
+  void build(const Point2* path, std::size_t n) {
+    n_ = n;
+    pts_.clear();
+    if (n == 0) return;
+    double left = path[0].x, right = left, low = path[0].y, high = low;
+    for (std::size_t i = 1; i < n; ++i) {
+      left = std::min(left, path[i].x);
+      right = std::max(right, path[i].x);
+      low = std::min(low, path[i].y);
+      high = std::max(high, path[i].y);
+    }
+    swap_ = right - left > high - low;
+    for (std::size_t i = 0; i < n; ++i) pts_.push_back(swap_ ? Point2{path[i].y, path[i].x} : path[i]);
+    low_ = swap_ ? left : low;
+    const double span = swap_ ? right - left : high - low;
+    bands_ = std::clamp<std::size_t>(n, 1, 4096);
+    perBand_ = span > 0 ? static_cast<double>(bands_) / span : 0;
+    if (!std::isfinite(perBand_)) perBand_ = 0;
+    // Counting sort of the edges into the bands they span.
+    start_.assign(bands_ + 1, 0);
+    for (std::size_t i = 0; i < n; ++i) {
+      const auto [b0, b1] = bandsOf(i);
+      for (std::size_t b = b0; b <= b1; ++b) ++start_[b + 1];
+    }
+    for (std::size_t b = 0; b < bands_; ++b) start_[b + 1] += start_[b];
+    edges_.resize(start_[bands_]);
+    fill_.assign(start_.begin(), start_.end() - 1);
+    for (std::size_t i = 0; i < n; ++i) {
+      const auto [b0, b1] = bandsOf(i);
+      for (std::size_t b = b0; b <= b1; ++b) edges_[fill_[b]++] = static_cast<std::uint32_t>(i);
     }
   }
-  return winding != 0;
+
+  // Nonzero winding of the closed path about p.
+  bool inside(Point2 q) const {
+    if (n_ < 3) return false;
+    const Point2 p = swap_ ? Point2{q.y, q.x} : q;
+    const double at = (p.y - low_) * perBand_;
+    if (!(at >= 0) || at >= static_cast<double>(bands_) + 1) return false;
+    const std::size_t b = std::min(static_cast<std::size_t>(at), bands_ - 1);
+    int winding = 0;
+    for (std::size_t e = start_[b]; e < start_[b + 1]; ++e) {
+      const std::size_t i = edges_[e];
+      const Point2 a = pts_[i], c = pts_[i + 1 == n_ ? 0 : i + 1];
+      const double side = (c.x - a.x) * (p.y - a.y) - (p.x - a.x) * (c.y - a.y);
+      if (a.y <= p.y) {
+        if (c.y > p.y && side > 0) ++winding;
+      } else if (c.y <= p.y && side < 0) {
+        --winding;
+      }
+    }
+    return winding != 0;
+  }
+
+ private:
+  std::pair<std::size_t, std::size_t> bandsOf(std::size_t i) const {
+    const Point2 a = pts_[i], c = pts_[i + 1 == n_ ? 0 : i + 1];
+    return {band(std::min(a.y, c.y)), band(std::max(a.y, c.y))};
+  }
+  std::size_t band(double y) const {
+    const double at = (y - low_) * perBand_;
+    if (!(at > 0)) return 0;
+    return std::min(static_cast<std::size_t>(at), bands_ - 1);
+  }
+
+  std::vector<Point2> pts_;
+  std::vector<std::size_t> start_, fill_;
+  std::vector<std::uint32_t> edges_;
+  std::size_t n_ = 0, bands_ = 1;
+  bool swap_ = false;
+  double low_ = 0, perBand_ = 0;
+};
+
+// Along an edge without allowance the knife runs through the midpoints of
+// the outline's segments, so it cuts past each bend point b (between a and
+// c) at half of b's distance from the chord a-c: the hair a smooth curve
+// loses at each point. A sharp turn (over a third of a right angle either
+// side) is a corner, never cut so: it gets none.
+double kinkHair(Point2 a, Point2 b, Point2 c) {
+  const double ux = b.x - a.x, uy = b.y - a.y, vx = c.x - b.x, vy = c.y - b.y;
+  const double cross = ux * vy - uy * vx, dot = ux * vx + uy * vy;
+  if (!(dot > 0) || std::fabs(cross) > dot * std::tan(std::atan(1.0) * 2 / 3)) return 0;
+  const double chord = std::hypot(c.x - a.x, c.y - a.y);
+  return chord > 0 ? std::fabs(cross) / chord / 2 : 0;
 }
 
 // A point appended unless it repeats the last one.
@@ -131,13 +211,22 @@ CutFault CheckCut(const PlotText& plot, TextRange sewingRange, double largestAll
 
   // Each knife path as its own closed polygon.
   knifeStarts.push_back(knife.size());
+  const std::size_t paths = knifeStarts.size() - 1;
+  thread_local std::vector<BandedPath> banded;
+  if (banded.size() < paths) banded.resize(paths);
+  for (std::size_t p = 0; p < paths; ++p)
+    banded[p].build(knife.data() + knifeStarts[p], knifeStarts[p + 1] - knifeStarts[p]);
   std::size_t hint = 0;
-  for (const Point2 s : sewing) {
+  const std::size_t count = sewing.size();
+  for (std::size_t i = 0; i < count; ++i) {
+    const Point2& s = sewing[i];
     bool in = false;
-    for (std::size_t p = 0; p + 1 < knifeStarts.size() && !in; ++p) {
+    for (std::size_t p = 0; p < paths && !in; ++p) in = banded[p].inside(s);
+    const double reachOut =
+        in ? 0 : tolerance + kinkHair(sewing[i == 0 ? count - 1 : i - 1], s, sewing[i + 1 == count ? 0 : i + 1]);
+    for (std::size_t p = 0; p < paths && !in; ++p) {
       const Point2* path = knife.data() + knifeStarts[p];
-      const std::size_t n = knifeStarts[p + 1] - knifeStarts[p];
-      in = inside(path, n, s) || near(path, n, s, tolerance, hint);
+      in = near(path, knifeStarts[p + 1] - knifeStarts[p], s, reachOut, hint);
     }
     if (!in) return CutFault::OutlineOutside;
   }

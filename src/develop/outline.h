@@ -80,13 +80,15 @@ double OutlineArea(const CutOutline& cut);
 // a record point are skipped.
 bool InsideOutline(const CutOutline& cut, Point2 p);
 
-// A model-plane point turned by -phi about modelAnchor and moved onto
+// A model-plane point turned by -phi about modelAnchor, stretched by scale
+// (1 but where a leech is fitted between its flat corners) and moved onto
 // flatAnchor.
 struct FlatPlacement {
   Point2 modelAnchor, flatAnchor;
   double phi = 0;
+  double scale = 1;
   Point2 place(Point2 p) const {
-    const double u = p.x - modelAnchor.x, v = p.y - modelAnchor.y;
+    const double u = (p.x - modelAnchor.x) * scale, v = (p.y - modelAnchor.y) * scale;
     const double c = std::cos(-phi), s = std::sin(-phi);
     return {u * c - v * s + flatAnchor.x, u * s + v * c + flatAnchor.y};
   }
@@ -94,16 +96,16 @@ struct FlatPlacement {
 
 // For k = endUpper + 1 up to endLower - 1 in steps of 1 (the seam ends as
 // stored, a fraction kept), calls f(index) with k rounded half to even;
-// an index outside 0..100 is skipped, and the loop never runs beyond that
-// range whatever the ends hold.
+// an index outside the leech's points 1..100 is skipped (slot 0 holds no
+// point), and the loop never runs beyond that range whatever the ends hold.
 template <class F>
 void ForLeechPoints(double endUpper, double endLower, F&& f) {
   double k = endUpper + 1, last = endLower - 1;
   if (!std::isfinite(k) || !std::isfinite(last)) return;
-  if (k < -1) k += std::ceil(-1 - k);
+  if (k < 0) k += std::ceil(-k);
   if (last > 101) last = 101;
   for (; k <= last; k += 1) {
-    const Index i = toIndex(Num(k), 0, 100);
+    const Index i = toIndex(Num(k), 1, 100);
     if (i.ok) f(i.i);
   }
 }

@@ -22,6 +22,44 @@ void drawTriangles(Surface& s, const FlatStrip& f, Point2 at) {
   }
 }
 
+// The leech's placement in the flat frame: the turn about the lower leech
+// corner, unless that carries a leech point past either flat leech corner
+// along the rung. The seam lines end where their own 3-D chord puts them,
+// which with much twist stands off the plan leech; turned as they are, the
+// points then overshoot the corner and the sewing leech runs out of the
+// panel. Such a leech is fitted between the corners instead: the plan
+// chord between the seam ends on the leech laid onto the flat rung.
+FlatPlacement LeechPlacement(const PanelInput& in, const PanelResult& r, Point2 lowerLeech,
+                             Point2 corner, bool& fitted) {
+  fitted = false;
+  const FlatPlacement turned{lowerLeech, corner, r.leechTurn};
+  const FlatStrip& f = r.strip;
+  const Point2 top = f.U(100);
+  const double rx = corner.x - top.x, ry = corner.y - top.y;
+  const double rung2 = rx * rx + ry * ry;
+  if (!(rung2 > 0) || !std::isfinite(rung2)) return turned;
+  const Curve& lc = *in.sail.LeechCurve;
+  bool past = false;
+  ForLeechPoints(in.leechEndUpper, in.leechEndLower, [&](int k) {
+    const Point2 p = turned.place({lc(1, k), lc(2, k)});
+    const double along = (p.x - top.x) * rx + (p.y - top.y) * ry;
+    if (along < 0 || along > rung2) past = true;
+  });
+  if (!past) return turned;
+  const Index hi = toIndex(Num(in.leechEndUpper), 1, 100), lo = toIndex(Num(in.leechEndLower), 1, 100);
+  if (!hi.ok || !lo.ok) return turned;
+  const Point2 a{lc(1, lo.i), lc(2, lo.i)}, b{lc(1, hi.i), lc(2, hi.i)};
+  const double cx = b.x - a.x, cy = b.y - a.y;
+  const double chord = std::hypot(cx, cy);
+  if (!(chord > 0) || !std::isfinite(chord)) return turned;
+  // Turned by -phi the plan chord a->b takes the flat rung's direction.
+  const double phi = std::atan2(cy, cx) - std::atan2(-ry, -rx);
+  const FlatPlacement fit{a, corner, phi, std::sqrt(rung2) / chord};
+  if (!std::isfinite(fit.phi) || !std::isfinite(fit.scale)) return turned;
+  fitted = true;
+  return fit;
+}
+
 // The knife: from S on the luff allowance line along the upper records, the
 // two leech corners (with the leech points between them in panel files),
 // back along the lower records to E, then straight up the luff line to S.
@@ -73,9 +111,18 @@ void writeKnifePath(PlotText& plot, const PanelInput& in, PanelResult& r, bool p
       const double tab = a.leech;
       const FlatPlacement place{{0, 0}, corner, r.leechTurn};
       const Curve& lc = *in.sail.LeechCurve;
+      // A fitted leech gets its tabling square to the flat rung, as the
+      // turn carries the 3-D rung's square onto it.
+      const double flatLean = r.leechLean - r.leechTurn;
       ForLeechPoints(in.leechEndUpper, in.leechEndLower, [&](int j) {
-        const Point2 p = place.place({lc(1, j) - lowerLeech.x + tab * std::cos(r.leechLean),
-                                      lc(2, j) - lowerLeech.y + tab * std::sin(r.leechLean)});
+        Point2 p;
+        if (r.leechFitted) {
+          p = r.leech.place({lc(1, j), lc(2, j)});
+          p = {p.x + tab * std::cos(flatLean), p.y + tab * std::sin(flatLean)};
+        } else {
+          p = place.place({lc(1, j) - lowerLeech.x + tab * std::cos(r.leechLean),
+                           lc(2, j) - lowerLeech.y + tab * std::sin(r.leechLean)});
+        }
         plot.point(p.x, p.y);
       });
     }
@@ -142,10 +189,10 @@ void DevelopPanel(const PanelInput& in, int& markMode, PanelResult& r, Surface* 
     const double flatLean = RungLean(L100.x - U100.x, U100.y - L100.y);
     r.leechLean = RungLean(lower(1, 100) - upper(1, 100), upper(2, 100) - lower(2, 100));
     r.leechTurn = r.leechLean - flatLean;
-    const FlatPlacement place{lowerLeech, corner, r.leechTurn};
+    r.leech = LeechPlacement(in, r, lowerLeech, corner, r.leechFitted);
     const Curve& lc = *in.sail.LeechCurve;
     ForLeechPoints(in.leechEndUpper, in.leechEndLower, [&](int k) {
-      const Point2 p = place.place({lc(1, k), lc(2, k)});
+      const Point2 p = r.leech.place({lc(1, k), lc(2, k)});
       plot.point(p.x, p.y);
     });
   }
@@ -159,8 +206,8 @@ void DevelopPanel(const PanelInput& in, int& markMode, PanelResult& r, Surface* 
   const MarkSetUp noMarks;
   const MarkSetUp& marks = in.marks != nullptr ? *in.marks : noMarks;
   if (panelFile)
-    BattenEndMarks(plot, marks, *in.sail.LeechCurve, in.leechEndUpper, in.leechEndLower,
-                   {lowerLeech, corner, r.leechTurn}, in.units.MarkSize);
+    BattenEndMarks(plot, marks, *in.sail.LeechCurve, in.leechEndUpper, in.leechEndLower, r.leech,
+                   in.units.MarkSize);
 
   plot.line(kPlotComment);
   OffsetEdge(f, in.allowances, r.cut);

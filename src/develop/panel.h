@@ -42,6 +42,12 @@ struct PanelResult {
   double area = 0, seaming = 0;
   float letterAngle = 0;      // slope angle of the flat lower-edge chord
   double leechLean = 0, leechTurn = 0, luffLean = 0;
+  // How the leech curve's points land in the flat frame: turned by
+  // leechTurn about the lower leech corner; or, where that would carry them
+  // past the flat leech corners (the seam's 3-D end stands off the plan
+  // leech, as with high twist), fitted between the two corners.
+  FlatPlacement leech;
+  bool leechFitted = false;
 };
 
 // Names holding "pnl" (exact case) are the layout's panels: they get the

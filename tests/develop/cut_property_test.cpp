@@ -8,6 +8,7 @@
 #include <cmath>
 #include <random>
 #include <string>
+#include <vector>
 
 #include "default_sail.h"
 #include "develop/crosscut_run.h"
@@ -198,6 +199,40 @@ TEST(CutCheck, AHugeSeamWidthIsRefusedNotDroppedSilently) {
   const Developed d = develop(s, 7);
   for (int k = 1; k <= 6; ++k) EXPECT_NE(d.fault[k], CutFault::None) << k;
   EXPECT_EQ(d.fault[7], CutFault::None);  // the top panel has no seam allowance
+}
+
+// A lens of 1 ft radius in 7.2 degree steps, its straight top sewn with
+// 0.1 ft, its curved foot with none: the knife runs through the midpoints
+// of the foot's segments and cuts 0.004 ft off each bend point, which the
+// feet's tolerance of 0.0015 ft refused. A foot point pushed out into a
+// spike of 0.2 ft is still refused.
+TEST(CutCheck, AKnifeThroughTheMidpointsOfACurvedEdgeIsSound) {
+  const double pi = std::acos(-1.0);
+  const auto check = [&](double pushOut) {
+    PlotText p(6000, 6000);
+    p.line(kPlotStart);
+    std::vector<Point2> foot;
+    for (int k = 0; k <= 25; ++k) foot.push_back({std::cos(pi + k * pi / 25), std::sin(pi + k * pi / 25)});
+    foot[12].y -= pushOut;
+    p.point(-1, 0);
+    p.line(kPenDown);
+    for (const Point2 q : foot) p.point(q.x, q.y);
+    p.point(-1, 0);
+    p.line(kPenUp);
+    const std::size_t to = p.text().size();
+    p.point(-1.1, 0.1);
+    p.line(kKnifeDown);
+    p.point(1.1, 0.1);
+    p.point(1.1, 0);
+    for (int k = 25; k >= 1; --k)
+      p.point((foot[k].x + foot[k - 1].x) / 2, (foot[k].y + foot[k - 1].y) / 2);
+    p.point(-1.1, 0);
+    p.point(-1.1, 0.1);
+    p.line(kKnifeUp);
+    return CheckCut(p, {0, to}, 0.1);
+  };
+  EXPECT_EQ(check(0), CutFault::None);
+  EXPECT_EQ(check(0.2), CutFault::OutlineOutside);
 }
 
 TEST(CutCheck, EachKindOfBadKnifeIsNamed) {

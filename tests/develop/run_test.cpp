@@ -209,6 +209,30 @@ TEST_F(FullRun, DefaultSailInSevenPanelsAndBothFeet) {
   EXPECT_EQ(run.widestCaption().rfind("Widest Panel ", 0), 0u);
 }
 
+// A panel file whose top seam's leech end is below the head (a hand-edited
+// panel file holding -1) takes the leech from its first point, as one
+// holding 0 does: the empty slot before point 1 drew a spike to the sail's
+// origin with pen and knife.
+TEST_F(FullRun, ALeechEndBelowTheHeadStartsAtTheFirstLeechPoint) {
+  const auto top = [&](double end) {
+    recompute(testing::defaultInputs(), m);
+    testing::handLayout(m, layout, 3);
+    layout.SeamLeechEnd[3] = end;
+    run.start(testing::defaultSettings(3, false), nullptr);
+    while (run.next() != CrosscutStep::Done) {
+      run.develop(m, layout, nullptr);
+      run.finish(nullptr);
+      if (run.file().index == 3) return run.file().turned;
+      run.accept();
+    }
+    return std::string();
+  };
+  const std::string atHead = top(0);
+  ASSERT_FALSE(atHead.empty());
+  EXPECT_EQ(top(-1), atHead);
+  EXPECT_EQ(top(-3), atHead);
+}
+
 TEST_F(FullRun, NoPanelsGiveAShelfFootButNoTwistFoot) {
   go(0, true);
   ASSERT_EQ(files.size(), 1u);
