@@ -281,6 +281,7 @@ class Form1 : public QMainWindow {
   bool developRunning_ = false;
   bool closeAfterRun_ = false;
   std::unique_ptr<RunEventGate> developGate_;
+  bool failDevelopRun(const std::string& text);
   bool failDevelopWrite(const std::string& name);
   // A plot file whose cut cannot be made: "Cannot cut <name>", nothing written.
   bool failDevelopCut(const std::string& name);

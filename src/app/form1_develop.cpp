@@ -72,8 +72,8 @@ bool Form1::developStopRequested() {
   return true;
 }
 
-bool Form1::failDevelopWrite(const std::string& name) {
-  const std::string text = "Cannot write " + name;
+// A run that cannot go on: the reason in the caption and in a message box.
+bool Form1::failDevelopRun(const std::string& text) {
   setCaption(text);
   setBusyPointer(false);
   developGate_.reset();  // the message box needs the mouse and the keys
@@ -81,14 +81,9 @@ bool Form1::failDevelopWrite(const std::string& name) {
   return false;
 }
 
-bool Form1::failDevelopCut(const std::string& name) {
-  const std::string text = CannotCutText(name);
-  setCaption(text);
-  setBusyPointer(false);
-  developGate_.reset();
-  msgBox(this, text, "Kestrova", MsgButtons::Ok, MsgIcon::Critical);
-  return false;
-}
+bool Form1::failDevelopWrite(const std::string& name) { return failDevelopRun("Cannot write " + name); }
+
+bool Form1::failDevelopCut(const std::string& name) { return failDevelopRun(CannotCutText(name)); }
 
 bool Form1::writeDevelopFile(const std::string& name, std::string_view text, DevelopWrite how) {
   // Plot files are written whole; the rotation pass's scratch files (written
