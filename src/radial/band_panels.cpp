@@ -69,19 +69,22 @@ RadialPanelFile WriteBandPanel(const RadialInput& in, const RadialBand& band, in
   if (last) battenEnds(p, in, band, lay.SeamLeechEnd[r], lay.SeamLeechEnd[r - 1]);
   p.plot.line(kPlotComment);
 
-  // Records: each edge segment's midpoint moved out by its allowance. The
+  // Records: each edge segment's midpoint moved out by its allowance (out
+  // of the panel whichever way the segment runs in x). The
   // end edge's allowance lies aft of it, the start edge's forward of it
   // (vertical ones: straight aft, straight forward).
   PanelRecords rec;
   for (int i = std::max(ua, 1); i < std::min(ub, 100); ++i)
     if (s.U(i).x != s.U(i + 1).x)
-      rec.add(SegmentRecord(s.U(i), s.U(i + 1), w.HeadTabling, 0), PanelRecords::kUpper);
+      rec.add(SegmentRecord(s.U(i), s.U(i + 1), RunningSide(s.U(i), s.U(i + 1)) * w.HeadTabling, 0),
+              PanelRecords::kUpper);
   const int endIndex =
       rec.add(SegmentRecord(Ub, Lb, sign(Lb.x - Ub.x) * w.LeechTabling, w.LeechTabling),
               PanelRecords::kEndRadial);
   for (int i = std::min(lb, 100) - 1; i >= std::max(la, 1); --i)
     if (s.L(i).x != s.L(i + 1).x)
-      rec.add(SegmentRecord(s.L(i), s.L(i + 1), -w.FootTabling, 0), PanelRecords::kLower);
+      rec.add(SegmentRecord(s.L(i), s.L(i + 1), -RunningSide(s.L(i), s.L(i + 1)) * w.FootTabling, 0),
+              PanelRecords::kLower);
   const int N = rec.add(SegmentRecord(Ua, La, -sign(La.x - Ua.x) * w.LuffTabling, -w.LuffTabling),
                         PanelRecords::kStart);
 

@@ -37,7 +37,8 @@ RadialPanelFile WriteClewPanel(const RadialInput& in, const RadialBand& band, in
   };
 
   // Upper edge along seam line 1 from the leech side forward, the seam
-  // width above it.
+  // width outside it (above it, or aft of it where the seam runs back in
+  // x near a leech that the flat band rolls over).
   for (int k = 100; k >= std::max(lay.DividerTopIndex, 1); --k) {
     if (!(k <= startUpper && (k >= endUpper || (endUpper > 100 && startUpper <= 100)))) continue;
     const Point2 u = s.U(k);
@@ -47,7 +48,8 @@ RadialPanelFile WriteClewPanel(const RadialInput& in, const RadialBand& band, in
     cur = u;
     const Point2 below = s.U(k - 1);
     if (finite(below) && below.x != u.x)
-      rec.add(StationRecord(u, below, u, w.SeamWidth, 0), PanelRecords::kUpper, ends.lastUpper);
+      rec.add(StationRecord(u, below, u, RunningSide(below, u) * w.SeamWidth, 0),
+              PanelRecords::kUpper, ends.lastUpper);
   }
 
   // The divider, top to foot, without allowance.
@@ -89,13 +91,13 @@ RadialPanelFile WriteClewPanel(const RadialInput& in, const RadialBand& band, in
   for (int k : leech) p.point(band.frames.leechPoint(in.model->LeechCurve, k));
 
   // Close the outline back to its first point. Panel 1's closing edge is the
-  // leech chord, its leech tabling towards +x; the others carry none (the
+  // leech chord, its leech tabling outside it: on the right going up from
+  // the clew, which is +x while the chord rises, and stays outside where
+  // the flat band rolls the chord past level. The others carry none (the
   // start seam's allowance lies on the previous panel's end radial).
   p.point(first);
   if (n == 1) {
-    const double dx = first.x - cur.x, dy = first.y - cur.y;
-    const double sign = (dx == 0 || dy == 0) ? 0 : (dx > 0) == (dy > 0) ? 1 : -1;  // of the slope
-    rec.add(SegmentRecord(cur, first, -sign * w.LeechTabling, w.LeechTabling),
+    rec.add(SegmentRecord(cur, first, -RunningSide(cur, first) * w.LeechTabling, w.LeechTabling),
             PanelRecords::kStart);
   } else {
     rec.add(SegmentRecord(cur, first, 0, 0), PanelRecords::kStart);

@@ -2,6 +2,7 @@
 // the panel previewed flat on the plan view, its width measured, the widest
 // panel kept, the progress caption built.
 
+#include <charconv>
 #include <cmath>
 
 #include "common/lines.h"
@@ -9,6 +10,15 @@
 #include "radial/radial_develop.h"
 
 namespace kes {
+
+namespace {
+// Appends a whole number as it stands in a point line.
+void appendWhole(std::string& out, std::int64_t v) {
+  char buf[24];
+  const auto r = std::to_chars(buf, buf + sizeof buf, v);
+  out.append(buf, r.ptr);
+}
+}  // namespace
 
 RadialFinished FinishRadialFile(std::string_view text, double angle, std::string_view label,
                                 double scaleX, double scaleY, RadialFinishState& st,
@@ -51,10 +61,16 @@ RadialFinished FinishRadialFile(std::string_view text, double angle, std::string
     }
     if (widthMax - widthMin > st.WidestWidth) {
       st.WidestWidth = widthMax - widthMin;
-      st.WidestLabel = std::string(label);
+      st.WidestLabel.assign(label);
     }
-    if (const auto turned = TurnedLine(tx, ty, scaleX, scaleY, parts.tail)) {
-      out.text.append(*turned);
+    // The turned line written straight into the file's text, rounded
+    // halves away from zero, its tail kept (no line of its own built first).
+    const auto X = RoundStep(tx * scaleX), Y = RoundStep(ty * scaleY);
+    if (X && Y) {
+      appendWhole(out.text, *X);
+      out.text.push_back(' ');
+      appendWhole(out.text, *Y);
+      out.text.append(parts.tail);
       out.text.append(kLineEnd);
     } else {
       out.whole = false;

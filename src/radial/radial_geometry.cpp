@@ -109,8 +109,11 @@ BandFrames MakeBandFrames(const Curve& lower, const Curve& upper, const RadialSt
   BandFrames f;
   const Point2 corner3d{lower(1, 100), lower(2, 100)};
   const Point2 flatLow = s.L(100), flatUp = s.U(100);
-  f.lean = AtanRatio(lower(1, 100) - upper(1, 100), upper(2, 100) - lower(2, 100));
-  const double flatLean = AtanRatio(flatLow.x - flatUp.x, flatUp.y - flatLow.y);
+  // The leans keep their quadrant: a band that lies flat rolled past a
+  // quarter turn has its upper leech corner below the clew, and its leech
+  // is still carried onto the rung, not turned away from it.
+  f.lean = RungLean(lower(1, 100) - upper(1, 100), upper(2, 100) - lower(2, 100));
+  const double flatLean = RungLean(flatLow.x - flatUp.x, flatUp.y - flatLow.y);
   f.leech = FlatPlacement{corner3d, flatLow, f.lean - flatLean};
   f.luff = FlatPlacement{corner3d, flatLow,
                          AtanRatio(lower(1, 1) - upper(1, 1), upper(2, 1) - lower(2, 1))};

@@ -65,6 +65,12 @@ struct PanelRecords {
   Point2 point(int i) const { return {at(i).x, at(i).y}; }
 };
 
+// (-sin θ, cos θ) of a segment's slope angle θ is its left side while it
+// runs towards +x; a segment running back in x has it turned over. An edge
+// whose outside lies on the left of a → b moves its record by
+// RunningSide(a, b) times its allowance, whichever way the segment runs.
+inline double RunningSide(Point2 a, Point2 b) { return b.x < a.x ? -1.0 : 1.0; }
+
 // A record through `at` with the slope of the segment a -> b, moved by
 // `by` along (-sin θ, cos θ), θ the slope's angle; a vertical segment gives
 // a vertical record through `at` moved by verticalShift along x.

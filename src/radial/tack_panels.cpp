@@ -26,7 +26,7 @@ RadialPanelFile WriteTackPanel(const RadialInput& in, const RadialBand& band, in
   Point2 prev{0, 0};
 
   // Upper edge: stations of seam line 1 (each written twice) with the seam
-  // width above them, then points of the divider with the seam width aft;
+  // width outside them (above, whichever way a segment runs in x), then points of the divider with the seam width aft;
   // codes between the two kinds are passed over.
   for (int k = std::max(ua, 1); k <= std::min(ub, 150); ++k) {
     if (k <= lay.DividerTopIndex) {
@@ -36,7 +36,8 @@ RadialPanelFile WriteTackPanel(const RadialInput& in, const RadialBand& band, in
       prev = u;
       const Point2 before = s.U(k - 1);
       if (finite(before) && before.x != u.x)
-        rec.add(StationRecord(u, before, u, w.SeamWidth, 0), PanelRecords::kUpper, ends.lastUpper);
+        rec.add(StationRecord(u, before, u, RunningSide(before, u) * w.SeamWidth, 0),
+                PanelRecords::kUpper, ends.lastUpper);
     } else if (k >= 101) {
       const Point2 d = dividerPoint(s, lay, k), next = dividerPoint(s, lay, k + 1);
       prev = d;

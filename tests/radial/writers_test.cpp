@@ -126,3 +126,41 @@ TEST_F(RadialPlane, ClewPanelOneAlongTheLeech) {
 
 }  // namespace
 }  // namespace kes::test
+
+namespace kes::test {
+namespace {
+
+// Tack panel 2 as a sliver: its start seam runs from U(20) = (19, 10) down
+// to L(90) = (89, 0), its end edge the divider from U(30) to L(90), so it
+// tapers to sharp points at U(20) (about 8 degrees) and at L(90). Where the
+// offset lines would meet far out (7 and 6 seam widths off), the knife cuts
+// the corner at the feet of the sewing corner on both lines instead.
+TEST_F(RadialPlane, SharpFanCornersCutOff) {
+  layout->DividerTopIndex = 30;
+  layout->DividerFootIndex = 90;
+  setSection(0, {1, 20, 150}, {1, 90, 90});
+  const RadialPanelFile f = WriteTackPanel(in, band(1), 2);
+  EXPECT_EQ(f.fault, CutFault::None);
+  const Lines k = knife(allLines(f.text));
+  ASSERT_GE(k.size(), 4u);
+  const auto distance = [&](std::size_t i, double x, double y) {
+    const PointLineParts p = SplitPointLine(k[i]);
+    return std::hypot(PointLineStep(p.x) / 500 - x, PointLineStep(p.y) / 500 - y);
+  };
+  // The start corner cut at U(20): (19, 11) on the upper record, (19, 10)
+  // on the start seam, which carries no allowance; nothing near (12, 11),
+  // where the two lines meet.
+  EXPECT_LE(distance(0, 19, 11), 0.005);
+  EXPECT_LE(distance(k.size() - 2, 19, 10), 0.005);
+  for (std::size_t i = 0; i < k.size(); ++i) EXPECT_GT(distance(i, 12, 11), 1) << k[i];
+  // At L(90) the divider's offset line and the foot meet about 6 aft of it:
+  // cut at the foot of L(90) on the divider's line, one seam width off, and
+  // L(90) itself.
+  const auto at = std::find(k.begin(), k.end(), "44500 0 acut");
+  ASSERT_NE(at, k.end());
+  ASSERT_NE(at, k.begin());
+  EXPECT_NEAR(distance(static_cast<std::size_t>(at - k.begin()) - 1, 89, 0), 1, 0.005);
+}
+
+}  // namespace
+}  // namespace kes::test

@@ -1,0 +1,97 @@
+#pragma once
+// A radial plot file's sewing outline (its pen path from the point before
+// the first "1 pendown" to the first "1 penup"), in design units, and
+// whether it crosses itself: two seams of the panel that cross in the flat
+// leave a panel no knife can cut round.
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "common/lines.h"
+#include "develop/plot_file.h"
+
+namespace kes::test {
+
+struct Pt {
+  double x, y;
+};
+
+inline std::vector<Pt> sewingOutline(const std::string& text, double scale) {
+  const std::vector<std::string> l = allLines(text);
+  std::vector<Pt> out;
+  const auto down = std::find(l.begin(), l.end(), "1 pendown");
+  if (down == l.end() || down == l.begin()) return out;
+  for (auto it = down - 1; it != l.end() && *it != "1 penup"; ++it) {
+    if (!IsPointLine(*it)) continue;
+    const PointLineParts p = SplitPointLine(*it);
+    const Pt q{PointLineStep(p.x) / scale, PointLineStep(p.y) / scale};
+    if (out.empty() || out.back().x != q.x || out.back().y != q.y) out.push_back(q);
+  }
+  if (out.size() > 1 && out.front().x == out.back().x && out.front().y == out.back().y)
+    out.pop_back();
+  return out;
+}
+
+// Do two edges of the closed outline that share no end cross, each
+// passing strictly through the other?
+inline bool crossesItself(const std::vector<Pt>& o) {
+  const std::size_t n = o.size();
+  const auto side = [](Pt a, Pt b, Pt c) {
+    const double s = (b.x - a.x) * (c.y - a.y) - (b.y - a.y) * (c.x - a.x);
+    return s > 0 ? 1 : s < 0 ? -1 : 0;
+  };
+  for (std::size_t i = 0; i < n; ++i)
+    for (std::size_t j = i + 2; j < n; ++j) {
+      if (i == 0 && j == n - 1) continue;  // neighbours round the end
+      const Pt a = o[i], b = o[(i + 1) % n], c = o[j], d = o[(j + 1) % n];
+      if (side(a, b, c) * side(a, b, d) < 0 && side(c, d, a) * side(c, d, b) < 0) return true;
+    }
+  return false;
+}
+
+// Does the outline fold back onto itself: a point of it within `reach` of
+// an edge it does not touch, where the shorter way round between them turns
+// by more than a half turn? Then the two seams' allowances overlap (the
+// sail's seam line rolled into a spike towards the panel's other seam). A
+// sharp tip turns by less than a half turn between its two sides, and
+// is no fold.
+inline bool foldsBack(const std::vector<Pt>& o, double reach) {
+  const std::size_t n = o.size();
+  if (n < 4) return false;
+  const double pi = std::acos(-1.0);
+  std::vector<double> turn(n), length(n);  // at vertex i; of edge i (i -> i+1)
+  for (std::size_t i = 0; i < n; ++i) {
+    const Pt a = o[(i + n - 1) % n], b = o[i], c = o[(i + 1) % n];
+    double t = std::atan2(c.y - b.y, c.x - b.x) - std::atan2(b.y - a.y, b.x - a.x);
+    while (t > pi) t -= 2 * pi;
+    while (t < -pi) t += 2 * pi;
+    turn[i] = t;
+    length[i] = std::hypot(c.x - b.x, c.y - b.y);
+  }
+  for (std::size_t i = 0; i < n; ++i)
+    for (std::size_t j = 0; j < n; ++j) {
+      if (j == i || (j + 1) % n == i) continue;  // edges touching vertex i
+      const Pt p = o[i], a = o[j], b = o[(j + 1) % n];
+      const double dx = b.x - a.x, dy = b.y - a.y, l2 = dx * dx + dy * dy;
+      const double t = l2 > 0 ? std::clamp(((p.x - a.x) * dx + (p.y - a.y) * dy) / l2, 0.0, 1.0) : 0;
+      if (std::hypot(a.x + t * dx - p.x, a.y + t * dy - p.y) >= reach) continue;
+      // Forward from i to edge j, and backward from i to edge j.
+      double fwdLen = 0, fwdTurn = 0;
+      for (std::size_t k = i; k != j; k = (k + 1) % n) {
+        fwdLen += length[k];
+        fwdTurn += turn[(k + 1) % n];
+      }
+      double backLen = 0, backTurn = 0;
+      for (std::size_t k = (j + 1) % n; k != i; k = (k + 1) % n) {
+        backLen += length[k];
+        backTurn += turn[k];
+      }
+      const double turned = fwdLen <= backLen ? fwdTurn : backTurn;
+      if (std::fabs(turned) > pi + 0.2) return true;
+    }
+  return false;
+}
+
+}  // namespace kes::test
