@@ -14,6 +14,16 @@ void HighlightSeamLine(Surface& s, const Curve& line) {
 
 namespace {
 
+// The square of the distance from p to the segment a-b.
+double segmentDistance2(Point2 p, Point2 a, Point2 b) {
+  const double dx = b.x - a.x, dy = b.y - a.y;
+  const double len2 = dx * dx + dy * dy;
+  double t = len2 > 0 ? ((p.x - a.x) * dx + (p.y - a.y) * dy) / len2 : 0;
+  t = std::clamp(t, 0.0, 1.0);
+  const double ex = a.x + t * dx - p.x, ey = a.y + t * dy - p.y;
+  return ex * ex + ey * ey;
+}
+
 void drawTriangles(Surface& s, const FlatStrip& f, Point2 at) {
   for (int t = 1; t <= FlatStrip::kTriangles; ++t) {
     const Point2 c[5] = {f.P0[t], f.P1[t], f.P2[t], f.P3[t], f.P0[t]};
@@ -45,7 +55,7 @@ FlatPlacement LeechPlacement(const PanelInput& in, const PanelResult& r, Point2 
     const double along = (p.x - top.x) * rx + (p.y - top.y) * ry;
     if (along < 0 || along > rung2) past = true;
   });
-  if (!past) return turned;
+  if (!past && !in.fitLeech) return turned;
   const Index hi = toIndex(Num(in.leechEndUpper), 1, 100), lo = toIndex(Num(in.leechEndLower), 1, 100);
   if (!hi.ok || !lo.ok) return turned;
   const Point2 a{lc(1, lo.i), lc(2, lo.i)}, b{lc(1, hi.i), lc(2, hi.i)};
@@ -132,14 +142,38 @@ void writeKnifePath(PlotText& plot, const PanelInput& in, PanelResult& r, bool p
       Point2 at[2];
       const int count = MitreCorner(cut.rec[k - 1], cut.rec[k], top ? f.U(100) : f.L(100),
                                     top ? limit(a.upper, a.leech) : limit(a.leech, a.lower), at);
+      // Square out from the sewing corner on the leech's line, so that the
+      // straight knife to the first leech point never cuts into that corner.
+      const Point2 c = top ? f.U(100) : f.L(100);
+      const Point2 onLeech = Foot(cut.rec[leech], c);
+      const bool squareOut = in.fitLeech && count == 1 && std::isfinite(onLeech.x) && std::isfinite(onLeech.y);
+      if (squareOut && !top) plot.point(onLeech.x, onLeech.y);
       for (int i = 0; i < count; ++i) plot.point(at[i].x, at[i].y);
+      if (squareOut && top) plot.point(onLeech.x, onLeech.y);
       prev = progress(at[count - 1]);
       continue;
     }
+    const bool upperEdge = leech > 0 && k < leech;
+    const auto back = [&](double p) { return (upperEdge && p < prev) || (k > leech + 1 && p > prev); };
+    if (in.fitLeech) {
+      // Through the moved edge's own corners as well, so that a sharp bend
+      // is cut round, not across (on an edge without allowance the corner
+      // is the sewing point itself); a corner flung out past the bend (a
+      // loop of the moved edge) is left out.
+      const Point2 m0{cut.rec[k - 1].x, cut.rec[k - 1].y}, m1{cut.rec[k].x, cut.rec[k].y};
+      const double allowance = std::fabs(upperEdge ? a.upper : a.lower);
+      Point2 at;
+      if (Corner(cut.rec[k - 1], cut.rec[k], at) &&
+          std::sqrt(segmentDistance2(at, m0, m1)) <=
+              kMitreLimit * allowance + std::hypot(m1.x - m0.x, m1.y - m0.y) / 2 &&
+          !back(progress(at))) {
+        plot.point(at.x, at.y);
+        prev = progress(at);
+      }
+    }
     const Point2 c{cut.rec[k].x, cut.rec[k].y};
     const double p = progress(c);
-    const bool back = (leech > 0 && k < leech && p < prev) || (k > leech + 1 && p > prev);
-    if (!back) plot.point(c.x, c.y);
+    if (!back(p)) plot.point(c.x, c.y);
     prev = p;
   }
   if (cutE) plot.point(E2.x, E2.y);

@@ -32,6 +32,10 @@ struct PanelInput {
   const MarkSetUp* marks = nullptr;
   PlotUnits units;
   const StrokeFont* font = nullptr;
+  // Fit the leech between its flat corners whatever the turn gives, and
+  // run the knife through both sewing leech corners moved out square to
+  // the rung: for a panel whose turned leech would not make a sound cut.
+  bool fitLeech = false;
 };
 
 struct PanelResult {
