@@ -55,7 +55,7 @@ FlatPlacement LeechPlacement(const PanelInput& in, const PanelResult& r, Point2 
     const double along = (p.x - top.x) * rx + (p.y - top.y) * ry;
     if (along < 0 || along > rung2) past = true;
   });
-  if (!past && !in.fitLeech) return turned;
+  if (!past && !in.carefulCut) return turned;
   const Index hi = toIndex(Num(in.leechEndUpper), 1, 100), lo = toIndex(Num(in.leechEndLower), 1, 100);
   if (!hi.ok || !lo.ok) return turned;
   const Point2 a{lc(1, lo.i), lc(2, lo.i)}, b{lc(1, hi.i), lc(2, hi.i)};
@@ -113,6 +113,7 @@ void writeKnifePath(PlotText& plot, const PanelInput& in, PanelResult& r, bool p
   const Point2 corner = f.P0[FlatStrip::kTriangles];
   const Point2 lowerLeech{lower(1, 100), lower(2, 100)};
   double prev = progress(cutS ? S2 : S);
+  Point2 prevAt = cutS ? S2 : S;
   for (int k = 2; k <= cut.n; ++k) {
     if (panelFile && leech > 0 && k == leech + 1) {
       // The leech curve moved out by the leech tabling, square to the
@@ -146,16 +147,31 @@ void writeKnifePath(PlotText& plot, const PanelInput& in, PanelResult& r, bool p
       // straight knife to the first leech point never cuts into that corner.
       const Point2 c = top ? f.U(100) : f.L(100);
       const Point2 onLeech = Foot(cut.rec[leech], c);
-      const bool squareOut = in.fitLeech && count == 1 && std::isfinite(onLeech.x) && std::isfinite(onLeech.y);
+      const bool squareOut = in.carefulCut && count == 1 && std::isfinite(onLeech.x) && std::isfinite(onLeech.y);
       if (squareOut && !top) plot.point(onLeech.x, onLeech.y);
       for (int i = 0; i < count; ++i) plot.point(at[i].x, at[i].y);
       if (squareOut && top) plot.point(onLeech.x, onLeech.y);
       prev = progress(at[count - 1]);
+      prevAt = at[count - 1];
       continue;
     }
     const bool upperEdge = leech > 0 && k < leech;
-    const auto back = [&](double p) { return (upperEdge && p < prev) || (k > leech + 1 && p > prev); };
-    if (in.fitLeech) {
+    const bool onEdge = upperEdge || k > leech + 1;
+    // The plain cut drops a point that falls back along the panel's axis;
+    // the careful one a point that falls back along its own edge (the lower
+    // edge runs back, against its segments).
+    const Point2 travel = upperEdge ? cut.rec[k].along : Point2{-cut.rec[k].along.x, -cut.rec[k].along.y};
+    const auto back = [&](Point2 q) {
+      if (!onEdge) return false;
+      if (in.carefulCut) return (q.x - prevAt.x) * travel.x + (q.y - prevAt.y) * travel.y < 0;
+      const double p = progress(q);
+      return upperEdge ? p < prev : p > prev;
+    };
+    const auto passed = [&](Point2 q) {
+      prev = progress(q);
+      prevAt = q;
+    };
+    if (in.carefulCut) {
       // Through the moved edge's own corners as well, so that a sharp bend
       // is cut round, not across (on an edge without allowance the corner
       // is the sewing point itself); a corner flung out past the bend (a
@@ -166,15 +182,14 @@ void writeKnifePath(PlotText& plot, const PanelInput& in, PanelResult& r, bool p
       if (Corner(cut.rec[k - 1], cut.rec[k], at) &&
           std::sqrt(segmentDistance2(at, m0, m1)) <=
               kMitreLimit * allowance + std::hypot(m1.x - m0.x, m1.y - m0.y) / 2 &&
-          !back(progress(at))) {
+          !back(at)) {
         plot.point(at.x, at.y);
-        prev = progress(at);
+        passed(at);
       }
     }
     const Point2 c{cut.rec[k].x, cut.rec[k].y};
-    const double p = progress(c);
-    if (!back(p)) plot.point(c.x, c.y);
-    prev = p;
+    if (!back(c)) plot.point(c.x, c.y);
+    passed(c);
   }
   if (cutE) plot.point(E2.x, E2.y);
   if (haveE) plot.point(E.x, E.y);

@@ -272,6 +272,37 @@ TEST(SinglePanel, ATwistedGaffMainInFeetIsCutRoundItsHead) {
   }
 }
 
+// A 5.8 m main with a 2.4 m gaff head raised to 150, 165 and 176 degrees,
+// in millimetres, sewn with no luff or leech tabling: the top panel's knife
+// ran straight from its upper leech corner to the first point of the
+// hollow leech and cut across the sewing corner.
+TEST(WideHeads, SteepGaffHeadsAreCutRoundTheirTopPanels) {
+  for (const double angle : {150.0, 165.0, 176.0}) {
+    for (const int n : {5, 8, 12}) {
+      Sail s = mainSail(228.5, 94, 248.6, 97.2, 7.4, 16.1, 1);
+      s.in.text[5] = angle;
+      s.seam = "50.9";
+      s.head = "16.2";
+      s.luff = std::string(1, '0');
+      s.leech = s.foot = s.luff;
+      const Developed d = develop(s, n);
+      for (int k = 1; k <= n; ++k) EXPECT_EQ(d.fault[k], CutFault::None) << angle << " deg, " << n << " panels, file " << k;
+    }
+  }
+}
+
+// A small main of 8.5 ft with a 1.4 ft head, twisted 20 degrees, in one
+// panel, in feet: its shelf foot lies flat as a crescent curling round, and
+// a knife that ran on along one axis dropped the far side of its edges.
+TEST(SinglePanel, AShelfFootLaidInACrescentIsCutRoundIt) {
+  Sail s = mainSail(101.525, 16.307, std::hypot(101.525, 31.585), 31.585, 4, 12, 2);
+  s.in.text[5] = 108.18;
+  s.in.text[14] = 20.26;
+  const Developed d = develop(s, 1);
+  EXPECT_EQ(d.fault[2], CutFault::None);  // lensfoot.uc
+  for (const int k : {1, 3}) EXPECT_EQ(d.fault[k], CutFault::None) << k;
+}
+
 TEST(CutCheck, AHugeSeamWidthIsRefusedNotDroppedSilently) {
   Sail s = mainSail(100, 10, 110, 50, 4, 12, 0);
   s.seam = "1e9";
