@@ -1,5 +1,7 @@
 #include "develop/panel.h"
 
+#include "develop/finish.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -217,8 +219,8 @@ void DevelopPanel(const PanelInput& in, int& markMode, PanelResult& r, Surface* 
   plot.line(kPlotStart);
 
   // Lettering along the flat lower-edge chord, so the finishing turn lays it on +X.
-  const Point2 L1 = f.L(1), L100 = f.L(100), U100 = f.U(100);
-  r.letterAngle = static_cast<float>(AtanRatio(L100.y - L1.y, L100.x - L1.x));
+  const Point2 L100 = f.L(100), U100 = f.U(100);
+  r.letterAngle = static_cast<float>(-FileAngle(f));
   if (in.font != nullptr)
     WritePlotLabel(plot, *in.font,
                    {in.letterText, in.units.MarkSize, r.letterAngle, in.units.LetterOriginX,

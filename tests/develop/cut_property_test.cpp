@@ -303,6 +303,20 @@ TEST(SinglePanel, AShelfFootLaidInACrescentIsCutRoundIt) {
   for (const int k : {1, 3}) EXPECT_EQ(d.fault[k], CutFault::None) << k;
 }
 
+// A gaff head of 40 % of the luff: at 33 panels the top seams leave the
+// luff at its head and the top panel is a sliver under the head whose luff
+// rung lies along it; it was laid flat running back and turned with its
+// lower leech corner onto -X.
+TEST(WideHeads, TheSliverUnderAWideHeadIsTurnedOntoPlusX) {
+  Sail s = mainSail(181, 73, std::hypot(181.0, 80.0), 80, 4, 12, 1);
+  s.in.text[5] = 103;
+  const Developed d = develop(s, 33);
+  for (int k = 1; k <= 35; ++k) {
+    EXPECT_GT(d.cornerX[k], 0) << k;
+    EXPECT_EQ(d.fault[k], CutFault::None) << k;
+  }
+}
+
 TEST(CutCheck, AHugeSeamWidthIsRefusedNotDroppedSilently) {
   Sail s = mainSail(100, 10, 110, 50, 4, 12, 0);
   s.seam = "1e9";
