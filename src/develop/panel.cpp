@@ -169,7 +169,7 @@ void DevelopPanel(const PanelInput& in, int& markMode, PanelResult& r, Surface* 
 
   // Lettering along the flat lower-edge chord, so the finishing turn lays it on +X.
   const Point2 L1 = f.L(1), L100 = f.L(100), U100 = f.U(100);
-  r.letterAngle = static_cast<float>(AtanRatio(L100.y - L1.y, L100.x - L1.x));
+  r.letterAngle = static_cast<float>(ChordAngle(L1, L100));
   if (in.font != nullptr)
     WritePlotLabel(plot, *in.font,
                    {in.letterText, in.units.MarkSize, r.letterAngle, in.units.LetterOriginX,
