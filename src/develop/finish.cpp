@@ -8,14 +8,7 @@
 namespace kes {
 
 double FileAngle(const FlatStrip& f) {
-  const Point2 a = f.P0[1], b = f.P0[FlatStrip::kTriangles];
-  const double dx = b.x - a.x, angle = -AtanRatio(b.y - a.y, dx);
-  if (!(dx < 0)) return angle;
-  // A sliver whose luff rung lies along it (a top panel tucked under a wide
-  // head) is laid flat with its lower edge running back: a further half
-  // turn brings its lower leech corner onto +X.
-  const double half = std::acos(-1.0);
-  return angle > 0 ? angle - half : angle + half;
+  return -ChordAngle(f.P0[1], f.P0[FlatStrip::kTriangles]);
 }
 
 namespace {

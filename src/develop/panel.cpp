@@ -1,7 +1,5 @@
 #include "develop/panel.h"
 
-#include "develop/finish.h"
-
 #include <algorithm>
 #include <cmath>
 
@@ -219,8 +217,8 @@ void DevelopPanel(const PanelInput& in, int& markMode, PanelResult& r, Surface* 
   plot.line(kPlotStart);
 
   // Lettering along the flat lower-edge chord, so the finishing turn lays it on +X.
-  const Point2 L100 = f.L(100), U100 = f.U(100);
-  r.letterAngle = static_cast<float>(-FileAngle(f));
+  const Point2 L1 = f.L(1), L100 = f.L(100), U100 = f.U(100);
+  r.letterAngle = static_cast<float>(ChordAngle(L1, L100));
   if (in.font != nullptr)
     WritePlotLabel(plot, *in.font,
                    {in.letterText, in.units.MarkSize, r.letterAngle, in.units.LetterOriginX,
