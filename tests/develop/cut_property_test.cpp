@@ -57,11 +57,12 @@ Sail mainSail(double luff, double head, double leech, double foot, double round,
 }
 
 // Any sail a sailmaker would draw: inches, millimetres or feet, a luff of
-// 3 to 50 ft; a pointed, square-topped or gaff head; roach, foot round,
-// luff bends and twist up to 30 degrees; a mold anywhere within the Mold
-// frame's bars; up to five battens and two reef rows; allowances of 0 to
-// 3 in; with or without each foot panel. Every draw is made for every
-// sail, whatever an earlier draw gave.
+// 3 to 50 ft; a pointed, square-topped or gaff head raised up to 180
+// degrees; roach, foot round, luff bends and twist up to 30 degrees; a
+// sailmaker's mold (entry 10 to 40 degrees, depth 4 to 16 %, draft at 30
+// to 55 %, exit 5 to 25 degrees); up to five battens and two reef rows;
+// allowances of 0 to 3 in; with or without each foot panel. Every draw is
+// made for every sail, whatever an earlier draw gave.
 Sail randomSail(std::mt19937& rng) {
   std::uniform_real_distribution<double> u(0, 1);
   const int unit = static_cast<int>(u(rng) * 3);
@@ -89,10 +90,10 @@ Sail randomSail(std::mt19937& rng) {
   s.in.text[13] = 20 + 60 * u(rng);
   s.in.text[14] = 30 * u(rng);  // twist
   for (int st = 0; st < 6; ++st) {
-    s.in.ent[st] = 45 * u(rng);
-    s.in.dep[st] = 35 * u(rng);
-    s.in.pos[st] = 20 + 60 * u(rng);
-    s.in.ex[st] = 45 * u(rng);
+    s.in.ent[st] = 10 + 30 * u(rng);
+    s.in.dep[st] = 4 + 12 * u(rng);
+    s.in.pos[st] = 30 + 25 * u(rng);
+    s.in.ex[st] = 5 + 20 * u(rng);
   }
   s.in.battenHollow = 0.02 * u(rng);
   const auto number = [](double v) { return std::to_string(v); };
