@@ -18,8 +18,7 @@ bool OffsetSegment(Point2 a, Point2 b, double by, CutRecord& out) {
   const double mx = -std::sin(t) * by, my = std::cos(t) * by;
   // The midpoint of the two moved ends (each end moved first, then halved).
   out = {((a.x + mx) + (b.x + mx)) / 2, ((a.y + my) + (b.y + my)) / 2, m, false, {}};
-  const double len = std::hypot(b.x - a.x, b.y - a.y);
-  if (len > 0 && std::isfinite(len)) out.along = {(b.x - a.x) / len, (b.y - a.y) / len};
+  out.along = {b.x - a.x, b.y - a.y};
   return finite(out);
 }
 
