@@ -101,6 +101,15 @@ void CrosscutRun::develop(const SailModel& m, PanelLayout& layout, Surface* prev
   const EdgeAllowances& a = in.allowances;
   const double largest = std::max({std::fabs(a.upper), std::fabs(a.leech), std::fabs(a.lower), std::fabs(a.luff)});
   file_.fault = CheckCut(panel_.plot, panel_.sewing, largest);
+  if (file_.fault != CutFault::None && file_.fault != CutFault::Unwritable) {
+    // The leech turned into the flat frame can miss its corners (a rung
+    // much bent out of the sail's plane, a flat rung longer than its plan
+    // chord), and a panel laid flat in a crescent defeats the knife's
+    // one-axis run: such a panel is cut again with care.
+    in.carefulCut = true;
+    DevelopPanel(in, markMode_, panel_, nullptr);
+    file_.fault = CheckCut(panel_.plot, panel_.sewing, largest);
+  }
 }
 
 void CrosscutRun::finish(Surface* preview) {

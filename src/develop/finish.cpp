@@ -8,8 +8,7 @@
 namespace kes {
 
 double FileAngle(const FlatStrip& f) {
-  const Point2 a = f.P0[1], b = f.P0[FlatStrip::kTriangles];
-  return -AtanRatio(b.y - a.y, b.x - a.x);
+  return -ChordAngle(f.P0[1], f.P0[FlatStrip::kTriangles]);
 }
 
 namespace {

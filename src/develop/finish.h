@@ -27,7 +27,9 @@ struct WidthState {
   double width() const { return WidthMax - WidthMin; }
 };
 
-// -atan of the flat lower-edge chord's slope, from L(1) to L(100).
+// The negated direction of the flat lower-edge chord from L(1) to L(100):
+// -atan of its slope, a half turn further where the chord runs towards -x,
+// so that the lower leech corner always comes to lie on +X.
 double FileAngle(const FlatStrip& strip);
 
 // Copy pass: firstPass with repeated point lines dropped, into temp. The

@@ -17,12 +17,13 @@ bool OffsetSegment(Point2 a, Point2 b, double by, CutRecord& out) {
   const double t = std::atan(m);
   const double mx = -std::sin(t) * by, my = std::cos(t) * by;
   // The midpoint of the two moved ends (each end moved first, then halved).
-  out = {((a.x + mx) + (b.x + mx)) / 2, ((a.y + my) + (b.y + my)) / 2, m, false};
+  out = {((a.x + mx) + (b.x + mx)) / 2, ((a.y + my) + (b.y + my)) / 2, m, false, {}};
+  out.along = {b.x - a.x, b.y - a.y};
   return finite(out);
 }
 
 CutRecord VerticalRecord(Point2 a, Point2 b, double shiftX) {
-  return {(a.x + b.x) / 2 + shiftX, (a.y + b.y) / 2, 0, true};
+  return {(a.x + b.x) / 2 + shiftX, (a.y + b.y) / 2, 0, true, {}};
 }
 
 bool AppendRecord(CutOutline& cut, const CutRecord& r) {

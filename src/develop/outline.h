@@ -30,6 +30,7 @@ struct CutRecord {
   double x = 0, y = 0;
   double slope = 0;
   bool vertical = false;  // a line x = const; slope carries nothing
+  Point2 along{};         // the segment's own direction: b - a (0 when unknown)
 };
 
 struct CutOutline {

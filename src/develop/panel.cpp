@@ -14,6 +14,16 @@ void HighlightSeamLine(Surface& s, const Curve& line) {
 
 namespace {
 
+// The square of the distance from p to the segment a-b.
+double segmentDistance2(Point2 p, Point2 a, Point2 b) {
+  const double dx = b.x - a.x, dy = b.y - a.y;
+  const double len2 = dx * dx + dy * dy;
+  double t = len2 > 0 ? ((p.x - a.x) * dx + (p.y - a.y) * dy) / len2 : 0;
+  t = std::clamp(t, 0.0, 1.0);
+  const double ex = a.x + t * dx - p.x, ey = a.y + t * dy - p.y;
+  return ex * ex + ey * ey;
+}
+
 void drawTriangles(Surface& s, const FlatStrip& f, Point2 at) {
   for (int t = 1; t <= FlatStrip::kTriangles; ++t) {
     const Point2 c[5] = {f.P0[t], f.P1[t], f.P2[t], f.P3[t], f.P0[t]};
@@ -45,7 +55,7 @@ FlatPlacement LeechPlacement(const PanelInput& in, const PanelResult& r, Point2 
     const double along = (p.x - top.x) * rx + (p.y - top.y) * ry;
     if (along < 0 || along > rung2) past = true;
   });
-  if (!past) return turned;
+  if (!past && !in.carefulCut) return turned;
   const Index hi = toIndex(Num(in.leechEndUpper), 1, 100), lo = toIndex(Num(in.leechEndLower), 1, 100);
   if (!hi.ok || !lo.ok) return turned;
   const Point2 a{lc(1, lo.i), lc(2, lo.i)}, b{lc(1, hi.i), lc(2, hi.i)};
@@ -103,6 +113,7 @@ void writeKnifePath(PlotText& plot, const PanelInput& in, PanelResult& r, bool p
   const Point2 corner = f.P0[FlatStrip::kTriangles];
   const Point2 lowerLeech{lower(1, 100), lower(2, 100)};
   double prev = progress(cutS ? S2 : S);
+  Point2 prevAt = cutS ? S2 : S;
   for (int k = 2; k <= cut.n; ++k) {
     if (panelFile && leech > 0 && k == leech + 1) {
       // The leech curve moved out by the leech tabling, square to the
@@ -132,15 +143,53 @@ void writeKnifePath(PlotText& plot, const PanelInput& in, PanelResult& r, bool p
       Point2 at[2];
       const int count = MitreCorner(cut.rec[k - 1], cut.rec[k], top ? f.U(100) : f.L(100),
                                     top ? limit(a.upper, a.leech) : limit(a.leech, a.lower), at);
+      // Square out from the sewing corner on the leech's line, so that the
+      // straight knife to the first leech point never cuts into that corner.
+      const Point2 c = top ? f.U(100) : f.L(100);
+      const Point2 onLeech = Foot(cut.rec[leech], c);
+      const bool squareOut = in.carefulCut && count == 1 && std::isfinite(onLeech.x) && std::isfinite(onLeech.y);
+      if (squareOut && !top) plot.point(onLeech.x, onLeech.y);
       for (int i = 0; i < count; ++i) plot.point(at[i].x, at[i].y);
+      if (squareOut && top) plot.point(onLeech.x, onLeech.y);
       prev = progress(at[count - 1]);
+      prevAt = at[count - 1];
       continue;
     }
+    const bool upperEdge = leech > 0 && k < leech;
+    const bool onEdge = upperEdge || k > leech + 1;
+    // The plain cut drops a point that falls back along the panel's axis;
+    // the careful one a point that falls back along its own edge (the lower
+    // edge runs back, against its segments).
+    const Point2 travel = upperEdge ? cut.rec[k].along : Point2{-cut.rec[k].along.x, -cut.rec[k].along.y};
+    const auto back = [&](Point2 q) {
+      if (!onEdge) return false;
+      if (in.carefulCut) return (q.x - prevAt.x) * travel.x + (q.y - prevAt.y) * travel.y < 0;
+      const double p = progress(q);
+      return upperEdge ? p < prev : p > prev;
+    };
+    const auto passed = [&](Point2 q) {
+      prev = progress(q);
+      prevAt = q;
+    };
+    if (in.carefulCut) {
+      // Through the moved edge's own corners as well, so that a sharp bend
+      // is cut round, not across (on an edge without allowance the corner
+      // is the sewing point itself); a corner flung out past the bend (a
+      // loop of the moved edge) is left out.
+      const Point2 m0{cut.rec[k - 1].x, cut.rec[k - 1].y}, m1{cut.rec[k].x, cut.rec[k].y};
+      const double allowance = std::fabs(upperEdge ? a.upper : a.lower);
+      Point2 at;
+      if (Corner(cut.rec[k - 1], cut.rec[k], at) &&
+          std::sqrt(segmentDistance2(at, m0, m1)) <=
+              kMitreLimit * allowance + std::hypot(m1.x - m0.x, m1.y - m0.y) / 2 &&
+          !back(at)) {
+        plot.point(at.x, at.y);
+        passed(at);
+      }
+    }
     const Point2 c{cut.rec[k].x, cut.rec[k].y};
-    const double p = progress(c);
-    const bool back = (leech > 0 && k < leech && p < prev) || (k > leech + 1 && p > prev);
-    if (!back) plot.point(c.x, c.y);
-    prev = p;
+    if (!back(c)) plot.point(c.x, c.y);
+    passed(c);
   }
   if (cutE) plot.point(E2.x, E2.y);
   if (haveE) plot.point(E.x, E.y);
@@ -169,7 +218,7 @@ void DevelopPanel(const PanelInput& in, int& markMode, PanelResult& r, Surface* 
 
   // Lettering along the flat lower-edge chord, so the finishing turn lays it on +X.
   const Point2 L1 = f.L(1), L100 = f.L(100), U100 = f.U(100);
-  r.letterAngle = static_cast<float>(AtanRatio(L100.y - L1.y, L100.x - L1.x));
+  r.letterAngle = static_cast<float>(ChordAngle(L1, L100));
   if (in.font != nullptr)
     WritePlotLabel(plot, *in.font,
                    {in.letterText, in.units.MarkSize, r.letterAngle, in.units.LetterOriginX,

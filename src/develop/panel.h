@@ -32,6 +32,12 @@ struct PanelInput {
   const MarkSetUp* marks = nullptr;
   PlotUnits units;
   const StrokeFont* font = nullptr;
+  // The careful cut, for a panel whose plain cut would not be sound: the
+  // leech fitted between its flat corners whatever the turn gives; the
+  // knife squared out from both sewing leech corners, through the moved
+  // edges' own corners, and dropping only points that fall back along
+  // their own edge (a crescent or a panel curled round keeps its edges).
+  bool carefulCut = false;
 };
 
 struct PanelResult {

@@ -19,6 +19,14 @@ double AtanRatio(double num, double den) {
   return std::atan(num / den);
 }
 
+double ChordAngle(Point2 a, Point2 b) {
+  const double dx = b.x - a.x, dy = b.y - a.y;
+  const double angle = AtanRatio(dy, dx);
+  if (!(dx < 0)) return angle;
+  const double half = std::acos(-1.0);
+  return dy < 0 ? angle - half : angle + half;
+}
+
 double RungLean(double minusDx, double dy) {
   const double lean = AtanRatio(minusDx, dy);
   if (!(dy < 0)) return lean;

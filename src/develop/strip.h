@@ -58,6 +58,11 @@ double Distance3(const Curve& a, int p, const Curve& b, int q);
 
 // atan(num / den) taking its limit where den is 0 (±quarter turn, 0 for 0/0).
 double AtanRatio(double num, double den);
+// The direction of the flat chord from a to b, the quadrant kept: atan(dy/dx)
+// wherever b lies to the right of a; a chord running back towards -x (a
+// panel laid along y whose lower edge bends back over its luff) points a
+// half turn further round.
+double ChordAngle(Point2 a, Point2 b);
 // The lean of a rung from the vertical, atan(-dx / dy) for a rung (dx, dy)
 // from its lower to its upper end, the quadrant kept: a rung that points
 // down (a sliver laid along y has its upper leech corner below the lower

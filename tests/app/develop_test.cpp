@@ -1,9 +1,11 @@
 // The crosscut develop in the window: the files it writes, the report, the
-// caption, Esc, a close during the run, failed writes, the event gate, the
-// panel count from a width and the report shown in the desktop's viewer.
+// caption, Esc, a close during the run, failed writes, a cut that cannot be
+// made, the event gate, the panel count from a width and the report shown in
+// the desktop's viewer.
 
 #include <QFile>
 #include <QMouseEvent>
+#include <QTest>
 
 #include "app_fixture.h"
 #include "develop/plot_file.h"
@@ -180,6 +182,28 @@ TEST_F(DevelopTest, TheUsersFontIsFoundInAnyCase) {
   f.strokeFontFile = "test.fnt";
   f.Command8_Click();
   EXPECT_EQ(upper, read("pnl1.UC"));
+}
+
+// A seam allowance typed as 1e9 puts the knife of every panel below the head
+// a billion inches off its outline: a real click on "Develop" stops at the
+// first of them with its name in the caption and a message box. Nothing of
+// that file is left, neither the plot file nor a scratch or half-written
+// copy, and the report holds the table's heads only.
+TEST_F(DevelopTest, ClickOnDevelopRefusesAPanelThatCannotBeCut) {
+  Form1& f = panels("3");
+  touch("pnl1.UC");  // an old plot file: cleared as every run clears it
+  focus(f.Text[16]);
+  f.Text[16]->selectAll();
+  QTest::keyClicks(f.Text[16], "1e9");
+  ASSERT_EQ(f.Text[16]->text(), "1e9");
+  messages.clear();
+  QTest::mouseClick(f.Command[8], Qt::LeftButton);
+  EXPECT_EQ(caption(), "Cannot cut pnl1.UC");
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_EQ(messages[0].title + ": " + messages[0].prompt, "Kestrova: Cannot cut pnl1.UC");
+  EXPECT_EQ(files(), (QStringList{"results.txt", "test.fnt"}));
+  EXPECT_EQ(lines("results.txt").size(), 2u);
+  EXPECT_TRUE(!busyPointer() && !f.developRunning() && openedDocuments.empty());
 }
 
 TEST_F(DevelopTest, PanelCountFromAWidthAndTheViewerMessage) {
