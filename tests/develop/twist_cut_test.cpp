@@ -31,15 +31,18 @@ struct TurnedFile {
 Point2 turn(Point2 p, double a) { return {p.x * std::cos(a) - p.y * std::sin(a), p.x * std::sin(a) + p.y * std::cos(a)}; }
 
 // Every file of the sail at n panels (default allowances and marks, both
-// foot panels), the layout's default square seam ends.
-std::vector<TurnedFile> developAll(const SailInputs& in, int n) {
+// foot panels), the layout's default square seam ends; with onlyHeadTabling
+// the seams and the luff, leech and foot go without allowance.
+std::vector<TurnedFile> developAll(const SailInputs& in, int n, bool onlyHeadTabling = false) {
   SailModel m = testing::computed(in);
   static PanelLayout L;
   L = PanelLayout{};
   L.PanelCount = n;
   defaultSeamEnds(m, L, n, true);
   buildSeamLines(m, L);
-  const CrosscutSettings s = testing::defaultSettings(n);
+  CrosscutSettings s = testing::defaultSettings(n);
+  if (onlyHeadTabling)
+    for (std::string* a : {&s.seamWidth, &s.luffTabling, &s.leechTabling, &s.footTabling}) *a = std::string("0");
   std::vector<TurnedFile> out;
   CrosscutRun run;
   run.start(s, nullptr);
@@ -106,6 +109,20 @@ TEST(TwistedSails, BottomPanelsBetweenSeamsFromTheTackTurnOntoPlusX) {
     // The finished file reaches out to the lower leech corner.
     EXPECT_GT(f.rightmost, f.lowerLeech.x - 0.01);
   }
+}
+
+// The top panel's leech rung stands out of the sail's plane, so the leech
+// seen in plan stops short of the flat upper leech corner; without a leech
+// tabling the knife then ran from that corner straight to the first leech
+// point, inside the sewing corner, and the top panel was refused.
+TEST(TwistedSails, TopPanelsOfATwistedDefaultSailAreCut) {
+  SailInputs in = testing::defaultInputs();
+  in.text[14] = 20;
+  for (int n = 1; n <= 12; ++n)
+    for (const TurnedFile& f : developAll(in, n, true)) {
+      EXPECT_EQ(f.fault, CutFault::None) << n << " " << f.name;
+      EXPECT_GT(f.lowerLeech.x, 0) << n << " " << f.name;
+    }
 }
 
 }  // namespace
