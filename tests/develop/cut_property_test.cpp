@@ -17,6 +17,7 @@
 #include "develop_fixture.h"
 #include "layout/crosscut.h"
 #include "model/sail_fixture.h"
+#include "random_sail.h"
 
 namespace kes {
 namespace {
@@ -30,99 +31,9 @@ constexpr int kRandomSails = 36;
 
 constexpr unsigned kSeed = 20240611;
 
-struct Sail {
-  SailInputs in;
-  bool millimeters = false, feet = false;
-  std::string seam = "1.5", luff = "1.5", leech = "1.5", foot = "1.5", head = "1.5";
-  // The batten and reef boxes; empty: the default sail's.
-  bool ownMarks = false;
-  std::string batPos[5], batLngth[5], batAngl[5], numReef[2], reefPos[2];
-  bool shelfFoot = true, twistFoot = true;
-};
-
-// A main of the given size in inches, turned into the chosen unit.
-Sail mainSail(double luff, double head, double leech, double foot, double round, double roach, int unit) {
-  Sail s;
-  s.in = testing::defaultInputs();
-  const double k = unit == 1 ? 25.4 : unit == 2 ? 1 / 12.0 : 1;
-  s.millimeters = unit == 1;
-  s.feet = unit == 2;
-  s.in.unit = unit == 1 ? Unit::Millimeters : unit == 2 ? Unit::Feet : Unit::Inches;
-  const double lengths[][2] = {{1, luff}, {2, head}, {3, leech}, {4, foot}, {10, round}, {12, roach}};
-  for (const auto& [i, v] : lengths) s.in.text[static_cast<int>(i)] = v * k;
-  for (int i : {6, 8}) s.in.text[i] *= k;
-  for (std::string* a : {&s.seam, &s.luff, &s.leech, &s.foot, &s.head})
-    *a = std::to_string(std::stod(*a) * k);
-  return s;
-}
-
-// Any sail a sailmaker would draw: inches, millimetres or feet, a luff of
-// 3 to 50 ft; a pointed, square-topped or gaff head raised up to 180
-// degrees; roach, foot round, luff bends and twist up to 30 degrees; a
-// sailmaker's mold (entry 10 to 40 degrees, depth 4 to 16 %, draft at 30
-// to 55 %, exit 5 to 25 degrees); up to five battens and two reef rows;
-// allowances of 0 to 3 in; with or without each foot panel. Every draw is
-// made for every sail, whatever an earlier draw gave.
-Sail randomSail(std::mt19937& rng) {
-  std::uniform_real_distribution<double> u(0, 1);
-  const int unit = static_cast<int>(u(rng) * 3);
-  const double k = unit == 1 ? 25.4 : unit == 2 ? 1 / 12.0 : 1;
-  const double luff = 36 + 564 * u(rng);
-  const double foot = luff * (0.25 + 0.45 * u(rng));
-  const int headKind = static_cast<int>(u(rng) * 3);
-  const double headDraw = u(rng), angleDraw = u(rng);
-  double head = 0, angle = 0;
-  switch (headKind) {
-    case 0: head = 0.5 + luff * 0.03 * headDraw, angle = 90 + 90 * angleDraw; break;  // pointed
-    case 1: head = luff * (0.06 + 0.12 * headDraw), angle = 90 + 20 * angleDraw; break;  // square top
-    default: head = luff * (0.12 + 0.3 * headDraw), angle = 100 + 80 * angleDraw; break;  // gaff
-  }
-  const double leech = std::hypot(luff, foot) * (0.9 + 0.15 * u(rng));
-  const double round = foot * 0.08 * u(rng);
-  const double roach = luff * 0.1 * u(rng);
-  Sail s = mainSail(luff, head, leech, foot, round, roach, unit);
-  s.in.text[5] = angle;
-  s.in.text[6] = (u(rng) - 0.3) * luff * 0.03 * k;  // aft bend
-  s.in.text[7] = 20 + 60 * u(rng);
-  s.in.text[8] = (u(rng) - 0.5) * luff * 0.03 * k;  // side bend
-  s.in.text[9] = 20 + 60 * u(rng);
-  s.in.text[11] = 20 + 60 * u(rng);
-  s.in.text[13] = 20 + 60 * u(rng);
-  s.in.text[14] = 30 * u(rng);  // twist
-  for (int st = 0; st < 6; ++st) {
-    s.in.ent[st] = 10 + 30 * u(rng);
-    s.in.dep[st] = 4 + 12 * u(rng);
-    s.in.pos[st] = 30 + 25 * u(rng);
-    s.in.ex[st] = 5 + 20 * u(rng);
-  }
-  s.in.battenHollow = 0.02 * u(rng);
-  const auto number = [](double v) { return std::to_string(v); };
-  s.ownMarks = true;
-  const int battens = static_cast<int>(u(rng) * 6);
-  for (int b = 0; b < 5; ++b) {
-    const double pos = 10 + 80 * u(rng), len = luff * (0.05 + 0.3 * u(rng)), ang = 20 * u(rng) - 10;
-    if (b >= battens) continue;
-    s.batPos[b] = number(pos);
-    s.batLngth[b] = number(len * k);
-    s.batAngl[b] = number(ang);
-  }
-  for (int r = 0; r < 2; ++r) {
-    const bool row = u(rng) < 0.5;
-    const int points = 2 + static_cast<int>(u(rng) * 7);
-    const double pos = 5 + 35 * u(rng);
-    if (!row) continue;
-    s.numReef[r] = std::to_string(points);
-    s.reefPos[r] = number(pos);
-  }
-  for (int b = 0; b < 5; ++b) s.in.batten[b] = readBattenRow(s.batPos[b], s.batLngth[b]);
-  for (std::string* a : {&s.seam, &s.luff, &s.leech, &s.foot, &s.head}) {
-    const double w = u(rng) < 0.25 ? 0 : 0.5 + 2.5 * u(rng);
-    *a = number(w * k);
-  }
-  s.shelfFoot = u(rng) < 0.5;
-  s.twistFoot = u(rng) < 0.5;
-  return s;
-}
+using testing::mainSail;
+using testing::randomSail;
+using Sail = testing::RandomSail;
 
 CrosscutSettings settingsFor(const Sail& s, int n) {
   CrosscutSettings c = testing::defaultSettings(n);

@@ -24,6 +24,7 @@
 #include "layout/crosscut.h"
 #include "layout/radial.h"
 #include "model/sail_fixture.h"
+#include "random_sail.h"
 #include "platform/recording_surface.h"
 #include "radial/radial_develop.h"
 #include "sewing_outline.h"
@@ -42,24 +43,8 @@ constexpr int kLayoutsPerSail = 16;
 
 constexpr unsigned kSeed = 20250317;
 
-struct Sail {
-  SailInputs in;
-  bool millimeters = false, feet = false;
-  double k = 1;  // inches to the sail's unit
-};
-
-Sail mainSail(double luff, double head, double leech, double foot, double round, double roach, int unit) {
-  Sail s;
-  s.in = testing::defaultInputs();
-  s.k = unit == 1 ? 25.4 : unit == 2 ? 1 / 12.0 : 1;
-  s.millimeters = unit == 1;
-  s.feet = unit == 2;
-  s.in.unit = unit == 1 ? Unit::Millimeters : unit == 2 ? Unit::Feet : Unit::Inches;
-  const double lengths[][2] = {{1, luff}, {2, head}, {3, leech}, {4, foot}, {10, round}, {12, roach}};
-  for (const auto& [i, v] : lengths) s.in.text[static_cast<int>(i)] = v * s.k;
-  for (int i : {6, 8}) s.in.text[i] *= s.k;
-  return s;
-}
+using testing::mainSail;
+using Sail = testing::RandomSail;
 
 Sail randomSail(std::mt19937& rng) {
   std::uniform_real_distribution<double> u(0, 1);
