@@ -24,7 +24,7 @@ struct RandomSail {
 };
 
 // A main of the given size in inches, turned into the chosen unit.
-RandomSail mainSail(double luff, double head, double leech, double foot, double round, double roach, int unit) {
+inline RandomSail mainSail(double luff, double head, double leech, double foot, double round, double roach, int unit) {
   RandomSail s;
   s.in = defaultInputs();
   const double k = s.k = unit == 1 ? 25.4 : unit == 2 ? 1 / 12.0 : 1;
@@ -39,14 +39,22 @@ RandomSail mainSail(double luff, double head, double leech, double foot, double 
   return s;
 }
 
+// The range each station of the mold is drawn from: entry and exit angles
+// in degrees, depth and draft in per cent of the chord. The default is a
+// sailmaker's everyday mold; the Mold frame's bars allow wider.
+struct MoldRange {
+  double entry[2] = {10, 40}, depth[2] = {4, 16}, draft[2] = {30, 55}, exit[2] = {5, 25};
+};
+// Everything the Mold frame's bars can set.
+inline constexpr MoldRange kMoldBars{{0, 45}, {0, 35}, {20, 80}, {0, 45}};
+
 // Any sail a sailmaker would draw: inches, millimetres or feet, a luff of
 // 3 to 50 ft; a pointed, square-topped or gaff head raised up to 180
-// degrees; roach, foot round, luff bends and twist up to 30 degrees; a
-// sailmaker's mold (entry 10 to 40 degrees, depth 4 to 16 %, draft at 30
-// to 55 %, exit 5 to 25 degrees); up to five battens and two reef rows;
-// allowances of 0 to 3 in; with or without each foot panel. Every draw is
-// made for every sail, whatever an earlier draw gave.
-RandomSail randomSail(std::mt19937& rng) {
+// degrees; roach, foot round, luff bends and twist up to 30 degrees; a mold
+// from the given range; up to five battens and two reef rows; allowances
+// of 0 to 3 in; with or without each foot panel. Every draw is made for
+// every sail, whatever an earlier draw gave.
+inline RandomSail randomSail(std::mt19937& rng, const MoldRange& mold = {}) {
   std::uniform_real_distribution<double> u(0, 1);
   const int unit = static_cast<int>(u(rng) * 3);
   const double k = unit == 1 ? 25.4 : unit == 2 ? 1 / 12.0 : 1;
@@ -73,10 +81,11 @@ RandomSail randomSail(std::mt19937& rng) {
   s.in.text[13] = 20 + 60 * u(rng);
   s.in.text[14] = 30 * u(rng);  // twist
   for (int st = 0; st < 6; ++st) {
-    s.in.ent[st] = 10 + 30 * u(rng);
-    s.in.dep[st] = 4 + 12 * u(rng);
-    s.in.pos[st] = 30 + 25 * u(rng);
-    s.in.ex[st] = 5 + 20 * u(rng);
+    const auto in = [&](const double (&r)[2]) { return r[0] + (r[1] - r[0]) * u(rng); };
+    s.in.ent[st] = in(mold.entry);
+    s.in.dep[st] = in(mold.depth);
+    s.in.pos[st] = in(mold.draft);
+    s.in.ex[st] = in(mold.exit);
   }
   s.in.battenHollow = 0.02 * u(rng);
   const auto number = [](double v) { return std::to_string(v); };

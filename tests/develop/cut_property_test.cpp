@@ -31,6 +31,12 @@ constexpr int kRandomSails = 36;
 
 constexpr unsigned kSeed = 20240611;
 
+// Entry and exit at any angle the Mold frame allows, the draft from 30 to
+// 80 %. A draft further forward than 30 % with a deeper section than 16 %
+// makes the section spline hook back at the luff: the sail's surface folds
+// there and its panels cannot be laid flat (see FoldedSurface below).
+constexpr testing::MoldRange kWideMold{{0, 45}, {4, 16}, {30, 80}, {0, 45}};
+
 using testing::mainSail;
 using testing::randomSail;
 using Sail = testing::RandomSail;
@@ -94,7 +100,7 @@ TEST(CutProperty, EveryCrosscutFileOfRandomSailsCanBeCut) {
   std::mt19937 rng(kSeed);
   int developed = 0;
   for (int i = 0; i < kRandomSails; ++i) {
-    const Sail s = randomSail(rng);
+    const Sail s = randomSail(rng, kWideMold);
     // Named by its unit, luff, head width, head angle and twist.
     char name[120];
     std::snprintf(name, sizeof name, "sail %d (unit %d, luff %.1f, head %.1f at %.0f deg, twist %.1f)", i,
@@ -227,6 +233,27 @@ TEST(WideHeads, TheSliverUnderAWideHeadIsTurnedOntoPlusX) {
     EXPECT_GT(d.cornerX[k], 0) << k;
     EXPECT_EQ(d.fault[k], CutFault::None) << k;
   }
+}
+
+// A 197.6 in main with a 47.7 in gaff at 103 degrees, its top station
+// 26.9 % deep with the draft at 28.7 % (a mold from the whole range of the
+// Mold frame's bars): the chord sections near the head hook back at the luff
+// (the seam line's points run back towards the luff), so the top panel's
+// sewing outline crosses itself and no knife can go round it. It is
+// refused, never written with a knife across it.
+TEST(FoldedSurface, ATopPanelOverAHookedSectionIsRefused) {
+  std::mt19937 rng(kSeed);
+  Sail s;
+  for (int i = 0; i <= 35; ++i) s = randomSail(rng, testing::kMoldBars);
+  ASSERT_NEAR(s.in.text[1], 197.6, 0.05);
+  SailModel m = testing::computed(s.in);
+  static PanelLayout L;
+  L = PanelLayout{};
+  L.PanelCount = 29;
+  defaultSeamEnds(m, L, 29, true);
+  buildSeamLines(m, L);
+  EXPECT_LT(L.SeamLines[28](1, 4), L.SeamLines[28](1, 3));  // the hook
+  EXPECT_EQ(develop(s, 29).fault[29], CutFault::OutlineOutside);
 }
 
 TEST(CutCheck, AHugeSeamWidthIsRefusedNotDroppedSilently) {
