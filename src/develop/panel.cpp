@@ -81,15 +81,24 @@ void writeKnifePath(PlotText& plot, const PanelInput& in, PanelResult& r, bool p
   const EdgeAllowances& a = in.allowances;
   const FlatStrip& f = r.strip;
   const double luffX = -a.luff;
+  // Where the luff rung is too short to set the panel's frame (a shelf
+  // foot's lens is a hair apart at the tack) the lower edge is laid square
+  // to it, and the next triangle leaves the upper edge's first point a hair
+  // behind the rung: the careful cut starts on the upper edge's line
+  // outside that point (when it stands more than a plotter step behind) and closes from the luff line's lower end straight
+  // to it.
+  const double step = 1 / std::fabs(plot.scaleX());
+  const double startX = in.carefulCut && f.P1[2].x - a.luff < luffX - step ? f.P1[2].x - a.luff : luffX;
   const auto limit = [](double u, double v) { return kMitreLimit * std::max(std::fabs(u), std::fabs(v)) + 1e-6; };
   const auto far = [](Point2 p, Point2 c, double lim) { return !(std::hypot(p.x - c.x, p.y - c.y) <= lim); };
   // The luff corners: on the luff line, or cut with a second point on the edge's line.
   const CutRecord luffLine{luffX, 0, 0, true};
-  Point2 S{luffX, 0}, E{luffX, 0}, S2{}, E2{};
-  bool haveS = cut.n > 0 && LineYAt(cut.rec[1], luffX, S.y);
+  Point2 S{startX, 0}, E{luffX, 0}, S2{}, E2{};
+  bool haveS = cut.n > 0 && LineYAt(cut.rec[1], startX, S.y);
   bool haveE = cut.n > 0 && LineYAt(cut.rec[cut.n], luffX, E.y);
+  const bool behind = haveS && startX < luffX;
   bool cutS = false, cutE = false;
-  if (cut.n > 0 && (!haveS || far(S, f.U(1), limit(a.luff, a.upper)))) {
+  if (cut.n > 0 && !behind && (!haveS || far(S, f.U(1), limit(a.luff, a.upper)))) {
     S = Foot(luffLine, f.U(1));
     S2 = Foot(cut.rec[1], f.U(1));
     haveS = cutS = true;

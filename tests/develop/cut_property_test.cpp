@@ -221,6 +221,21 @@ TEST(SinglePanel, AShelfFootLaidInACrescentIsCutRoundIt) {
   for (const int k : {1, 3}) EXPECT_EQ(d.fault[k], CutFault::None) << k;
 }
 
+// A 43 ft main with a 29 ft foot in feet, sewn without seam allowance: the
+// shelf foot's lens stands 0.003 ft apart at the tack, a luff rung too
+// short to set the panel's frame, so its lower edge is laid square to it
+// and the upper edge's first point lands 0.001 ft behind the rung. The
+// knife ran up the luff line inside that point and the lens was refused at
+// every panel count.
+TEST(ShelfFoot, ALensWithoutAllowanceIsCutRoundItsTack) {
+  Sail s = mainSail(515.25, 79.07, 631.95, 348.35, 8.42, 13.44, 2);
+  s.seam = std::string(1, '0');
+  for (const int n : {1, 9, 33}) {
+    const Developed d = develop(s, n);
+    for (int k = 1; k <= n + 2; ++k) EXPECT_EQ(d.fault[k], CutFault::None) << n << " panels, file " << k;
+  }
+}
+
 // A gaff head of 40 % of the luff: at 33 panels the top seams leave the
 // luff at its head and the top panel is a sliver under the head whose luff
 // rung lies along it; it was laid flat running back and turned with its
