@@ -15,25 +15,15 @@ namespace {
 
 bool has(std::string_view line, std::string_view what) { return line.find(what) != std::string_view::npos; }
 
-// The square of the distance from p to the segment a-b.
-double segmentDistance2(Point2 p, Point2 a, Point2 b) {
-  const double dx = b.x - a.x, dy = b.y - a.y;
-  const double len2 = dx * dx + dy * dy;
-  double t = len2 > 0 ? ((p.x - a.x) * dx + (p.y - a.y) * dy) / len2 : 0;
-  t = std::clamp(t, 0.0, 1.0);
-  const double ex = a.x + t * dx - p.x, ey = a.y + t * dy - p.y;
-  return ex * ex + ey * ey;
-}
-
 // Within `reach` of the closed path? The search starts at segment `from`
 // and spreads both ways (a knife point's neighbour on the outline lies near
 // its predecessor's); `from` becomes the segment found.
 bool near(const Point2* path, std::size_t n, Point2 p, double reach, std::size_t& from) {
   if (n == 0) return false;
-  if (n == 1) return segmentDistance2(p, path[0], path[0]) <= reach * reach;
+  if (n == 1) return SegmentDistance2(p, path[0], path[0]) <= reach * reach;
   const double reach2 = reach * reach;
   const auto seg = [&](std::size_t i) {
-    return segmentDistance2(p, path[i % n], path[(i + 1) % n]) <= reach2;
+    return SegmentDistance2(p, path[i % n], path[(i + 1) % n]) <= reach2;
   };
   from %= n;
   for (std::size_t d = 0; d <= n / 2; ++d) {

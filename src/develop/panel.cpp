@@ -14,16 +14,6 @@ void HighlightSeamLine(Surface& s, const Curve& line) {
 
 namespace {
 
-// The square of the distance from p to the segment a-b.
-double segmentDistance2(Point2 p, Point2 a, Point2 b) {
-  const double dx = b.x - a.x, dy = b.y - a.y;
-  const double len2 = dx * dx + dy * dy;
-  double t = len2 > 0 ? ((p.x - a.x) * dx + (p.y - a.y) * dy) / len2 : 0;
-  t = std::clamp(t, 0.0, 1.0);
-  const double ex = a.x + t * dx - p.x, ey = a.y + t * dy - p.y;
-  return ex * ex + ey * ey;
-}
-
 void drawTriangles(Surface& s, const FlatStrip& f, Point2 at) {
   for (int t = 1; t <= FlatStrip::kTriangles; ++t) {
     const Point2 c[5] = {f.P0[t], f.P1[t], f.P2[t], f.P3[t], f.P0[t]};
@@ -189,7 +179,7 @@ void writeKnifePath(PlotText& plot, const PanelInput& in, PanelResult& r, bool p
       const double allowance = std::fabs(upperEdge ? a.upper : a.lower);
       Point2 at;
       if (Corner(cut.rec[k - 1], cut.rec[k], at) &&
-          std::sqrt(segmentDistance2(at, m0, m1)) <=
+          std::sqrt(SegmentDistance2(at, m0, m1)) <=
               kMitreLimit * allowance + std::hypot(m1.x - m0.x, m1.y - m0.y) / 2 &&
           !back(at)) {
         plot.point(at.x, at.y);

@@ -1,5 +1,6 @@
 #include "develop/strip.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "common/numbers.h"
@@ -106,6 +107,15 @@ double PanelSeaming(const Curve& lower, const Curve& upper, const EdgeAllowances
   if (a.lower > 0) sum += Distance3(lower, 100, lower, 1);
   if (a.luff > 0) sum += Distance3(lower, 1, upper, 1);
   return sum;
+}
+
+double SegmentDistance2(Point2 p, Point2 a, Point2 b) {
+  const double dx = b.x - a.x, dy = b.y - a.y;
+  const double len2 = dx * dx + dy * dy;
+  double t = len2 > 0 ? ((p.x - a.x) * dx + (p.y - a.y) * dy) / len2 : 0;
+  t = std::clamp(t, 0.0, 1.0);
+  const double ex = a.x + t * dx - p.x, ey = a.y + t * dy - p.y;
+  return ex * ex + ey * ey;
 }
 
 }  // namespace kes

@@ -41,6 +41,9 @@ struct FlatStrip {
   Point2 L(int k) const { return k >= 100 ? P3[kTriangles] : P0[2 * k - 1]; }
 };
 
+// The square of the distance from p to the segment a-b.
+double SegmentDistance2(Point2 p, Point2 a, Point2 b);
+
 // Lays the strip between lower (L) and upper (U) flat, points 1..100 of each.
 void DevelopStrip(const Curve& lower, const Curve& upper, FlatStrip& out);
 
