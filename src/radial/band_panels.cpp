@@ -54,15 +54,20 @@ RadialPanelFile WriteBandPanel(const RadialInput& in, const RadialBand& band, in
 
   // Sewing outline: the upper edge (each station twice), on the last panel
   // the sail's leech, the lower edge back, up the start edge.
+  p.edgeAllowance = w.LuffTabling;  // the first point closes the start edge
   for (int k = std::max(ua, 1); k <= std::min(ub, 100); ++k) {
     p.penPoint(s.U(k));
+    p.edgeAllowance = w.HeadTabling;
     p.point(s.U(k));
   }
+  p.edgeAllowance = w.LeechTabling;
   for (int k : leech) p.point(band.frames.leechPoint(in.model->LeechCurve, k));
   for (int k = std::min(lb, 100); k >= std::max(la, 1); --k) {
     p.point(s.LPenFirst(k));
+    p.edgeAllowance = w.FootTabling;
     p.point(s.L(k));
   }
+  p.edgeAllowance = w.LuffTabling;
   p.point(Ua);
   p.penUp();
 

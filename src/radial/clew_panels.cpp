@@ -36,6 +36,8 @@ RadialPanelFile WriteClewPanel(const RadialInput& in, const RadialBand& band, in
     started = true;
   };
 
+  // The first point closes the start edge: panel 1's leech chord.
+  p.edgeAllowance = n == 1 ? w.LeechTabling : 0;
   // Upper edge along seam line 1 from the leech side forward, the seam
   // width outside it (above it, or aft of it where the seam runs back in
   // x near a leech that the flat band rolls over).
@@ -44,6 +46,7 @@ RadialPanelFile WriteClewPanel(const RadialInput& in, const RadialBand& band, in
     const Point2 u = s.U(k);
     penStart(u);
     p.penPoint(u);
+    p.edgeAllowance = w.SeamWidth;
     p.point(u);
     cur = u;
     const Point2 below = s.U(k - 1);
@@ -57,6 +60,7 @@ RadialPanelFile WriteClewPanel(const RadialInput& in, const RadialBand& band, in
     const Point2 d = dividerPoint(s, lay, k);
     cur = d;
     penStart(d);
+    p.edgeAllowance = 0;
     p.penPoint(d);
     rec.add(StationRecord(d, d, dividerPoint(s, lay, k + 1), 0, 0), PanelRecords::kDivider,
             ends.lastDivider);
@@ -65,6 +69,7 @@ RadialPanelFile WriteClewPanel(const RadialInput& in, const RadialBand& band, in
   // Every panel but the fan's last has an end radial, made once from the
   // seam itself, its radial seam width forward.
   const bool hasEndRadial = n < count;
+  p.edgeAllowance = hasEndRadial ? w.RadialSeamWidth : 0;
   if (endLower < 100) {
     // The end seam meets the foot short of the clew: along the foot aft to
     // the start seam's lower end.
@@ -73,6 +78,7 @@ RadialPanelFile WriteClewPanel(const RadialInput& in, const RadialBand& band, in
         rec.add(EndRadialRecord(cur, s.L(k), w.RadialSeamWidth, -1), PanelRecords::kEndRadial,
                 ends.endRadial);
       p.point(s.L(k));
+      p.edgeAllowance = 0;
       p.point(s.L(k));
       cur = s.L(k);
       rec.add(StationRecord(s.L(k), s.L(k - 1), s.L(k), 0, 0), PanelRecords::kLower, ends.lastFoot);
@@ -88,6 +94,7 @@ RadialPanelFile WriteClewPanel(const RadialInput& in, const RadialBand& band, in
   }
 
   // Panel 1: the sail's leech from the clew up to seam line 1.
+  p.edgeAllowance = n == 1 ? w.LeechTabling : 0;
   for (int k : leech) p.point(band.frames.leechPoint(in.model->LeechCurve, k));
 
   // Close the outline back to its first point. Panel 1's closing edge is the

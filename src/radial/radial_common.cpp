@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cmath>
+#include <utility>
 
 #include "radial/radial_writer.h"
 
@@ -156,13 +157,128 @@ double plotStep(const PlotUnits& u) {
   return s > 0 && std::isfinite(s) ? 1.0 / s : 0.0;
 }
 
+bool OutlineKnife(const std::vector<Point2>& outline, const std::vector<double>& allowance,
+                  double largestAllowance, double step, KnifePath& knife) {
+  // The outline without repeated points; a[j] the allowance of the edge
+  // from q[j-1] to q[j] (a[0]: the closing edge's).
+  std::vector<Point2> q;
+  std::vector<double> a;
+  q.reserve(outline.size());
+  a.reserve(outline.size());
+  for (std::size_t i = 0; i < outline.size() && i < allowance.size(); ++i) {
+    const Point2 pt = outline[i];
+    if (!finite(pt) || !std::isfinite(allowance[i])) return false;
+    if (!q.empty() && q.back().x == pt.x && q.back().y == pt.y) continue;
+    q.push_back(pt);
+    a.push_back(std::fabs(allowance[i]));
+  }
+  if (q.size() > 1 && q.front().x == q.back().x && q.front().y == q.back().y) {
+    a.front() = a.back();
+    q.pop_back();
+    a.pop_back();
+  }
+  const std::size_t n = q.size();
+  if (n < 3) return false;
+  double area = 0;
+  for (std::size_t i = 0; i < n; ++i) {
+    const Point2 b = q[i], c = q[(i + 1) % n];
+    area += b.x * c.y - c.x * b.y;
+  }
+  if (!(std::fabs(area) > 0) || !std::isfinite(area)) return false;
+  // Seams that cross in the flat leave no outline to cut round; a point
+  // within a plotter step of the other edge's line (the leech's end
+  // meeting a seam's) is no crossing.
+  const auto side = [step](Point2 o, Point2 b, Point2 c) {
+    const double v = (b.x - o.x) * (c.y - o.y) - (b.y - o.y) * (c.x - o.x);
+    const double off = step * std::hypot(b.x - o.x, b.y - o.y);
+    return v > off ? 1 : v < -off ? -1 : 0;
+  };
+  for (std::size_t i = 0; i < n; ++i)
+    for (std::size_t j = i + 2; j < n; ++j) {
+      if (i == 0 && j == n - 1) continue;  // neighbours round the end
+      const Point2 b = q[i], c = q[(i + 1) % n], d = q[j], e = q[(j + 1) % n];
+      if (side(b, c, d) * side(b, c, e) < 0 && side(d, e, b) * side(d, e, c) < 0) return false;
+    }
+  const double turn = area > 0 ? 1 : -1;  // the outside lies on the right of a counter-clockwise run
+
+  // Segment j runs from q[j-1] to q[j]: its direction and its moved ends.
+  struct Moved {
+    Point2 from, to, dir;
+  };
+  const auto moved = [&](std::size_t j) {
+    const Point2 b = q[(j + n - 1) % n], c = q[j % n];
+    const double len = std::hypot(c.x - b.x, c.y - b.y);
+    const Point2 t{(c.x - b.x) / len, (c.y - b.y) / len};
+    const double d = a[j % n];
+    const Point2 out{turn * t.y * d, -turn * t.x * d};
+    return Moved{{b.x + out.x, b.y + out.y}, {c.x + out.x, c.y + out.y}, t};
+  };
+  const double limit = kMitreLimit * std::fabs(largestAllowance) + 1e-9;
+  Point2 first = kNoPoint;
+  const auto corner = [&](Point2 c) {
+    if (!finite(first)) first = c;
+    knife.corner(c);
+  };
+  Moved in = moved(n);  // the closing edge, arriving at q[0]
+  for (std::size_t j = 0; j < n; ++j) {
+    const Moved next = moved(j + 1);
+    const Point2 v = q[j];
+    // Where the two moved lines meet: s along `in` past its end, u along
+    // `next` from its start.
+    const double cross = in.dir.x * next.dir.y - in.dir.y * next.dir.x;
+    const Point2 gap{next.from.x - in.to.x, next.from.y - in.to.y};
+    bool joined = false;
+    if (std::fabs(cross) > 1e-12) {
+      const double s = (gap.x * next.dir.y - gap.y * next.dir.x) / cross;  // along `in` past its end
+      const Point2 m{in.to.x + s * in.dir.x, in.to.y + s * in.dir.y};
+      const bool outside = cross * turn > 0;
+      const bool close = std::hypot(m.x - v.x, m.y - v.y) <= limit;
+      // The corner may not lie back past either moved segment's far end
+      // (a short segment beside a much wider allowance); an inside corner
+      // joins only where the lines meet on both moved segments.
+      const double inLen = std::hypot(in.to.x - in.from.x, in.to.y - in.from.y);
+      const double nextLen = std::hypot(next.to.x - next.from.x, next.to.y - next.from.y);
+      const double u = (m.x - next.from.x) * next.dir.x + (m.y - next.from.y) * next.dir.y;
+      const bool withinReach = s >= -inLen && u <= nextLen;
+      const bool onBoth = s <= 0 && u >= 0;
+      if (std::isfinite(m.x) && std::isfinite(m.y) && close && withinReach && (outside || onBoth)) {
+        corner(m);
+        joined = true;
+      }
+    }
+    if (!joined) {
+      corner(in.to);
+      if (in.to.x != next.from.x || in.to.y != next.from.y) corner(next.from);
+    }
+    in = next;
+  }
+  knife.corner(first);  // closed on its first point
+  return true;
+}
+
 void endPanelFile(RadialPanelFile& f, PanelPlot& p, const KnifePath& knife, const PanelRecords& rec,
                   const PlotUnits& u, double largestAllowance) {
+  const PlotText beforeKnife = p.plot;
   knife.write(p.plot, plotStep(u));
   p.plot.line(kPlotEnd);
   f.records = rec.count();
   f.text = p.plot.text();
   f.fault = CheckCut(p.plot, p.sewing, largestAllowance);
+  // A knife from the records that leaves the outline outside it or strays
+  // from it (a seam line that curls, a leech that bulges past its chord
+  // where no tabling covers it): cut round the outline itself instead.
+  KnifePath round;
+  if ((f.fault == CutFault::OutlineOutside || f.fault == CutFault::KnifeFarOff) &&
+      OutlineKnife(p.outline, p.allowance, largestAllowance, plotStep(u), round)) {
+    PlotText again = beforeKnife;
+    round.write(again, plotStep(u));
+    again.line(kPlotEnd);
+    if (CheckCut(again, p.sewing, largestAllowance) == CutFault::None) {
+      p.plot = std::move(again);
+      f.text = p.plot.text();
+      f.fault = CutFault::None;
+    }
+  }
   // Seams that meet or cross leave a sewing outline of no area (thinner
   // than a plotter step or two): there is no panel to cut.
   if (f.fault == CutFault::None && !p.outline.empty()) {

@@ -20,13 +20,21 @@ struct PanelPlot {
   TextRange sewing;
   bool outlineStarted = false, outlineDone = false;
   std::vector<Point2> outline;  // the sewing outline's points, as meant
+  // The allowance of the edge that arrives at each outline point (the
+  // first point's: that of the edge closing the outline on it).
+  std::vector<double> allowance;
+  double edgeAllowance = 0;  // the allowance of the edge being written
 
   explicit PanelPlot(const PlotUnits& u) : plot(u.PlotScaleX, u.PlotScaleY) {
     plot.line(kPlotStart);
     outline.reserve(256);
+    allowance.reserve(256);
   }
   void point(Point2 p) {
-    if (outlineStarted && !outlineDone && finite(p)) outline.push_back(p);
+    if (outlineStarted && !outlineDone && finite(p)) {
+      outline.push_back(p);
+      allowance.push_back(edgeAllowance);
+    }
     plot.point(p.x, p.y);
   }
   // A pen point; the first one of the outline is followed by "1 pendown".
@@ -103,9 +111,21 @@ struct FanRecordEnds {
   }
 };
 
+// A knife round the whole sewing outline: each of its segments moved out by
+// the allowance of its edge, neighbours joined where their moved lines
+// meet (a sharp outside corner no further off than kMitreLimit times the
+// largest allowance) and otherwise by a short cut between the two moved
+// ends. It follows a seam line however it bends, even where it curls
+// into a hook. False when the outline has no area or crosses itself by
+// more than `step` (one plotter step).
+bool OutlineKnife(const std::vector<Point2>& outline, const std::vector<double>& allowance,
+                  double largestAllowance, double step, KnifePath& knife);
+
 // The rest of a panel's file: the knife path, "end_plot", the text, the
 // record count and whether the table can cut it (the knife round the sewing
-// outline, within `largestAllowance` of the panel's allowances). A fan's
+// outline, within `largestAllowance` of the panel's allowances). A knife
+// the table cannot cut round the outline is replaced by the OutlineKnife,
+// where that one can be cut. A fan's
 // file is turned so that its end radial lies along X, and stays as it lies
 // without one.
 void endPanelFile(RadialPanelFile& f, PanelPlot& p, const KnifePath& knife, const PanelRecords& rec,

@@ -28,10 +28,14 @@ RadialPanelFile WriteTackPanel(const RadialInput& in, const RadialBand& band, in
   // Upper edge: stations of seam line 1 (each written twice) with the seam
   // width outside them (above, whichever way a segment runs in x), then points of the divider with the seam width aft;
   // codes between the two kinds are passed over.
+  const bool hasEndRadial = n < count;
+  const double startAllowance = n == 1 ? w.LuffTabling : 0;
+  p.edgeAllowance = startAllowance;  // the first point closes the start edge
   for (int k = std::max(ua, 1); k <= std::min(ub, 150); ++k) {
     if (k <= lay.DividerTopIndex) {
       const Point2 u = s.U(k);
       p.penPoint(u);
+      p.edgeAllowance = w.SeamWidth;
       p.point(u);
       prev = u;
       const Point2 before = s.U(k - 1);
@@ -42,6 +46,7 @@ RadialPanelFile WriteTackPanel(const RadialInput& in, const RadialBand& band, in
       const Point2 d = dividerPoint(s, lay, k), next = dividerPoint(s, lay, k + 1);
       prev = d;
       p.penPoint(d);
+      p.edgeAllowance = w.SeamWidth;
       const double side = next.x > d.x ? 1 : next.x < d.x ? -1 : 0;
       rec.add(StationRecord(d, d, next, side * w.SeamWidth, w.SeamWidth), PanelRecords::kDivider,
               ends.lastDivider);
@@ -51,7 +56,7 @@ RadialPanelFile WriteTackPanel(const RadialInput& in, const RadialBand& band, in
   // End radial and foot, from the panel's aft lower end towards the tack.
   // Every panel but the fan's last has an end radial, made once from the
   // seam itself, its radial seam width aft.
-  const bool hasEndRadial = n < count;
+  p.edgeAllowance = hasEndRadial ? w.RadialSeamWidth : 0;
   const int F = lowerStation(lay.RadialLowerEnd[0][n]);
   const int la = lowerStation(lay.RadialLowerEnd[0][n - 1]);
   if (F > 1) {
@@ -60,6 +65,7 @@ RadialPanelFile WriteTackPanel(const RadialInput& in, const RadialBand& band, in
         rec.add(EndRadialRecord(prev, s.L(k), w.RadialSeamWidth, 1), PanelRecords::kEndRadial,
                 ends.endRadial);
       p.point(s.LPenFirst(k));
+      p.edgeAllowance = 0;
       p.point(s.L(k));
       prev = s.L(k);
       rec.add(StationRecord(s.L(k), s.L(k), s.LNext(k), 0, 0), PanelRecords::kLower, ends.lastFoot);
@@ -76,6 +82,7 @@ RadialPanelFile WriteTackPanel(const RadialInput& in, const RadialBand& band, in
   // Back up the start radial (panel 1: the luff, with the luff tabling) to
   // the first point.
   const Point2 start = fanUpperPoint(s, lay, ua);
+  p.edgeAllowance = startAllowance;
   p.point(start);
   if (n == 1) {
     const Point2 mid = midpoint(prev, start);

@@ -95,8 +95,8 @@ namespace {
 
 // "Stagger" with 20 tack panels and the divider dragged to stations 10 and
 // 15 (set as a drag leaves them): a real click on "Develop" stops at the first panel whose seams cross
-// the divider, with its name in the caption and a message box; that file is
-// never written, the ones before it are.
+// the divider so that it cannot be cut, with its name in the caption and a message box; that file is
+// never written, the ones before it are (rad0_16, a thin wedge, is cut round its outline).
 TEST_F(RadialDevelopTest, ClickOnDevelopRefusesAPanelThatCannotBeCut) {
   Form1& f = radial();
   f.Check[3]->setValue(1);  // "Stagger"
@@ -108,10 +108,10 @@ TEST_F(RadialDevelopTest, ClickOnDevelopRefusesAPanelThatCannotBeCut) {
   ASSERT_EQ(std::tuple(L.DividerTopIndex, L.DividerFootIndex, L.RadialCount[0]), std::tuple(10, 15, 20));
   messages.clear();
   QTest::mouseClick(f.Command[10], Qt::LeftButton);
-  EXPECT_EQ(caption(), "Cannot cut rad0_16.UC");
+  EXPECT_EQ(caption(), "Cannot cut rad0_17.UC");
   ASSERT_EQ(messages.size(), 1u);
   EXPECT_EQ(messages[0].prompt, caption());
-  EXPECT_TRUE(has("rad0_15.UC") && !has("rad0_16.UC") && !has("rad1_1.UC"));
+  EXPECT_TRUE(has("rad0_16.UC") && !has("rad0_17.UC") && !has("rad1_1.UC"));
   EXPECT_TRUE(!busyPointer() && !f.developRunning());
 }
 
