@@ -16,6 +16,7 @@
 #include "layout/crosscut.h"
 #include "layout/radial.h"
 #include "model/sail_fixture.h"
+#include "radial_fixture.h"
 #include "platform/recording_surface.h"
 #include "radial/radial_develop.h"
 #include "sewing_outline.h"
@@ -32,15 +33,7 @@ struct Laid {
 std::unique_ptr<Laid> laidOut(int stagger) {
   auto s = std::make_unique<Laid>();
   recompute(testing::bentSail(), s->m);
-  s->L.PanelCount = 6;
-  defaultSeamEnds(s->m, s->L, 6, false);
-  buildSeamLines(s->m, s->L);
-  RadialInputs r;
-  const int counts[7] = {5, 5, 5, 5, 5, 4, 3};
-  std::copy(std::begin(counts), std::end(counts), r.counts);
-  r.stagger = stagger;
-  RecordingSurface surface;
-  layoutRadial(s->L, r, surface);
+  test::LayOutRadialSail(s->m, s->L, 6, 0, 0, {5, 5, 5, 5, 5, 4, 3}, stagger);
   return s;
 }
 

@@ -26,6 +26,7 @@
 #include "layout/crosscut.h"
 #include "layout/radial.h"
 #include "model/sail_fixture.h"
+#include "radial_fixture.h"
 #include "random_sail.h"
 #include "platform/recording_surface.h"
 #include "radial/radial_develop.h"
@@ -275,18 +276,7 @@ namespace {
 TEST(RadialCutNamed, StaggeredFanPastTheDividerFootIsRefused) {
   SailModel m = testing::computed(testing::defaultInputs());
   static PanelLayout L;
-  L = PanelLayout{};
-  L.PanelCount = 6;
-  defaultSeamEnds(m, L, 6, false);
-  buildSeamLines(m, L);
-  L.DividerTopIndex = 10;
-  L.DividerFootIndex = 15;
-  RadialInputs r;
-  const int counts[7] = {20, 5, 5, 5, 5, 4, 3};
-  std::copy(std::begin(counts), std::end(counts), r.counts);
-  r.stagger = 1;
-  RecordingSurface surface;
-  layoutRadial(L, r, surface);
+  test::LayOutRadialSail(m, L, 6, 10, 15, {20, 5, 5, 5, 5, 4, 3}, 1);
 
   RadialInput in;
   in.layout = &L;

@@ -115,17 +115,7 @@ TEST(RadialFans, StaggeredFanCutOutsideItsSewingLines) {
   SailModel& m = *sail;
   PanelLayout& L = *layout;
   recompute(testing::defaultInputs(), m);
-  L.PanelCount = 6;
-  defaultSeamEnds(m, L, 6, false);
-  buildSeamLines(m, L);
-  L.DividerTopIndex = 10;
-  L.DividerFootIndex = 25;
-  RadialInputs r;
-  const int counts[7] = {25, 5, 5, 5, 5, 4, 3};
-  std::copy(std::begin(counts), std::end(counts), r.counts);
-  r.stagger = 1;
-  RecordingSurface s;
-  layoutRadial(L, r, s);
+  LayOutRadialSail(m, L, 6, 10, 25, {25, 5, 5, 5, 5, 4, 3}, 1);
   ASSERT_EQ(std::pair(L.DividerTopIndex, L.DividerFootIndex), std::pair(10, 25));
 
   RadialInput in;

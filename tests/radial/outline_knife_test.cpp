@@ -84,18 +84,7 @@ TEST(RadialHook, TackPanelUnderAHookedSeamLineIsCut) {
   SailModel m = testing::computed(s);
 
   static PanelLayout L;
-  L = PanelLayout{};
-  L.PanelCount = 5;
-  defaultSeamEnds(m, L, 5, false);
-  buildSeamLines(m, L);
-  L.DividerTopIndex = 73;
-  L.DividerFootIndex = 39;
-  RadialInputs r;
-  const int counts[7] = {4, 8, 15, 17, 3, 3, 12};
-  std::copy(std::begin(counts), std::end(counts), r.counts);
-  r.stagger = 1;
-  RecordingSurface surface;
-  layoutRadial(L, r, surface);
+  LayOutRadialSail(m, L, 5, 73, 39, {4, 8, 15, 17, 3, 3, 12}, 1);
 
   RadialInput in;
   in.layout = &L;

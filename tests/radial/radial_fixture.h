@@ -12,11 +12,16 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <iterator>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "common/lines.h"
+#include "layout/crosscut.h"
+#include "layout/radial.h"
+#include "platform/recording_surface.h"
 #include "radial/radial_develop.h"
 
 namespace kes::test {
@@ -95,5 +100,23 @@ class RadialPlane : public ::testing::Test {
   RadialBoxTexts texts;
   RadialInput in;
 };
+
+// A computed sail laid out radially: `bands` bands with their default seam
+// ends, the divider dragged to stations top and foot (0: where the layout
+// puts it), the given panel counts, "Stagger" as given.
+inline void LayOutRadialSail(SailModel& m, PanelLayout& L, int bands, int top, int foot, const int (&counts)[7],
+                             int stagger) {
+  L = PanelLayout{};
+  L.PanelCount = bands;
+  defaultSeamEnds(m, L, bands, false);
+  buildSeamLines(m, L);
+  if (top > 0) L.DividerTopIndex = top;
+  if (foot > 0) L.DividerFootIndex = foot;
+  RadialInputs r;
+  std::copy(std::begin(counts), std::end(counts), r.counts);
+  r.stagger = stagger;
+  RecordingSurface surface;
+  layoutRadial(L, r, surface);
+}
 
 }  // namespace kes::test
