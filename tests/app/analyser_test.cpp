@@ -65,15 +65,6 @@ class AnalyserTest : public AppTest {
     const QByteArray row(static_cast<qsizetype>(rowBytes), '\x1f');
     for (int y = 0; y < h; ++y) ASSERT_EQ(f.write(row), row.size());
   }
-  void write(const char* name, const std::string& bytes) const {
-    QFile f(QDir(dir.path()).filePath(QString::fromLatin1(name)));
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes.data(), static_cast<qint64>(bytes.size()));
-  }
-  std::string read(const char* name) const {
-    QFile f(QDir(dir.path()).filePath(QString::fromLatin1(name)));
-    return f.open(QIODevice::ReadOnly) ? f.readAll().toStdString() : std::string("<none>");
-  }
 
   // Lists the folder afresh and clicks the named photo.
   void pick(const char* name) {
@@ -116,6 +107,11 @@ class AnalyserTest : public AppTest {
     if (type == QEvent::MouseMove) QTest::mouseMove(an->Picture1, at);
     if (type == QEvent::MouseButtonRelease) QTest::mouseRelease(an->Picture1, button, Qt::NoModifier, at);
   }
+  // A real press and release at one point.
+  void tap(Qt::MouseButton button, double x, double y) {
+    mouse(QEvent::MouseButtonPress, button, x, y);
+    mouse(QEvent::MouseButtonRelease, button, x, y);
+  }
 
   // A real double-click on a row of the folder list, as the mouse gives it:
   // press, release, double-click, release.
@@ -145,8 +141,8 @@ const Row kWorked{"26.9", "15.1", "46.5", "0.0", "22.7"};
 
 TEST_F(AnalyserTest, StartsEmptyOpensPhotosFromTheListAndRefusesFilesThatAreNoPicture) {
   photo("main.bmp", 300, 200);
-  write("broken.BMP", "BM this is no bitmap, only words where its header would be");
-  write("notes.txt", "x");
+  touch("broken.BMP", "BM this is no bitmap, only words where its header would be");
+  touch("notes.txt", "x");
   Form2& f = open();
   EXPECT_EQ(caption(), "Vestrel Design Sail Analyzer");
   EXPECT_EQ(f.Dir1->path(), QDir::currentPath().toStdString());
@@ -251,13 +247,11 @@ TEST_F(AnalyserTest, TheReminderEndsThePressSoALaterReleaseOffThePhotoZoomsNothi
   mouse(E::MouseMove, Qt::RightButton, 1000, 3000);
   mouse(E::MouseButtonRelease, Qt::RightButton, 1000, 3000);
   ASSERT_GT(f.zoom.scale, 1.0);
-  mouse(E::MouseButtonPress, Qt::RightButton, 100, 100);
-  mouse(E::MouseButtonRelease, Qt::RightButton, 100, 100);
+  tap(Qt::RightButton, 100, 100);
   ASSERT_EQ(f.zoom.scale, 1.0);
 
   f.Option1[3]->setValue(true);
-  mouse(E::MouseButtonPress, Qt::LeftButton, 1500, 3000);
-  mouse(E::MouseButtonRelease, Qt::LeftButton, 1500, 3000);
+  tap(Qt::LeftButton, 1500, 3000);
   // Left of that point: "Hey!", whose box takes the release.
   mouse(E::MouseButtonPress, Qt::LeftButton, 1000, 2000);
   ASSERT_EQ(messages.size(), 1u);
@@ -265,14 +259,12 @@ TEST_F(AnalyserTest, TheReminderEndsThePressSoALaterReleaseOffThePhotoZoomsNothi
   QTest::mouseRelease(f.Label1, Qt::LeftButton);  // the button comes up over the box, not the photo
 
   // A right click below the photo: no zoom, no "Edit".
-  mouse(E::MouseButtonPress, Qt::RightButton, 3000, 6000);
-  mouse(E::MouseButtonRelease, Qt::RightButton, 3000, 6000);
+  tap(Qt::RightButton, 3000, 6000);
   EXPECT_EQ(f.zoom.scale, 1.0);
   EXPECT_EQ(f.Image1->placement().left + f.Image1->placement().width, 6735);
   EXPECT_TRUE(f.Option1[3]->value());
   // The next press on the photo traces on.
-  mouse(E::MouseButtonPress, Qt::LeftButton, 2500, 2000);
-  mouse(E::MouseButtonRelease, Qt::LeftButton, 2500, 2000);
+  tap(Qt::LeftButton, 2500, 2000);
   EXPECT_EQ(f.cambers.count[3], 3);
 }
 
@@ -358,7 +350,7 @@ TEST_F(AnalyserTest, RightBoxZoomsInAndOutThenPrintAndClose) {
 TEST_F(AnalyserTest, SaveWritesBothFilesAndReopeningRestoresTheTracing) {
   photo("main.new.bmp", 300, 200);
   photo("other.bmp", 300, 200);
-  write("MAIN.NEW.ANL", "old\r\n");
+  touch("MAIN.NEW.ANL", "old\r\n");
   Form2& f = open();
   pick("main.new.bmp");  // "old" has no points: Edit, nothing traced
   EXPECT_EQ(caption(), "old");

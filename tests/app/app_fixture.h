@@ -89,10 +89,29 @@ class AppTest : public ::testing::Test {
     return f.open(QIODevice::ReadOnly) ? f.readAll().toStdString() : "<missing>";
   }
 
-  void touch(const char* name) const {
+  // Writes a file in the test's folder (a placeholder unless bytes are given).
+  void touch(const char* name, const std::string& bytes = "x\r\n") const {
     QFile f(QDir(dir.path()).filePath(QString::fromLatin1(name)));
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write("x\r\n");
+    f.write(bytes.data(), static_cast<qint64>(bytes.size()));
+  }
+
+  // The Files frame's three design names.
+  void nameDesign(const char* sail, const char* mold, const char* panels) {
+    form->Combo1->setText(sail);
+    form->Combo2->setText(mold);
+    form->Combo3->setText(panels);
+  }
+
+  // A develop run that stops naming `text` in the caption and in its one
+  // message box, the window idle again.
+  void expectStops(const std::function<void()>& run, const std::string& text) {
+    messages.clear();
+    run();
+    EXPECT_EQ(caption(), text);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].prompt, text);
+    EXPECT_TRUE(!busyPointer() && !form->developRunning());
   }
 
   // Gives a control the focus, as a click into it would.
@@ -122,6 +141,7 @@ class AppTest : public ::testing::Test {
   }
 
   // A left-button click on a control at a point of its own.
+  static void click(QWidget* w) { click(w, QRectF(w->rect()).center()); }
   static void click(QWidget* w, QPointF at) {
     for (const auto type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
       QMouseEvent ev(type, at, w->mapToGlobal(at), Qt::LeftButton,

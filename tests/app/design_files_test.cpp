@@ -13,19 +13,11 @@
 namespace kes::test {
 namespace {
 
-// Writes the first `count` of the lines, CR LF ended.
-void writeLines(const char* name, const std::vector<std::string>& ls, std::size_t count = SIZE_MAX) {
-  std::string bytes;
-  for (std::size_t i = 0; i < count && i < ls.size(); ++i) bytes += ls[i] + "\r\n";
-  QFile f(QString::fromLatin1(name));
-  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-  f.write(bytes.data(), static_cast<qint64>(bytes.size()));
-}
-
-void nameDesign(Form1& f, const char* sail, const char* mold, const char* panels) {
-  f.Combo1->setText(sail);
-  f.Combo2->setText(mold);
-  f.Combo3->setText(panels);
+// Picks the named entry of the sail list.
+void pickSail(Form1& f, const std::string& name) {
+  for (int i = 0; i < f.Combo1->listCount(); ++i)
+    if (f.Combo1->listItem(i) == name) return f.Combo1->pick(i);
+  ADD_FAILURE() << name << " not listed";
 }
 
 bool errorCaption(const Form1& f) { return f.windowTitle() == QLatin1String("Errors...wait"); }
@@ -63,9 +55,9 @@ TEST_F(AppTest, ExitSavesTheDesignAndTheNextStartBringsItBackByteForByte) {
 // report still begins with the picked design's header.
 TEST_F(AppTest, NothingRunsAfterTheSaveAtExit) {
   Form1& f = start();
-  nameDesign(f, "genoa", "genoa", "genoa");
+  nameDesign("genoa", "genoa", "genoa");
   f.Command13_Click();
-  click(f.Option[4], QRectF(f.Option[4]->rect()).center());
+  click(f.Option[4]);
   focus(f.Combo1);
   for (const Qt::Key key : {Qt::Key_Down, Qt::Key_Up}) press(key);  // through the list to genoa.sal
   ASSERT_EQ(f.Combo1->text(), "genoa.sal");
@@ -79,7 +71,7 @@ TEST_F(AppTest, NothingRunsAfterTheSaveAtExit) {
 
 TEST_F(AppTest, LoadingWithAMissingMoldKeepsTheMoldBoxesAndStillRecomputes) {
   Form1& f = start();
-  nameDesign(f, "a", "a", "a");
+  nameDesign("a", "a", "a");
   f.Text[1]->setText("150");
   f.Command13_Click();
   QFile::remove("a.mld");
@@ -95,20 +87,16 @@ TEST_F(AppTest, LoadingWithAMissingMoldKeepsTheMoldBoxesAndStillRecomputes) {
 
 TEST_F(AppTest, PickingASailLoadsItWithTheMoldAndPanelsItNames) {
   Form1& f = start();
-  nameDesign(f, "genoa", "shape", "cut");
+  nameDesign("genoa", "shape", "cut");
   f.Text[29]->setText("for the regatta");
   f.Text[15]->setText("8");
   f.Command13_Click();
   f.Text[29]->setText("");
   f.Text[15]->setText("10");
-  nameDesign(f, "other", "lastsail.mld", "lastsail.pnl");
+  nameDesign("other", "lastsail.mld", "lastsail.pnl");
   f.Option[4]->click();
-  int genoa = -1;
-  for (int i = 0; i < f.Combo1->listCount(); ++i)
-    if (f.Combo1->listItem(i) == "genoa.sal") genoa = i;
-  ASSERT_GE(genoa, 0);
   EXPECT_EQ(f.Combo1->listItem(f.Combo1->listCount() - 1), "");
-  f.Combo1->pick(genoa);
+  pickSail(f, "genoa.sal");
   EXPECT_EQ(f.Combo2->text() + " " + f.Text[30]->text() + " " + f.Combo3->text() + " " + f.Text[31]->text(),
             "shape.mld shape.mld cut.pnl cut.pnl");
   EXPECT_EQ(f.Text[29]->text() + " " + f.Text[15]->text(), "for the regatta 8");
@@ -127,25 +115,21 @@ TEST_F(AppTest, PickingASailLoadsItWithTheMoldAndPanelsItNames) {
 // saved into it, under its own name, and picked again it comes back edited.
 TEST_F(AppTest, SavingOverANameInOtherCaseWritesThatFile) {
   Form1& f = start();
-  nameDesign(f, "GENOA", "GENOA", "GENOA");
+  nameDesign("GENOA", "GENOA", "GENOA");
   f.Command13_Click();
   for (const char* ext : {".sal", ".mld", ".pnl"})
     ASSERT_TRUE(QFile::rename(QString("GENOA") + ext, QString("GENOA") + QString(ext).toUpper()));
   f.Option[4]->click();
-  const auto pickGenoa = [&f] {
-    for (int i = 0; i < f.Combo1->listCount(); ++i)
-      if (f.Combo1->listItem(i) == "GENOA.SAL") f.Combo1->pick(i);
-  };
-  pickGenoa();
+  pickSail(f, "GENOA.SAL");
   ASSERT_EQ(f.Text[1]->text(), "100");
   f.Text[1]->setText("88");
-  click(f.Command[13], QRectF(f.Command[13]->rect()).center());
+  click(f.Command[13]);
   EXPECT_EQ(files(), (QStringList{"GENOA.MLD", "GENOA.PNL", "GENOA.SAL", "results.txt"}));
   EXPECT_EQ(f.Combo1->text() + " " + f.Combo2->text() + " " + f.Combo3->text(), "GENOA.SAL GENOA.MLD GENOA.PNL");
   const std::vector<std::string> sail = allLines(read("GENOA.SAL"));
   EXPECT_EQ(std::tuple(sail[5], sail[18], sail[19]), std::tuple(" 88 ", "GENOA.MLD", "GENOA.PNL"));
   f.Text[1]->setText("50");
-  pickGenoa();
+  pickSail(f, "GENOA.SAL");
   EXPECT_EQ(f.Text[1]->text(), "88");
 }
 
@@ -153,14 +137,14 @@ TEST_F(AppTest, SavingOverANameInOtherCaseWritesThatFile) {
 // cannot hold is refused before any file is written; one it can comes back.
 TEST_F(AppTest, ANameTheSailFileCannotRecordIsRefused) {
   Form1& f = start();
-  nameDesign(f, "sail", "\xCE\xA9mold", "cut");  // Omega
+  nameDesign("sail", "\xCE\xA9mold", "cut");  // Omega
   messages.clear();
   f.Command13_Click();
   ASSERT_EQ(messages.size(), 1u);
   EXPECT_NE(messages[0].prompt.find("\xCE\xA9mold.mld"), std::string::npos);
   EXPECT_EQ(files(), QStringList{});
 
-  nameDesign(f, "sail", "caf\xC3\xA9", "cut");
+  nameDesign("sail", "caf\xC3\xA9", "cut");
   f.dep[2]->setText("13");
   f.Command13_Click();
   f.dep[2]->setText("9");
@@ -174,7 +158,7 @@ TEST_F(AppTest, ANameTheSailFileCannotRecordIsRefused) {
 // The readers' own tests cover short and damaged files; here what the window does with an error.
 TEST_F(AppTest, DamagedFilesLoadWhatTheyHoldAndSayErrors) {
   Form1& f = start();
-  nameDesign(f, "d", "d", "d");
+  nameDesign("d", "d", "d");
   f.Check[2]->setValue(1);
   f.Command13_Click();
 
@@ -190,7 +174,9 @@ TEST_F(AppTest, DamagedFilesLoadWhatTheyHoldAndSayErrors) {
   // value: "Unlock" ends unticked by its own line, not ticked by the report.
   std::vector<std::string> unlock = allLines(read("d.pnl"));
   unlock[16] = "1e999";
-  writeLines("d.pnl", unlock);
+  std::string pnl;
+  for (const std::string& l : unlock) pnl += l + "\r\n";
+  touch("d.pnl", pnl);
   f.setWindowTitle("title");
   f.Command12_Click();
   EXPECT_TRUE(errorCaption(f));
@@ -203,8 +189,8 @@ TEST_F(AppTest, PlotScaleComesFromThePlotterFilesAndSettings) {
   qputenv("XDG_CONFIG_HOME", (dir.path() + "/config").toLocal8Bit());
   Form1& f = start();  // start-up reads it: nothing there gives 500
   EXPECT_TRUE(f.PlotScaleX == 500 && f.PlotScaleY == 500);
-  writeLines("VD32.DAT", {"-300,250"});  // in the current folder, whatever its case
-  writeLines("config/vdxp.dat", {"1000,1016,7"});
+  touch("VD32.DAT", "-300,250\r\n");  // in the current folder, whatever its case
+  touch("config/vdxp.dat", "1000,1016,7\r\n");
   f.ReadPlotScale();
   EXPECT_TRUE(f.PlotScaleX == 1000 && f.PlotScaleY == 1016);
   QFile::remove("config/vdxp.dat");
@@ -222,14 +208,14 @@ TEST_F(AppTest, PlotScaleComesFromThePlotterFilesAndSettings) {
 TEST_F(AppTest, ReclickingTheShownStationBringsItBackAfterALoad) {
   Form1& f = start();
   f.Option[2]->click();
-  nameDesign(f, "s", "s", "s");
+  nameDesign("s", "s", "s");
   f.Command13_Click();
   for (int r = 0; r < 6; ++r) f.ent[r]->setText("40");
   f.Option5[1]->click();
   f.Command12_Click();  // writes all six rows back: the last changed is station 5
   EXPECT_EQ(f.CurrentSection, 5);
   ASSERT_TRUE(f.Option5[1]->value());
-  click(f.Option5[1], QRectF(f.Option5[1]->rect()).center());
+  click(f.Option5[1]);
   EXPECT_EQ(std::pair(f.CurrentSection, f.VScroll[1]->value()), std::pair(1, 280));  // ten times entry 28
 }
 
@@ -253,9 +239,9 @@ TEST_F(AppTest, MoldViewButtonRepaintsTheSectionStripAtOnce) {
 TEST_F(AppTest, ScrollBarsAndNameBoxesTakeNoWheelAndShowNoMenu) {
   Form1& f = start();
   f.Option[2]->click();
-  nameDesign(f, "w", "w", "w");
+  nameDesign("w", "w", "w");
   f.Command13_Click();
-  nameDesign(f, "v", "v", "v");
+  nameDesign("v", "v", "v");
   f.Command13_Click();  // the sail list holds v.sal, w.sal and the empty entry
   const int loads = f.designLoads, bar = f.VScroll[1]->value();
   for (QWidget* w : {static_cast<QWidget*>(f.VScroll[1]), static_cast<QWidget*>(f.Combo1)}) {

@@ -79,19 +79,9 @@ TEST_F(RadialDevelopTest, EscStopsAfterTheCurrentFile) {
 TEST_F(RadialDevelopTest, FailedWriteStopsWithItsName) {
   ASSERT_TRUE(QDir(dir.path()).mkdir("rad0_2.UC"));  // a folder where a plot file goes
   Form1& f = radial();
-  messages.clear();
-  f.Command10_Click();
-  EXPECT_EQ(caption(), "Cannot write rad0_2.UC");
-  ASSERT_EQ(messages.size(), 1u);
-  EXPECT_EQ(messages[0].prompt, caption());
-  EXPECT_TRUE(!has("rad0_3.UC") && !f.developRunning());
+  expectStops([&f] { f.Command10_Click(); }, "Cannot write rad0_2.UC");
+  EXPECT_FALSE(has("rad0_3.UC"));
 }
-
-}  // namespace
-}  // namespace kes::test
-
-namespace kes::test {
-namespace {
 
 // "Stagger" with 20 tack panels and the divider dragged to stations 10 and
 // 15 (set as a drag leaves them): a real click on "Develop" stops at the first panel whose seams cross
@@ -106,13 +96,8 @@ TEST_F(RadialDevelopTest, ClickOnDevelopRefusesAPanelThatCannotBeCut) {
   L.DividerFootIndex = 15;
   f.LayoutCrosscutSeams();
   ASSERT_EQ(std::tuple(L.DividerTopIndex, L.DividerFootIndex, L.RadialCount[0]), std::tuple(10, 15, 20));
-  messages.clear();
-  QTest::mouseClick(f.Command[10], Qt::LeftButton);
-  EXPECT_EQ(caption(), "Cannot cut rad0_17.UC");
-  ASSERT_EQ(messages.size(), 1u);
-  EXPECT_EQ(messages[0].prompt, caption());
+  expectStops([&f] { QTest::mouseClick(f.Command[10], Qt::LeftButton); }, "Cannot cut rad0_17.UC");
   EXPECT_TRUE(has("rad0_16.UC") && !has("rad0_17.UC") && !has("rad1_1.UC"));
-  EXPECT_TRUE(!busyPointer() && !f.developRunning());
 }
 
 }  // namespace
