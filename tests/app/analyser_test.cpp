@@ -2,6 +2,7 @@
 // cambers traced, picked and dragged with the mouse, the zoom box, the grid,
 // Save and Print. Photos are small BMPs made by each test.
 
+#include <QDataStream>
 #include <QFile>
 #include <QImage>
 #include <QMouseEvent>
@@ -13,6 +14,11 @@
 
 namespace kes::test {
 namespace {
+
+// The points of the worked camber, in twips, and its row.
+const std::pair<double, double> kWorkedPoints[] = {{500.0, 1000.0}, {1200.0, 720.0}, {2480.0, 1000.0}};
+using Row = std::vector<std::string>;
+const Row kWorked{"26.9", "15.1", "46.5", "0.0", "22.7"};
 
 class AnalyserTest : public AppTest {
  protected:
@@ -26,6 +32,13 @@ class AnalyserTest : public AppTest {
     AppTest::TearDown();
   }
 
+  // The analyser with main.bmp, a 300 x 200 photo, opened from the list.
+  Form2& openMain() {
+    photo("main.bmp", 300, 200);
+    open();
+    pick("main.bmp");
+    return *an;
+  }
   Form2& open() {
     own = std::make_unique<Form2>();
     an = own.get();
@@ -42,25 +55,14 @@ class AnalyserTest : public AppTest {
   // A 16-bit BMP written header and rows by hand (Qt holds it at 4 bytes a
   // pixel); with no rows only its header, which is all a size check reads.
   void bmp16(const char* name, int w, int h, bool rows) const {
-    const quint32 rowBytes = (static_cast<quint32>(w) * 2 + 3) & ~3u;
-    const quint32 data = rowBytes * static_cast<quint32>(h);
-    QByteArray head(54, '\0');
-    const auto put = [&head](int at, quint32 v, int bytes) {
-      for (int i = 0; i < bytes; ++i) head[at + i] = static_cast<char>((v >> (8 * i)) & 0xFF);
-    };
-    head[0] = 'B';
-    head[1] = 'M';
-    put(2, 54 + data, 4);
-    put(10, 54, 4);  // where the rows begin
-    put(14, 40, 4);  // the info header's size
-    put(18, static_cast<quint32>(w), 4);
-    put(22, static_cast<quint32>(h), 4);
-    put(26, 1, 2);   // planes
-    put(28, 16, 2);  // bits per pixel, 5-5-5
-    put(34, data, 4);
+    const quint32 rowBytes = (static_cast<quint32>(w) * 2 + 3) & ~3u, data = rowBytes * static_cast<quint32>(h);
     QFile f(QDir(dir.path()).filePath(QString::fromLatin1(name)));
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(head);
+    QDataStream out(&f);
+    out.setByteOrder(QDataStream::LittleEndian);
+    // Size, rows' offset, info header's size, width, height, planes, 5-5-5 bits, no compression, data size.
+    out << quint8('B') << quint8('M') << 54 + data << 0u << 54u << 40u << qint32(w) << qint32(h) << quint16(1)
+        << quint16(16) << 0u << data << 0u << 0u << 0u << 0u;
     if (!rows) return;
     const QByteArray row(static_cast<qsizetype>(rowBytes), '\x1f');
     for (int y = 0; y < h; ++y) ASSERT_EQ(f.write(row), row.size());
@@ -85,8 +87,7 @@ class AnalyserTest : public AppTest {
   }
   void click(double x, double y) { drag(x, y, x, y); }
   void traceWorkedCamber() {
-    for (const auto& [x, y] : {std::pair{500.0, 1000.0}, {1200.0, 720.0}, {2480.0, 1000.0}})
-      click(x, y);
+    for (const auto& [x, y] : kWorkedPoints) click(x, y);
   }
   bool markedAt(double x, double y) const {
     return an->Picture1->colourAt(x - 50, y) == QColor(255, 0, 0);  // a red square's side
@@ -136,9 +137,6 @@ class AnalyserTest : public AppTest {
   Form2* an = nullptr;
 };
 
-using Row = std::vector<std::string>;
-const Row kWorked{"26.9", "15.1", "46.5", "0.0", "22.7"};
-
 TEST_F(AnalyserTest, StartsEmptyOpensPhotosFromTheListAndRefusesFilesThatAreNoPicture) {
   photo("main.bmp", 300, 200);
   touch("broken.BMP", "BM this is no bitmap, only words where its header would be");
@@ -157,34 +155,29 @@ TEST_F(AnalyserTest, StartsEmptyOpensPhotosFromTheListAndRefusesFilesThatAreNoPi
 
   f.Option1[2]->setValue(true);
   pick("main.bmp");
-  EXPECT_EQ(caption(), "main.bmp");
-  EXPECT_EQ(f.cambers.count[1], 0);
-  EXPECT_EQ(row(5), Row(5, "0"));
-  click(500, 1000);
-  click(1200, 720);
+  EXPECT_EQ(std::tuple(caption(), f.cambers.count[1], row(5)), std::tuple("main.bmp", 0, Row(5, "0")));
+  for (int i : {0, 1}) click(kWorkedPoints[i].first, kWorkedPoints[i].second);
 
   pick("broken.BMP");
   ASSERT_EQ(messages.size(), 1u);
-  EXPECT_EQ(messages[0].prompt, "broken.BMP could not be opened as a picture.");
-  EXPECT_EQ(messages[0].title, "Vestrel Design Sail Analyzer");
+  EXPECT_EQ(messages[0].title + ": " + messages[0].prompt,
+            "Vestrel Design Sail Analyzer: broken.BMP could not be opened as a picture.");
   EXPECT_TRUE(caption() == "main.bmp" && f.cambers.count[2] == 2 && !busyPointer());
   EXPECT_EQ(f.openedPhoto, (QDir::currentPath() + "/main.bmp").toStdString());
   EXPECT_EQ(f.Image1->placement().height, 4490);
 }
 
 TEST_F(AnalyserTest, TracedCambersAreMeasuredEditedAndReselectingStartsOver) {
-  photo("main.bmp", 300, 200);
-  Form2& f = open();
-  pick("main.bmp");
+  Form2& f = openMain();
   traceWorkedCamber();
   EXPECT_EQ(row(1), kWorked);
   // The marks are drawn over the photo; showing the window again brings them back.
-  EXPECT_TRUE(markedAt(1200, 720));
+  const bool drawn = markedAt(1200, 720);
   f.Picture1->clear();
-  EXPECT_FALSE(markedAt(1200, 720));
+  const bool cleared = markedAt(1200, 720);
   f.hide();
   f.show();
-  EXPECT_TRUE(markedAt(1200, 720));
+  EXPECT_EQ(std::tuple(drawn, cleared, markedAt(1200, 720)), std::tuple(true, false, true));
 
   // Left of the previous point: moved right, "Hey!".
   f.Option1[3]->setValue(true);
@@ -218,7 +211,7 @@ TEST_F(AnalyserTest, TracedCambersAreMeasuredEditedAndReselectingStartsOver) {
   // second point at the same x would leave the camber unmeasured).
   f.Option1[4]->setValue(true);
   using E = QEvent;
-  for (const auto& [x, y] : {std::pair{500.0, 1000.0}, {1200.0, 720.0}, {2480.0, 1000.0}}) {
+  for (const auto& [x, y] : kWorkedPoints) {
     const QPointF at(f.Picture1->pixelOf(x, y));
     for (const E::Type type : {E::MouseButtonPress, E::MouseButtonRelease, E::MouseButtonDblClick, E::MouseButtonRelease}) {
       const Qt::MouseButtons held = type == E::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
@@ -226,21 +219,16 @@ TEST_F(AnalyserTest, TracedCambersAreMeasuredEditedAndReselectingStartsOver) {
       QCoreApplication::sendEvent(f.Picture1, &e);
     }
   }
-  EXPECT_EQ(f.cambers.count[4], 3);
   const Row measured = row(4);
-  EXPECT_NE(measured[1], "0");
+  EXPECT_TRUE(f.cambers.count[4] == 3 && measured[1] != "0");
   // Clicking the selected "Camber 4" again empties it; its row keeps its values.
   f.Option1[4]->click();
-  EXPECT_EQ(f.cambers.count[4], 0);
-  EXPECT_EQ(row(4), measured);
-  EXPECT_FALSE(markedAt(1200, 720));
+  EXPECT_TRUE(f.cambers.count[4] == 0 && row(4) == measured && !markedAt(1200, 720));
   EXPECT_EQ(f.cambers.count[1] + f.cambers.count[3], 5);  // the other cambers untouched
 }
 
 TEST_F(AnalyserTest, TheReminderEndsThePressSoALaterReleaseOffThePhotoZoomsNothing) {
-  photo("main.bmp", 300, 200);  // fitted 6735 x 4490: below 4490 lies no photo
-  Form2& f = open();
-  pick("main.bmp");
+  Form2& f = openMain();  // fitted 6735 x 4490: below 4490 lies no photo
   using E = QEvent;
   // A zoom in and out leaves its box behind.
   mouse(E::MouseButtonPress, Qt::RightButton, 1000, 1000);
@@ -260,9 +248,8 @@ TEST_F(AnalyserTest, TheReminderEndsThePressSoALaterReleaseOffThePhotoZoomsNothi
 
   // A right click below the photo: no zoom, no "Edit".
   tap(Qt::RightButton, 3000, 6000);
-  EXPECT_EQ(f.zoom.scale, 1.0);
-  EXPECT_EQ(f.Image1->placement().left + f.Image1->placement().width, 6735);
-  EXPECT_TRUE(f.Option1[3]->value());
+  EXPECT_EQ(std::tuple(f.zoom.scale, f.Image1->placement().left + f.Image1->placement().width, f.Option1[3]->value()),
+            std::tuple(1.0, 6735.0, true));
   // The next press on the photo traces on.
   tap(Qt::LeftButton, 2500, 2000);
   EXPECT_EQ(f.cambers.count[3], 3);
@@ -273,15 +260,13 @@ TEST_F(AnalyserTest, ACameraSizedPhotoOpensAndOneTooLargeIsRefusedNamingItsSize)
   bmp16("huge.bmp", 30000, 20000, false);  // 2.2 GB: beyond any photo
   Form2& f = open();
   pick("camera.bmp");
-  EXPECT_TRUE(messages.empty());
-  EXPECT_EQ(caption(), "camera.bmp");
-  EXPECT_EQ(std::pair(f.Image1->naturalWidth(), f.Image1->placement().width), std::pair(8200, 6735.0));
+  EXPECT_EQ(std::tuple(messages.size(), caption(), f.Image1->naturalWidth(), f.Image1->placement().width),
+            std::tuple(0u, "camera.bmp", 8200, 6735.0));
   const QColor shown = f.Picture1->colourAt(3000, 3000);
   EXPECT_NE(shown, QColor(Qt::white));
   // Zoomed in, the stretched copy still covers the box.
   drag(1000, 1000, 1500, 3694, 2);
-  EXPECT_GT(f.zoom.scale, 1.0);
-  EXPECT_EQ(f.Picture1->colourAt(6000, 6000), shown);
+  EXPECT_TRUE(f.zoom.scale > 1.0 && f.Picture1->colourAt(6000, 6000) == shown);
 
   pick("huge.bmp");
   ASSERT_EQ(messages.size(), 1u);
@@ -322,28 +307,22 @@ TEST_F(AnalyserTest, TheFolderListShowsWhereItStandsAndADoubleClickOpensAnyFolde
 }
 
 TEST_F(AnalyserTest, RightBoxZoomsInAndOutThenPrintAndClose) {
-  photo("main.bmp", 300, 200);
-  Form2& f = open();
-  pick("main.bmp");
+  Form2& f = openMain();
   drag(1000, 1000, 1500, 3694, 2);
-  EXPECT_EQ(f.Image1->placement().width, 16838);
-  EXPECT_TRUE(f.Option1[0]->value());
+  EXPECT_TRUE(f.Image1->placement().width == 16838 && f.Option1[0]->value());
   f.Option1[2]->setValue(true);
   click(3000, 3000);
   EXPECT_EQ(f.cambers.X[2][1], 2200.0);
 
   drag(100, 100, 100, 200, 2);  // any box zooms out
-  EXPECT_EQ(f.Image1->placement().width, 6735);
-  EXPECT_TRUE(f.Option1[2]->value());
+  EXPECT_TRUE(f.Image1->placement().width == 6735 && f.Option1[2]->value());
 
   // Print without a printer: a PDF, no message. Closing discards everything.
   f.Command1_Click();
-  EXPECT_TRUE(messages.empty());
-  EXPECT_EQ(read("analyzer.pdf").substr(0, 4), "%PDF");
+  EXPECT_TRUE(messages.empty() && read("analyzer.pdf").substr(0, 4) == "%PDF");
   f.close();
   f.Form_Show();
-  EXPECT_TRUE(caption() == "Vestrel Design Sail Analyzer" && f.cambers.count[2] == 0);
-  EXPECT_FALSE(f.Image1->hasPicture());
+  EXPECT_TRUE(caption() == "Vestrel Design Sail Analyzer" && f.cambers.count[2] == 0 && !f.Image1->hasPicture());
   EXPECT_EQ(row(1), Row(5, ""));
 }
 
@@ -360,8 +339,8 @@ TEST_F(AnalyserTest, SaveWritesBothFilesAndReopeningRestoresTheTracing) {
   answers.push_back("Mainsail, port side");
   f.Save_Click();
   ASSERT_EQ(inputs.size(), 1u);
-  EXPECT_TRUE(inputs[0].title == "Comments" && inputs[0].defaultText == "old");
-  EXPECT_EQ(inputs[0].prompt, "Enter your comments to save with this bitmap:");
+  EXPECT_EQ(inputs[0].title + "|" + inputs[0].defaultText + "|" + inputs[0].prompt,
+            "Comments|old|Enter your comments to save with this bitmap:");
   EXPECT_FALSE(f.isVisible());
   EXPECT_EQ(read("MAIN.NEW.ANL"), "Mainsail, port side\r\n 3 \r\n 500           1000 \r\n 1200          720 \r\n"
                                   " 2480          1000 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n");
@@ -374,9 +353,7 @@ TEST_F(AnalyserTest, SaveWritesBothFilesAndReopeningRestoresTheTracing) {
   // Reopened: the comment, Edit, the points and their measures.
   f.Form_Show();
   pick("main.new.bmp");
-  EXPECT_EQ(caption(), "Mainsail, port side");
-  EXPECT_TRUE(f.Option1[0]->value());
-  EXPECT_EQ(row(1), kWorked);
+  EXPECT_EQ(std::tuple(caption(), f.Option1[0]->value(), row(1)), std::tuple("Mainsail, port side", true, kWorked));
 }
 
 TEST_F(AnalyserTest, SaveCancelledOrFailingKeepsTheWindow) {
@@ -389,15 +366,12 @@ TEST_F(AnalyserTest, SaveCancelledOrFailingKeepsTheWindow) {
   f.Text5->setText("no such folder/x.mld");
   f.Save_Click();
   ASSERT_EQ(messages.size(), 1u);
-  EXPECT_EQ(messages[0].prompt, "Could not write no such folder/x.mld.");
-  EXPECT_TRUE(f.isVisible());
+  EXPECT_TRUE(messages[0].prompt == "Could not write no such folder/x.mld." && f.isVisible());
 
   answers.push_back("");
   f.Text5->setText("");  // no mold, no message, hidden
   f.Save_Click();
-  EXPECT_EQ(messages.size(), 1u);
-  EXPECT_FALSE(f.isVisible());
-  EXPECT_TRUE(files().isEmpty());
+  EXPECT_TRUE(messages.size() == 1u && !f.isVisible() && files().isEmpty());
 }
 
 TEST_F(AnalyserTest, TheMainWindowLoadsTheCapturedMold) {
@@ -410,16 +384,11 @@ TEST_F(AnalyserTest, TheMainWindowLoadsTheCapturedMold) {
   answers.push_back("");
   an->Save_Click();
 
-  main.Combo1->setText("none.sal");
-  main.Combo2->setText("captured.mld");
-  main.Combo3->setText("none.pnl");
+  nameDesign("none.sal", "captured.mld", "none.pnl");
   main.Command12_Click();
   EXPECT_EQ(main.Text[14]->text(), "0");
-  for (int s : {0, 1, 5}) {  // the foot and station 1 take camber 1, unmeasured ones fall back
-    EXPECT_EQ(main.ent[s]->text(), "26.9") << s;
-    EXPECT_EQ(main.dep[s]->text(), "15.1") << s;
-    EXPECT_EQ(main.ex[s]->text(), "22.7") << s;
-  }
+  for (int s : {0, 1, 5})  // the foot and station 1 take camber 1, unmeasured ones fall back
+    EXPECT_EQ(main.ent[s]->text() + " " + main.dep[s]->text() + " " + main.ex[s]->text(), "26.9 15.1 22.7") << s;
 }
 
 }  // namespace

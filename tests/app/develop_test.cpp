@@ -37,9 +37,7 @@ class DevelopTest : public AppTest {
   // The window in the Panels frame with n panels laid out and a test font.
   Form1& panels(const char* n) {
     Form1& f = start();
-    QFile font(dir.filePath("test.fnt"));
-    EXPECT_TRUE(font.open(QIODevice::WriteOnly) && font.write("\"P\",2,0,0,0,8\r\n\"1\",2,4,0,4,8\r\n") > 0);
-    font.close();
+    touch("test.fnt", "\"P\",2,0,0,0,8\r\n\"1\",2,4,0,4,8\r\n");
     f.strokeFontFile = "test.fnt";
     f.Option3_Click();
     f.Text[15]->setText(n);
@@ -58,10 +56,9 @@ TEST_F(DevelopTest, ThreePanelsBothFeetTheReportAndTheViewer) {
   EXPECT_EQ(read("pnl1.UC").substr(0, 21), "start_plot\r\n1 penup\r\n");  // lettered with the test font
   const auto report = lines("results.txt");
   ASSERT_EQ(report.size(), 2u + 5 + 4 + 6);
-  EXPECT_EQ(report[5].substr(0, 11), "lensfoot.uc");
-  EXPECT_EQ(caption().rfind("Widest Panel ", 0), 0u);
+  EXPECT_EQ(std::tuple(report[5].substr(0, 11), caption().rfind("Widest Panel ", 0), openedDocuments),
+            std::tuple("lensfoot.uc", 0u, std::vector<std::string>{"results.txt"}));
   EXPECT_TRUE(f.StopRequest == 0 && !busyPointer() && !f.developRunning());
-  EXPECT_EQ(openedDocuments, std::vector<std::string>{"results.txt"});
   EXPECT_EQ(f.layout.PanelCount, 3);  // the layout stands again after the foot passes
 
   // A second run appends a second table; without "&Show Results" no viewer.
@@ -93,8 +90,7 @@ TEST_F(DevelopTest, EscOrCloseStopsAfterTheCurrentFile) {
     else
       QCoreApplication::postEvent(f.Text[15], new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier));
     f.Command8_Click();
-    EXPECT_TRUE(has("pnl1.UC") && !has("pnl2.UC") && !has("lensfoot.uc"));
-    EXPECT_EQ(caption(), "Interrupted...");
+    EXPECT_TRUE(has("pnl1.UC") && !has("pnl2.UC") && !has("lensfoot.uc") && caption() == "Interrupted...");
     EXPECT_TRUE(f.StopRequest == 0 && !busyPointer() && openedDocuments.empty());
     EXPECT_EQ(lines("results.txt").size(), 2u);  // the heads only: no line for the stopped file
     EXPECT_EQ(std::pair(f.isVisible(), f.designSaves), std::pair(!close, close ? 1 : 0));

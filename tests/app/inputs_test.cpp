@@ -26,8 +26,7 @@ TEST_F(AppTest, ASizeBoxRecomputesOnEveryKeystrokeUnlessTheLuffIsZero) {
   f.HScroll[1]->setValue(30);
   const std::string shown = f.Label40->caption() + f.Text[46]->text();
   f.Text[1]->setText("");
-  EXPECT_EQ(f.m.HandleSize, 0);
-  EXPECT_EQ(f.Label40->caption() + f.Text[46]->text(), shown);
+  EXPECT_TRUE(f.m.HandleSize == 0 && f.Label40->caption() + f.Text[46]->text() == shown);
 }
 
 TEST_F(AppTest, JunkTypedIntoEveryBoxNeverReachesTheModel) {
@@ -100,8 +99,9 @@ TEST_F(AppTest, StationValuesEnterTheBarsRoundedHalfToEvenAndRefusedOutsideTheir
   f.pos[3]->setText("15");  // below 20 percent: the bar refuses 150
   f.CurrentSection = 1;  // typing selected station 3
   f.Option[2]->click();
-  EXPECT_EQ(std::pair(f.VScroll[1]->value(), f.VScroll[2]->value()), std::pair(22, 28));
-  EXPECT_EQ(f.ent[1]->text() + " " + f.dep[1]->text(), "2.2 2.8");  // the bars write their tenths back
+  // The bars write their tenths back.
+  EXPECT_EQ(std::tuple(f.VScroll[1]->value(), f.VScroll[2]->value(), f.ent[1]->text() + " " + f.dep[1]->text()),
+            std::tuple(22, 28, "2.2 2.8"));
   f.Option5[3]->click();
   EXPECT_EQ(std::tuple(f.CurrentSection, f.VScroll[3]->value(), f.pos[3]->text()), std::tuple(3, 420, "15"));
 }
@@ -142,8 +142,8 @@ TEST_F(AppTest, BattenButtonsRewriteTheirBoxesAndRecompute) {
 
   f.m.ViewAngleY = 30;
   f.Command[20]->click();  // "<" of row 2: full length, parallel to the foot; the other rows left alone
-  EXPECT_EQ(f.m.ViewAngleY, 0);  // the boxes' handlers recomputed
-  EXPECT_TRUE(!f.BatAngl[2]->text().empty() && f.BatLngth[0]->text().empty());
+  // The boxes' handlers recomputed.
+  EXPECT_TRUE(f.m.ViewAngleY == 0 && !f.BatAngl[2]->text().empty() && f.BatLngth[0]->text().empty());
 }
 
 // ---- "?" and Batten Hollow ----------------------------------------------------------

@@ -117,8 +117,9 @@ TEST_F(PanelsTest, CheckViewPressAndRelease) {
   f.Command[11]->onMouseDown(1);
   const double y = before.LeechView(2, 30), z = before.LeechView(3, 30);
   EXPECT_NEAR(f.m.LeechView(2, 30), y * std::cos(0.4) + z * std::sin(0.4), 1e-12);
-  EXPECT_NE(f.layout.SeamLines[6](1, 50), seams.SeamLines[6](1, 50));
-  EXPECT_EQ(f.layout.SeamLines[7](1, 50), seams.SeamLines[7](1, 50));  // above N: untouched
+  // Seam 6 turned, seam 7 (above N) untouched.
+  EXPECT_TRUE(f.layout.SeamLines[6](1, 50) != seams.SeamLines[6](1, 50) &&
+              f.layout.SeamLines[7](1, 50) == seams.SeamLines[7](1, 50));
   EXPECT_EQ(std::tuple(f.m.MoldSections[3](1, 50), f.m.ViewAngleX, f.Label40->caption()),
             std::tuple(before.MoldSections[3](1, 50), before.ViewAngleX, banner));
   ASSERT_EQ(f.Picture1->ops().size(), 1u + 4 * 21 + 7 * 21);
@@ -156,8 +157,7 @@ TEST_F(PanelsTest, DraggingASeamEndAndZooming) {
   f.Picture1_MouseDown(2, 0, 0, 0);
   f.Picture1_MouseMove(2, 0, 0, 40);
   f.Picture1_MouseUp(2, 0, 0, 40);
-  EXPECT_TRUE(f.Command[6]->isVisibleTo(&f));
-  EXPECT_EQ(f.m.HandleSize, handleSize(f));
+  EXPECT_TRUE(f.Command[6]->isVisibleTo(&f) && f.m.HandleSize == handleSize(f));
 
   // The pointer's position is single precision: a press a billionth beyond
   // the tolerance is, as the picture gives it, exactly the tolerance away.
@@ -179,8 +179,8 @@ TEST_F(PanelsTest, DividerReleaseRelaysTheFansAndKeepsTheBands) {
   f.Picture1_MouseMove(1, 0, L.SeamLines[1](1, 30), L.SeamLines[1](2, 30));
   countRuns(f.Picture1->onPaint);
   f.Picture1_MouseUp(1, 0, 0, 0);
-  EXPECT_EQ(std::tuple(runs, f.Check[2]->value(), L.DividerTopIndex, L.RadialUpperEnd[3][2]), std::tuple(3, 1, 30, 61));
-  EXPECT_EQ(L.RadialDivider[1][1], L.SeamLines[1](1, 30));
+  EXPECT_EQ(std::tuple(runs, f.Check[2]->value(), L.DividerTopIndex, L.RadialUpperEnd[3][2], L.RadialDivider[1][1]),
+            std::tuple(3, 1, 30, 61, L.SeamLines[1](1, 30)));
   PanelLayout expected = L;
   defaultFanEnds(expected, 0);
   for (int s = 0; s <= 1; ++s)

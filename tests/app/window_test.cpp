@@ -34,8 +34,7 @@ TEST_F(AppTest, SecondCopyEndsAtOnceWithoutTouchingAnything) {
   form = std::make_unique<Form1>();
   EXPECT_FALSE(form->Form_Load());
   QCoreApplication::processEvents();
-  EXPECT_TRUE(!form->isVisible() && messages.empty() && form->designLoads == 0);
-  EXPECT_EQ(files(), before);
+  EXPECT_TRUE(!form->isVisible() && messages.empty() && form->designLoads == 0 && files() == before);
 }
 
 TEST_F(AppTest, NestItemWhoseProgramIsMissingStillClosesTheWindow) {
@@ -46,8 +45,8 @@ TEST_F(AppTest, NestItemWhoseProgramIsMissingStillClosesTheWindow) {
     Form1& f = start();
     startedPrograms.clear();
     (f.*n.item)->choose();
-    EXPECT_EQ(startedPrograms, std::vector<std::string>{n.program});
-    EXPECT_EQ(std::pair(f.isVisible(), f.designSaves), std::pair(false, 1)) << n.program;
+    EXPECT_EQ(std::tuple(startedPrograms, f.isVisible(), f.designSaves),
+              std::tuple(std::vector<std::string>{n.program}, false, 1));
   }
 }
 
@@ -62,8 +61,7 @@ TEST_F(AppTest, AnalyzeShowsOneAnalyserAndExitSavesTheLastUsedDesignAndClosesIt)
 
   f.Combo1->setText("genoa.sal");
   f.dummy2->choose();  // File "&Exit"
-  EXPECT_TRUE(!f.isVisible() && !first->isVisible() && f.designSaves == 1);
-  EXPECT_EQ(f.Combo1->text(), "lastsail.sal");
+  EXPECT_TRUE(!f.isVisible() && !first->isVisible() && f.designSaves == 1 && f.Combo1->text() == "lastsail.sal");
 }
 
 // ---- Layout ----------------------------------------------------------------------
@@ -171,9 +169,8 @@ TEST_F(AppTest, UnitsChangeOnlyTheMarksUntilTheNextRecompute) {
   Form1& f = start();
   const std::string area = f.Text[46]->text();
   EXPECT_NE(area.find(" ft2"), std::string::npos);
-  f.Millimeters->choose();
-  EXPECT_TRUE(f.Millimeters->checked() && !f.Inches->checked());
-  EXPECT_EQ(f.Text[46]->text(), area);  // nothing converted, nothing recomputed
+  f.Millimeters->choose();  // nothing converted, nothing recomputed
+  EXPECT_TRUE(f.Millimeters->checked() && !f.Inches->checked() && f.Text[46]->text() == area);
   f.Text[12]->setText("13");  // the next recompute shows square metres
   EXPECT_NE(f.Text[46]->text().find(" m2"), std::string::npos);
 }
