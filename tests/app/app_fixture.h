@@ -102,6 +102,11 @@ class AppTest : public ::testing::Test {
     form->Combo2->setText(mold);
     form->Combo3->setText(panels);
   }
+  // The design stem.sal, stem.mld and stem.pnl named and saved with "Save".
+  void saveDesign(const char* stem) {
+    nameDesign(stem, stem, stem);
+    form->Command13_Click();
+  }
 
   // A develop run that stops naming `text` in the caption and in its one
   // message box, the window idle again.

@@ -55,8 +55,7 @@ TEST_F(AppTest, ExitSavesTheDesignAndTheNextStartBringsItBackByteForByte) {
 // report still begins with the picked design's header.
 TEST_F(AppTest, NothingRunsAfterTheSaveAtExit) {
   Form1& f = start();
-  nameDesign("genoa", "genoa", "genoa");
-  f.Command13_Click();
+  saveDesign("genoa");
   click(f.Option[4]);
   focus(f.Combo1);
   for (const Qt::Key key : {Qt::Key_Down, Qt::Key_Up}) press(key);  // through the list to genoa.sal
@@ -70,9 +69,8 @@ TEST_F(AppTest, NothingRunsAfterTheSaveAtExit) {
 
 TEST_F(AppTest, LoadingWithAMissingMoldKeepsTheMoldBoxesAndStillRecomputes) {
   Form1& f = start();
-  nameDesign("a", "a", "a");
   f.Text[1]->setText("150");
-  f.Command13_Click();
+  saveDesign("a");
   QFile::remove("a.mld");
   f.Text[1]->setText("100");
   f.dep[2]->setText("13");
@@ -114,8 +112,7 @@ TEST_F(AppTest, PickingASailLoadsItWithTheMoldAndPanelsItNames) {
 // saved into it, under its own name, and picked again it comes back edited.
 TEST_F(AppTest, SavingOverANameInOtherCaseWritesThatFile) {
   Form1& f = start();
-  nameDesign("GENOA", "GENOA", "GENOA");
-  f.Command13_Click();
+  saveDesign("GENOA");
   for (const char* ext : {".sal", ".mld", ".pnl"})
     ASSERT_TRUE(QFile::rename(QString("GENOA") + ext, QString("GENOA") + QString(ext).toUpper()));
   f.Option[4]->click();
@@ -156,9 +153,8 @@ TEST_F(AppTest, ANameTheSailFileCannotRecordIsRefused) {
 // The readers' own tests cover short and damaged files; here what the window does with an error.
 TEST_F(AppTest, DamagedFilesLoadWhatTheyHoldAndSayErrors) {
   Form1& f = start();
-  nameDesign("d", "d", "d");
   f.Check[2]->setValue(1);
-  f.Command13_Click();
+  saveDesign("d");
 
   // A sail file that cannot be read is passed over: every box keeps its text.
   setFileFaultHook([](const std::string& n) { return n == "d.sal"; });
@@ -202,8 +198,7 @@ TEST_F(AppTest, PlotScaleComesFromThePlotterFilesAndSettings) {
 TEST_F(AppTest, ReclickingTheShownStationBringsItBackAfterALoad) {
   Form1& f = start();
   f.Option[2]->click();
-  nameDesign("s", "s", "s");
-  f.Command13_Click();
+  saveDesign("s");
   for (int r = 0; r < 6; ++r) f.ent[r]->setText("40");
   f.Option5[1]->click();
   f.Command12_Click();  // writes all six rows back: the last changed is station 5
@@ -231,10 +226,8 @@ TEST_F(AppTest, MoldViewButtonRepaintsTheSectionStripAtOnce) {
 TEST_F(AppTest, ScrollBarsAndNameBoxesTakeNoWheelAndShowNoMenu) {
   Form1& f = start();
   f.Option[2]->click();
-  nameDesign("w", "w", "w");
-  f.Command13_Click();
-  nameDesign("v", "v", "v");
-  f.Command13_Click();  // the sail list holds v.sal, w.sal and the empty entry
+  saveDesign("w");
+  saveDesign("v");  // the sail list holds v.sal, w.sal and the empty entry
   const int loads = f.designLoads, bar = f.VScroll[1]->value();
   for (QWidget* w : {static_cast<QWidget*>(f.VScroll[1]), static_cast<QWidget*>(f.Combo1)}) {
     QWheelEvent wheel(QPointF(4, 4), w->mapToGlobal(QPointF(4, 4)), QPoint(), QPoint(0, -120), Qt::NoButton,
