@@ -10,27 +10,13 @@
 // within an allowance of each other, or leave the panel no area. Layouts
 // that leave room for every seam are never refused.
 
-#include <gtest/gtest.h>
-
-#include <algorithm>
 #include <cmath>
-#include <memory>
 #include <random>
-#include <string>
-#include <vector>
 
-#include "common/lines.h"
 #include "bent_sail.h"
-#include "default_sail.h"
 #include "develop/cut_check.h"
-#include "layout/crosscut.h"
-#include "layout/radial.h"
-#include "model/sail_fixture.h"
 #include "radial_fixture.h"
 #include "random_sail.h"
-#include "platform/recording_surface.h"
-#include "radial/radial_develop.h"
-#include "sewing_outline.h"
 
 namespace kes {
 namespace {
@@ -46,8 +32,6 @@ constexpr int kLayoutsPerSail = 16;
 
 constexpr unsigned kSeed = 20250317;
 
-using testing::mainSail;
-using testing::randomSail;
 using Sail = testing::RandomSail;
 
 struct Layout {
@@ -56,17 +40,9 @@ struct Layout {
 };
 
 std::string describe(const Layout& l) {
-  std::string s = "bands ";
-  s += std::to_string(l.bands);
-  s += " divider ";
-  s += std::to_string(l.top);
-  s += '/';
-  s += std::to_string(l.foot);
-  s += l.stagger ? " stagger counts" : " counts";
-  for (int c : l.counts) {
-    s += ' ';
-    s += std::to_string(c);
-  }
+  std::string s = "bands " + std::to_string(l.bands) + " divider " + std::to_string(l.top) + '/' +
+                  std::to_string(l.foot) + (l.stagger ? " stagger counts" : " counts");
+  for (int c : l.counts) s += ' ' + std::to_string(c);
   return s;
 }
 
@@ -113,7 +89,7 @@ std::pair<int, int> sectionOf(const std::string& name) {
 }
 
 struct Outcome {
-  int files = 0, refused = 0, flatCrossings = 0, wandering = 0;
+  int files = 0, refused = 0, wandering = 0;
 };
 
 // The length of seam line 0, the foot as the layout builds it.
@@ -131,54 +107,34 @@ double footSeamLength(const PanelLayout& L) {
 Outcome developLayout(SailModel& m, const Sail& s, const Layout& lay, bool ordinary,
                       const std::string& what) {
   static PanelLayout L;
-  L = PanelLayout{};
-  L.PanelCount = lay.bands;
-  defaultSeamEnds(m, L, lay.bands, false);
-  buildSeamLines(m, L);
-  Outcome out;
+  test::LayOutBands(m, L, lay.bands);
   // A foot seam line that wanders far past the sail (the layout builds one
   // for a rare small, much twisted sail in feet) lays band 1 flat many
   // times the sail's size: the fans cut from it say nothing about the cut.
   const double size = m.LuffLength + m.FootLength + m.HeadWidth;
-  if (!(footSeamLength(L) < 10 * size)) {
-    out.wandering = 1;
-    return out;
-  }
-  L.DividerTopIndex = lay.top;
-  L.DividerFootIndex = lay.foot;
-  RadialInputs r;
-  std::copy(std::begin(lay.counts), std::end(lay.counts), r.counts);
-  r.stagger = lay.stagger;
-  RecordingSurface surface;
-  layoutRadial(L, r, surface);
+  if (!(footSeamLength(L) < 10 * size)) return {0, 0, 1};
+  test::LayOutRadials(L, lay.top, lay.foot, lay.counts, lay.stagger);
 
-  RadialInput in;
-  in.layout = &L;
-  in.model = &m;
   // The sail's own allowances and marks; its seam width serves the radial
   // seams too.
   RadialBoxTexts boxes{s.seam, s.luff, s.leech, s.foot, s.head, s.seam, {"20", "40"},
                        {std::to_string(s.k * 20)}, {}, {"3"}, {"30"}};
   if (s.ownMarks) {
-    for (int b = 0; b < 5; ++b) {
-      boxes.BatPos[b] = s.batPos[b];
-      boxes.BatLngth[b] = s.batLngth[b];
-      boxes.BatAngl[b] = s.batAngl[b];
-    }
-    for (int row = 0; row < 2; ++row) {
-      boxes.NumReef[row] = s.numReef[row];
-      boxes.ReefPos[row] = s.reefPos[row];
-    }
+    std::copy_n(s.batPos, 5, boxes.BatPos);
+    std::copy_n(s.batLngth, 5, boxes.BatLngth);
+    std::copy_n(s.batAngl, 5, boxes.BatAngl);
+    std::copy_n(s.numReef, 2, boxes.NumReef);
+    std::copy_n(s.reefPos, 2, boxes.ReefPos);
   }
-  in.boxes = ReadRadialBoxes(boxes);
+  const RadialInput in = test::RadialInputFor(L, m, boxes, s.millimeters, s.feet);
   const RadialBoxes& bx = in.boxes;
   const double allowance = std::max({std::fabs(bx.seamWidth), std::fabs(bx.luffTabling),
                                      std::fabs(bx.leechTabling), std::fabs(bx.footTabling),
                                      std::fabs(bx.headTabling)});
-  in.units = SetPlotUnits(500, 500, s.millimeters, s.feet);
   RadialDevelop run(in);
   RadialPanelFile f;
   RadialFinishState st;
+  Outcome out;
   while (run.next(f)) {
     ++out.files;
     const std::string where = what + " " + describe(lay) + " " + f.fileName;
@@ -187,7 +143,6 @@ Outcome developLayout(SailModel& m, const Sail& s, const Layout& lay, bool ordin
       const auto [section, n] = sectionOf(f.fileName);
       const std::vector<test::Pt> sewing = test::sewingOutline(f.text, in.units.PlotScaleX);
       const bool flatCross = test::crossesItself(sewing) || test::foldsBack(sewing, allowance);
-      out.flatCrossings += flatCross;
       EXPECT_FALSE(ordinary && !flatCross) << where << " refused, fault " << static_cast<int>(f.fault);
       EXPECT_TRUE(seamsCrossOrMeet(L, section, n) || flatCross)
           << where << " refused, fault " << static_cast<int>(f.fault) << ", its seams do not cross";
@@ -227,13 +182,13 @@ TEST(RadialCutProperty, EveryFileOfRandomSailsIsCutOrRefusedWhereItMustBe) {
     // over, then random sails.
     Sail s;
     if (i == 0) {
-      s = mainSail(100, 10, 110, 50, 4, 12, 0);
+      s = testing::mainSail(100, 10, 110, 50, 4, 12, 0);
     } else if (i == 1) {
       s.in = testing::bentSail();
       s.feet = true;
       s.k = 1 / 12.0;
     } else {
-      s = randomSail(rng);
+      s = testing::randomSail(rng);
     }
     SailModel m = testing::computed(s.in);
     if (testing::firstNonFinite(m) >= 0 || !(m.ClewX > 0)) continue;  // no sail to lay out
@@ -262,11 +217,6 @@ TEST(RadialCutProperty, EveryFileOfRandomSailsIsCutOrRefusedWhereItMustBe) {
   EXPECT_GT(total.refused, 0);  // the sample holds layouts whose seams cross
 }
 
-}  // namespace
-}  // namespace kes
-
-namespace kes {
-namespace {
 
 // The default sail with "Stagger" and 20 tack panels, the divider dragged
 // to stations 10 and 15: the staggered seams past the divider's foot cross
@@ -278,12 +228,7 @@ TEST(RadialCutNamed, StaggeredFanPastTheDividerFootIsRefused) {
   static PanelLayout L;
   test::LayOutRadialSail(m, L, 6, 10, 15, {20, 5, 5, 5, 5, 4, 3}, 1);
 
-  RadialInput in;
-  in.layout = &L;
-  in.model = &m;
-  in.boxes = ReadRadialBoxes({"1.5", "1.5", "1.5", "1.5", "1.5", ".5", {}, {}, {}, {}, {}});
-  in.units = SetPlotUnits(500, 500, false, false);
-  RadialDevelop run(in);
+  RadialDevelop run(test::RadialInputFor(L, m, test::kRadialBoxes));
   RadialPanelFile f;
   std::vector<std::string> refused;
   while (run.next(f)) {

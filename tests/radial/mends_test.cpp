@@ -1,7 +1,6 @@
 // The radial develop on input the layout never makes and on the faults it
 // mends: end radials, lower ends of 0, codes out of range, counts.
 
-#include <algorithm>
 #include <cmath>
 
 #include "develop/develop_fixture.h"

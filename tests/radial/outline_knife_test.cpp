@@ -6,34 +6,11 @@
 #include <algorithm>
 #include <cmath>
 
-#include "default_sail.h"
-#include "layout/crosscut.h"
-#include "layout/radial.h"
-#include "model/sail_fixture.h"
-#include "platform/recording_surface.h"
 #include "radial/radial_writer.h"
 #include "radial_fixture.h"
-#include "sewing_outline.h"
 
 namespace kes::test {
 namespace {
-
-// The knife's points in design units: the point before "0 pendown" and
-// every point up to "0 penup".
-std::vector<Pt> knifePoints(const std::string& text) {
-  const std::vector<std::string> l = allLines(text);
-  std::vector<Pt> out;
-  const auto at = [](const std::string& s) {
-    const PointLineParts p = SplitPointLine(s);
-    return Pt{PointLineStep(p.x) / 500, PointLineStep(p.y) / 500};
-  };
-  const auto down = std::find(l.begin(), l.end(), "0 pendown");
-  if (down == l.end() || down == l.begin()) return out;
-  out.push_back(at(*(down - 1)));
-  for (auto it = down + 1; it != l.end() && *it != "0 penup"; ++it)
-    if (IsPointLine(*it)) out.push_back(at(*it));
-  return out;
-}
 
 // A dinghy main in feet (luff 3.3 ft, seams of 2.4 in, no tablings but
 // the head's): laid out in five bands, the divider from station 73 of seam
@@ -44,22 +21,10 @@ std::vector<Pt> knifePoints(const std::string& text) {
 TEST(RadialHook, TackPanelUnderAHookedSeamLineIsCut) {
   SailInputs s = testing::defaultInputs();
   s.unit = Unit::Feet;
-  const double text[15] = {0,
-                           3.3134432500166158,
-                           0.46543619254450541,
-                           3.8417831102611348,
-                           2.1553312863196186,
-                           103.37984811618568,
-                           -0.0060513543274276398,
-                           60.346542513736736,
-                           -0.0191706147407626,
-                           31.559487457276802,
-                           0.13630940183343154,
-                           76.580616942014473,
-                           0.12564825602759488,
-                           50.496096500096392,
-                           15.44596112640299};
-  std::copy(std::begin(text), std::end(text), s.text);
+  const double text[15] = {0, 3.3134432500166158, 0.46543619254450541, 3.8417831102611348, 2.1553312863196186,
+                           103.37984811618568, -0.0060513543274276398, 60.346542513736736, -0.0191706147407626,
+                           31.559487457276802, 0.13630940183343154, 76.580616942014473, 0.12564825602759488,
+                           50.496096500096392, 15.44596112640299};
   const double ent[6] = {32.020286136406867, 20.136664102064795, 13.339844013550017,
                          23.068854622502158, 26.283842819956174, 23.708497282980236};
   const double dep[6] = {10.103929936292911, 15.510422194993239, 14.235564964691848,
@@ -68,29 +33,22 @@ TEST(RadialHook, TackPanelUnderAHookedSeamLineIsCut) {
                          45.117400404850486, 32.925293858776335, 54.102087238721957};
   const double ex[6] = {19.982610595317862, 16.113859945421478, 22.493426562176786,
                         9.5854259611236223, 22.990506874520495, 6.5140851223260787};
+  std::copy(std::begin(text), std::end(text), s.text);
   std::copy(std::begin(ent), std::end(ent), s.ent);
   std::copy(std::begin(dep), std::end(dep), s.dep);
   std::copy(std::begin(pos), std::end(pos), s.pos);
   std::copy(std::begin(ex), std::end(ex), s.ex);
   s.battenHollow = 0.012111541812202403;
   RadialBoxTexts boxes{"0.202224", "0", "0", "0", "0.234197", "0.202224", {}, {}, {}, {}, {}};
-  boxes.BatPos[0] = "73.684903";
-  boxes.BatLngth[0] = "0.548448";
-  boxes.BatAngl[0] = "2.337115";
-  boxes.BatPos[1] = "67.599000";
-  boxes.BatLngth[1] = "0.451876";
-  boxes.BatAngl[1] = "6.148841";
+  boxes.BatPos[0] = "73.684903", boxes.BatLngth[0] = "0.548448", boxes.BatAngl[0] = "2.337115";
+  boxes.BatPos[1] = "67.599000", boxes.BatLngth[1] = "0.451876", boxes.BatAngl[1] = "6.148841";
   for (int b = 0; b < 5; ++b) s.batten[b] = readBattenRow(boxes.BatPos[b], boxes.BatLngth[b]);
   SailModel m = testing::computed(s);
 
   static PanelLayout L;
   LayOutRadialSail(m, L, 5, 73, 39, {4, 8, 15, 17, 3, 3, 12}, 1);
 
-  RadialInput in;
-  in.layout = &L;
-  in.model = &m;
-  in.boxes = ReadRadialBoxes(boxes);
-  in.units = SetPlotUnits(500, 500, false, true);
+  const RadialInput in = RadialInputFor(L, m, boxes, false, true);
   RadialDevelop run(in);
   RadialPanelFile f;
   int files = 0;
@@ -121,7 +79,7 @@ TEST_F(RadialPlane, HollowLeechWithoutTablingIsCutAlongIt) {
   refresh();
   const RadialPanelFile g = WriteBandPanel(in, band(2), 2);
   EXPECT_EQ(g.fault, CutFault::None);
-  const std::vector<Pt> r = knifePoints(g.text);
+  const std::vector<Pt> r = pathPoints(g.text, "0 pendown", "0 penup", 500);
   EXPECT_TRUE(std::any_of(r.begin(), r.end(), [](Pt p) { return p.x == 102 && p.y == 15; }));
 }
 
@@ -129,29 +87,26 @@ TEST_F(RadialPlane, HollowLeechWithoutTablingIsCutAlongIt) {
 // corners where the moved lines meet; a seam without allowance stays on
 // its line. Either way round.
 TEST(OutlineKnife, MovesEachEdgeByItsAllowance) {
-  const std::vector<Point2> box{{0, 0}, {10, 0}, {10, 5}, {0, 5}, {0, 0}};
-  // Allowance of the edge arriving at each point: the closing edge (left
-  // side) 2, the foot 1, the aft side 0, the top 3.
-  const std::vector<double> a{2, 1, 0, 3, 2};
-  KnifePath knife;
-  ASSERT_TRUE(radial::OutlineKnife(box, a, 3, 0.002, knife));
-  const std::vector<Point2> k = knife.kept(0.002);
-  const std::vector<Point2> want{{-2, -1}, {10, -1}, {10, 8}, {-2, 8}, {-2, -1}};
-  ASSERT_EQ(k.size(), want.size());
-  for (std::size_t i = 0; i < k.size(); ++i) {
-    EXPECT_NEAR(k[i].x, want[i].x, 1e-12) << i;
-    EXPECT_NEAR(k[i].y, want[i].y, 1e-12) << i;
-  }
-  // The same outline run clockwise.
-  const std::vector<Point2> back{{0, 0}, {0, 5}, {10, 5}, {10, 0}, {0, 0}};
-  KnifePath other;
-  ASSERT_TRUE(radial::OutlineKnife(back, {1, 2, 3, 0, 1}, 3, 0.002, other));
-  const std::vector<Point2> o = other.kept(0.002);
-  const std::vector<Point2> wantBack{{-2, -1}, {-2, 8}, {10, 8}, {10, -1}, {-2, -1}};
-  ASSERT_EQ(o.size(), wantBack.size());
-  for (std::size_t i = 0; i < o.size(); ++i) {
-    EXPECT_NEAR(o[i].x, wantBack[i].x, 1e-12) << i;
-    EXPECT_NEAR(o[i].y, wantBack[i].y, 1e-12) << i;
+  const struct {
+    std::vector<Point2> outline;
+    std::vector<double> allowance;  // of the edge arriving at each point
+    std::vector<Point2> want;
+  } cases[] = {
+      // The closing edge (left side) 2, the foot 1, the aft side 0, the top 3.
+      {{{0, 0}, {10, 0}, {10, 5}, {0, 5}, {0, 0}}, {2, 1, 0, 3, 2}, {{-2, -1}, {10, -1}, {10, 8}, {-2, 8}, {-2, -1}}},
+      // The same outline run clockwise.
+      {{{0, 0}, {0, 5}, {10, 5}, {10, 0}, {0, 0}}, {1, 2, 3, 0, 1}, {{-2, -1}, {-2, 8}, {10, 8}, {10, -1}, {-2, -1}}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.allowance[0]);
+    KnifePath knife;
+    ASSERT_TRUE(radial::OutlineKnife(c.outline, c.allowance, 3, 0.002, knife));
+    const std::vector<Point2> k = knife.kept(0.002);
+    ASSERT_EQ(k.size(), c.want.size());
+    for (std::size_t i = 0; i < k.size(); ++i) {
+      EXPECT_NEAR(k[i].x, c.want[i].x, 1e-12) << i;
+      EXPECT_NEAR(k[i].y, c.want[i].y, 1e-12) << i;
+    }
   }
 }
 

@@ -19,12 +19,29 @@
 #include <vector>
 
 #include "common/lines.h"
+#include "default_sail.h"
 #include "layout/crosscut.h"
 #include "layout/radial.h"
+#include "model/sail_fixture.h"
 #include "platform/recording_surface.h"
 #include "radial/radial_develop.h"
+#include "sewing_outline.h"
 
 namespace kes::test {
+
+// Seam and tablings 1.5, radial seam 0.5.
+inline const RadialBoxTexts kRadialBoxes{"1.5", "1.5", "1.5", "1.5", "1.5", ".5", {}, {}, {}, {}, {}};
+
+// The develop's input for a laid-out sail, plotted at 500 steps an inch, no lettering.
+inline RadialInput RadialInputFor(const PanelLayout& L, const SailModel& m, const RadialBoxTexts& boxes,
+                                  bool millimeters = false, bool feet = false) {
+  RadialInput in;
+  in.layout = &L;
+  in.model = &m;
+  in.boxes = ReadRadialBoxes(boxes);
+  in.units = SetPlotUnits(500, 500, millimeters, feet);
+  return in;
+}
 
 class RadialPlane : public ::testing::Test {
  protected:
@@ -65,21 +82,17 @@ class RadialPlane : public ::testing::Test {
   }
 
   // The boxes read again and the input rebuilt.
-  void refresh() {
-    in.layout = layout.get();
-    in.model = model.get();
-    in.boxes = ReadRadialBoxes(texts);
-    in.units = SetPlotUnits(500, 500, false, false);
-    in.font = nullptr;
-  }
+  void refresh() { in = RadialInputFor(*layout, *model, texts); }
 
-  // Band r exactly flat: L(k) = (k - 1, 0), U(k) = (k - 1, 10).
-  RadialBand band(int r) const {
+  // Band r exactly flat: L(k) = (k - 1, 0), U(k) = (k - 1, 10); its foot
+  // point `moved` (if any) moved aft by dx.
+  RadialBand band(int r, int moved = 0, double dx = 0) const {
     RadialStrip s;
     for (int k = 1; k <= 100; ++k) {
       s.l[k] = {k - 1.0, 0};
       s.u[k] = {k - 1.0, 10};
     }
+    if (moved > 0) s.l[moved].x += dx;
     return RadialBandFromStrip(*layout, r, s);
   }
 
@@ -101,15 +114,17 @@ class RadialPlane : public ::testing::Test {
   RadialInput in;
 };
 
-// A computed sail laid out radially: `bands` bands with their default seam
-// ends, the divider dragged to stations top and foot (0: where the layout
-// puts it), the given panel counts, "Stagger" as given.
-inline void LayOutRadialSail(SailModel& m, PanelLayout& L, int bands, int top, int foot, const int (&counts)[7],
-                             int stagger) {
+// A computed sail's `bands` bands with their default seam ends.
+inline void LayOutBands(SailModel& m, PanelLayout& L, int bands) {
   L = PanelLayout{};
   L.PanelCount = bands;
   defaultSeamEnds(m, L, bands, false);
   buildSeamLines(m, L);
+}
+
+// The bands laid out radially: the divider dragged to stations top and foot
+// (0: where the layout puts it), the given panel counts, "Stagger" as given.
+inline void LayOutRadials(PanelLayout& L, int top, int foot, const int (&counts)[7], int stagger) {
   if (top > 0) L.DividerTopIndex = top;
   if (foot > 0) L.DividerFootIndex = foot;
   RadialInputs r;
@@ -117,6 +132,12 @@ inline void LayOutRadialSail(SailModel& m, PanelLayout& L, int bands, int top, i
   r.stagger = stagger;
   RecordingSurface surface;
   layoutRadial(L, r, surface);
+}
+
+inline void LayOutRadialSail(SailModel& m, PanelLayout& L, int bands, int top, int foot, const int (&counts)[7],
+                             int stagger) {
+  LayOutBands(m, L, bands);
+  LayOutRadials(L, top, foot, counts, stagger);
 }
 
 }  // namespace kes::test

@@ -1,6 +1,6 @@
 #pragma once
-// A radial plot file's sewing outline (its pen path from the point before
-// the first "1 pendown" to the first "1 penup"), in design units, and
+// A radial plot file's pen paths; its sewing outline (the pen path from the
+// point before the first "1 pendown" to the first "1 penup"), and
 // whether it crosses itself: two seams of the panel that cross in the flat
 // leave a panel no knife can cut round.
 
@@ -18,20 +18,33 @@ struct Pt {
   double x, y;
 };
 
-inline std::vector<Pt> sewingOutline(const std::string& text, double scale) {
+// The points of a pen path in design units: the point before `down` and
+// every point after it up to `up`.
+inline std::vector<Pt> pathPoints(const std::string& text, const char* down, const char* up, double scale) {
   const std::vector<std::string> l = allLines(text);
   std::vector<Pt> out;
-  const auto down = std::find(l.begin(), l.end(), "1 pendown");
-  if (down == l.end() || down == l.begin()) return out;
-  for (auto it = down - 1; it != l.end() && *it != "1 penup"; ++it) {
-    if (!IsPointLine(*it)) continue;
-    const PointLineParts p = SplitPointLine(*it);
-    const Pt q{PointLineStep(p.x) / scale, PointLineStep(p.y) / scale};
-    if (out.empty() || out.back().x != q.x || out.back().y != q.y) out.push_back(q);
-  }
-  if (out.size() > 1 && out.front().x == out.back().x && out.front().y == out.back().y)
-    out.pop_back();
+  const auto at = std::find(l.begin(), l.end(), down);
+  if (at == l.end() || at == l.begin()) return out;
+  for (auto it = at - 1; it != l.end() && *it != up; ++it)
+    if (IsPointLine(*it)) {
+      const PointLineParts p = SplitPointLine(*it);
+      out.push_back({PointLineStep(p.x) / scale, PointLineStep(p.y) / scale});
+    }
   return out;
+}
+
+inline std::vector<Pt> sewingOutline(const std::string& text, double scale) {
+  std::vector<Pt> out;
+  for (const Pt q : pathPoints(text, "1 pendown", "1 penup", scale))
+    if (out.empty() || out.back().x != q.x || out.back().y != q.y) out.push_back(q);
+  if (out.size() > 1 && out.front().x == out.back().x && out.front().y == out.back().y) out.pop_back();
+  return out;
+}
+
+inline double segmentDistance(Pt p, Pt a, Pt b) {
+  const double dx = b.x - a.x, dy = b.y - a.y, l2 = dx * dx + dy * dy;
+  const double t = l2 > 0 ? std::clamp(((p.x - a.x) * dx + (p.y - a.y) * dy) / l2, 0.0, 1.0) : 0.0;
+  return std::hypot(p.x - a.x - t * dx, p.y - a.y - t * dy);
 }
 
 // Do two edges of the closed outline that share no end cross, each
@@ -73,10 +86,7 @@ inline bool foldsBack(const std::vector<Pt>& o, double reach) {
   for (std::size_t i = 0; i < n; ++i)
     for (std::size_t j = 0; j < n; ++j) {
       if (j == i || (j + 1) % n == i) continue;  // edges touching vertex i
-      const Pt p = o[i], a = o[j], b = o[(j + 1) % n];
-      const double dx = b.x - a.x, dy = b.y - a.y, l2 = dx * dx + dy * dy;
-      const double t = l2 > 0 ? std::clamp(((p.x - a.x) * dx + (p.y - a.y) * dy) / l2, 0.0, 1.0) : 0;
-      if (std::hypot(a.x + t * dx - p.x, a.y + t * dy - p.y) >= reach) continue;
+      if (segmentDistance(o[i], o[j], o[(j + 1) % n]) >= reach) continue;
       // Forward from i to edge j, and backward from i to edge j.
       double fwdLen = 0, fwdTurn = 0;
       for (std::size_t k = i; k != j; k = (k + 1) % n) {

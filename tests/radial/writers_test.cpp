@@ -1,6 +1,5 @@
 // The three radial panel writers on the hand-worked plane layout.
 
-#include <algorithm>
 #include <cmath>
 
 #include "radial_fixture.h"
@@ -9,10 +8,6 @@ namespace kes::test {
 namespace {
 
 using Lines = std::vector<std::string>;
-
-std::size_t indexOf(const Lines& l, const std::string& s) {
-  return static_cast<std::size_t>(std::find(l.begin(), l.end(), s) - l.begin());
-}
 
 // Band panel 1 of band 2 (the top band): luff tabling 2, head tabling 5,
 // its end radial from U(40) = (39, 10) to L(60) = (59, 0) carrying the
@@ -29,7 +24,7 @@ TEST_F(RadialPlane, BandPanelOutlineRecordsAndKnife) {
   // lower edge from L(60) back (L(2), L(1) at the luff), U(1), pen up.
   EXPECT_EQ(Lines(l.begin(), l.begin() + 6),
             (Lines{"start_plot", "0 5000 acut", "1 pendown", "0 5000 acut", "500 5000 acut", "500 5000 acut"}));
-  const std::size_t comment = indexOf(l, "/* cut edge plus seam widths */");
+  const auto comment = std::find(l.begin(), l.end(), "/* cut edge plus seam widths */") - l.begin();
   ASSERT_EQ(comment, 1 + 1 + 2 * 40 + 2 * 60 + 1 + 1);
   EXPECT_EQ(Lines(l.begin() + comment - 4, l.begin() + comment),
             (Lines{"500 0 acut", "0 0 acut", "0 5000 acut", "1 penup"}));  // L(2), L(1), U(1)
@@ -124,11 +119,6 @@ TEST_F(RadialPlane, ClewPanelOneAlongTheLeech) {
   EXPECT_EQ(WriteClewPanel(in, band(1), 1).text, f.text);
 }
 
-}  // namespace
-}  // namespace kes::test
-
-namespace kes::test {
-namespace {
 
 // Tack panel 2 as a sliver: its start seam runs from U(20) = (19, 10) down
 // to L(90) = (89, 0), its end edge the divider from U(30) to L(90), so it

@@ -1,11 +1,6 @@
 // The develop's files: pockets and diamonds as written, the finishing pass
 // that turns a patch and scales its copy, and a whole run's file set.
 
-#include <gtest/gtest.h>
-
-#include <string>
-#include <vector>
-
 #include "reinforce/patch_files.h"
 #include "reinforce_fixture.h"
 
@@ -101,13 +96,10 @@ struct Recorder : ReinforcementSink {
 ReinforceSettings runSettings(bool plainFiles = true) {
   ReinforceSettings rs;
   rs.battenPockets = rs.reefPoints = plainFiles;
-  const double lengths[5] = {36, 40, 0, 0, 30};
-  std::copy(lengths, lengths + 5, rs.battenLength);
-  rs.reefCount[0] = 4;
-  rs.reefCount[1] = 3;
-  rs.tack.quantity = 2;
+  rs.battenLength[0] = 36, rs.battenLength[1] = 40, rs.battenLength[4] = 30;
+  rs.reefCount[0] = 4, rs.reefCount[1] = 3;
+  rs.tack.quantity = rs.head.quantity = 2;
   rs.clew.quantity = 1;
-  rs.head.quantity = 2;
   return rs;
 }
 

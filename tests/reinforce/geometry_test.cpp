@@ -1,14 +1,8 @@
 // Layer indices, radial arcs and sectors, and each corner's outline and angles.
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
-#include <cmath>
 #include <memory>
-#include <vector>
 
-#include "common/numbers.h"
-#include "reinforce/patch_geometry.h"
 #include "reinforce_fixture.h"
 
 namespace kes {

@@ -1,10 +1,6 @@
 // The frame's box rules and the patch preview drawn over the plan view.
 
-#include <gtest/gtest.h>
-
 #include <optional>
-#include <string>
-#include <vector>
 
 #include "platform/recording_surface.h"
 #include "reinforce/patch_preview.h"
