@@ -93,9 +93,8 @@ TEST_F(PictureBoxTest, RefreshPaintsAtOnceAndOverlaysSurviveAnExposeUntilTheNext
 }
 
 TEST_F(PictureBoxTest, PaletteAndBackColour) {
-  const QRgb expected[16] = {0x000000, 0x000080, 0x008000, 0x008080, 0x800000, 0x800080,
-                             0x808000, 0xC0C0C0, 0x808080, 0x0000FF, 0x00FF00, 0x00FFFF,
-                             0xFF0000, 0xFF00FF, 0xFFFF00, 0xFFFFFF};
+  const QRgb expected[16] = {0x000000, 0x000080, 0x008000, 0x008080, 0x800000, 0x800080, 0x808000, 0xC0C0C0,
+                             0x808080, 0x0000FF, 0x00FF00, 0x00FFFF, 0xFF0000, 0xFF00FF, 0xFFFF00, 0xFFFFFF};
   for (int c = 0; c < 16; ++c) EXPECT_EQ(rgbOf(c), expected[c]) << "colour " << c;
   // Colours outside the palette are ignored.
   pixelScale();
@@ -200,9 +199,7 @@ TEST_F(PictureBoxTest, MouseEventsArriveInUserUnitsWithButtonAndShiftCodes) {
       calls.push_back(QStringLiteral("%1 %2 %3 %4 %5").arg(kind).arg(b).arg(s).arg(x).arg(y));
     };
   };
-  box->onMouseDown = rec('d');
-  box->onMouseMove = rec('m');
-  box->onMouseUp = rec('u');
+  std::tie(box->onMouseDown, box->onMouseMove, box->onMouseUp) = std::tuple(rec('d'), rec('m'), rec('u'));
   const auto send = [&](QEvent::Type type, QPointF at, Qt::MouseButton b, Qt::MouseButtons held,
                         Qt::KeyboardModifiers mods = Qt::NoModifier) {
     QMouseEvent e(type, at, box->mapToGlobal(at), b, held, mods);

@@ -10,7 +10,6 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
-#include <tuple>
 #include <vector>
 
 #include "qt_app.h"

@@ -20,7 +20,6 @@ namespace {
 using test::batten, test::expectScale, test::opsOf, test::reef;
 
 constexpr int kFore = 15;  // black scheme: Picture1 draws in bright white
-constexpr double kPi = 3.141593;
 
 void expectLine(const DrawOp& op, double x1, double y1, double x2, double y2, int colour) {
   EXPECT_EQ(std::tuple(op.kind, op.colour), std::tuple(DrawOp::Line, colour));
