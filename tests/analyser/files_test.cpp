@@ -175,8 +175,7 @@ TEST(MoldExport, TwistLineFootAndStationFallback) {
       " 26.9 ", " 15.1 ", " 46.5 ", " 22.7 ",  // station 1: camber 1 again
       " 30 ",   " 12 ",   " 40 ",   " 20 ",    // "12,3" reads 12
       " 30 ",   " 12 ",   " 40 ",   " 20 ",    // station 3 falls back to camber 2
-      " 1 ",    " 8 ",    " 2 ",    " 3 ",
-      " 1 ",    " 8 ",    " 2 ",    " 3 ",
+      " 1 ",    " 8 ",    " 2 ",    " 3 ",    " 1 ", " 8 ", " 2 ", " 3 ",  // stations 4 and 5
   };
   EXPECT_EQ(moldLines(g), expect);
 

@@ -76,16 +76,21 @@ TEST(Tracing, EditPicksTheNearestPointAndDragsIt) {
 
 // ---- Fit and zoom ------------------------------------------------------------------
 
+// A zoom box pressed at (x, y) and moved through each height in turn.
+kes::ZoomBox boxFrom(double x, double y, std::initializer_list<double> moves, double w = 6735, double h = 6735) {
+  kes::ZoomBox b;
+  kes::startZoomBox(b, x, y);
+  for (double to : moves) kes::moveZoomBox(b, to, w, h);
+  return b;
+}
+
 TEST(PhotoZoom, PhotosFitByTheLongerSideAndTheBoxZoomsInEitherWayAndOutAgain) {
   EXPECT_NEAR(kes::fitPhoto(kes::aspectOf(2000, 3000), 6735, 6735).width, 4490, 1e-3);
   for (const double fromY : {1000.0, 3694.0}) {
     kes::Placement p = kes::fitPhoto(kes::aspectOf(3000, 2000), 6735, 6735);
     EXPECT_NEAR(p.height, 4490, 1e-3);
     kes::PhotoZoom z;
-    kes::ZoomBox b;
-    kes::startZoomBox(b, 1000, fromY);
-    kes::moveZoomBox(b, 2000, 6735, 6735);  // a move on the way
-    kes::moveZoomBox(b, fromY == 1000 ? 3694 : 1000, 6735, 6735);
+    const kes::ZoomBox b = boxFrom(1000, fromY, {2000, fromY == 1000 ? 3694.0 : 1000.0});  // a move on the way
     ASSERT_TRUE(kes::zoomIn(b, 6735, p, z));
     // 16837.5 to the even neighbour.
     EXPECT_TRUE(z.scale == 2.5 && p.width == 16838 && p.height == 11225) << fromY;
@@ -95,18 +100,13 @@ TEST(PhotoZoom, PhotosFitByTheLongerSideAndTheBoxZoomsInEitherWayAndOutAgain) {
     EXPECT_TRUE(p.width == 6735 && z.scale == 1 && z.offsetX + z.offsetY + p.left + p.top == 0);
   }
   // The width is the height times the box's width, then over its height.
-  kes::ZoomBox b;
-  kes::startZoomBox(b, 0, 0);
-  kes::moveZoomBox(b, 5, 1, 3);
-  EXPECT_EQ(b.endX, 5.0 / 3.0);
+  EXPECT_EQ(boxFrom(0, 0, {5}, 1, 3).endX, 5.0 / 3.0);
 }
 
 TEST(PhotoZoom, ClickWithoutDragMovesAndTinyBoxesAreCapped) {
   kes::Placement p = kes::fitPhoto(1.5, 6735, 6735);
   kes::PhotoZoom z;
-  kes::ZoomBox b;
-  kes::startZoomBox(b, 1200, 800);
-  ASSERT_TRUE(kes::zoomIn(b, 6735, p, z));
+  ASSERT_TRUE(kes::zoomIn(boxFrom(1200, 800, {}), 6735, p, z));
   EXPECT_TRUE(z.scale == 1 && p.width == 6735 && p.left == -1200 && p.top == -800 && z.offsetX == -1200);
 
   // Tiny boxes, and one far down a tall photo: the scale stays where the
@@ -117,9 +117,7 @@ TEST(PhotoZoom, ClickWithoutDragMovesAndTinyBoxesAreCapped) {
   for (const auto& c : cases) {
     kes::Placement q = kes::fitPhoto(c.aspect, 6735, 6735);
     kes::PhotoZoom zq;
-    kes::startZoomBox(b, c.x, c.y);
-    kes::moveZoomBox(b, c.y + c.height, 6735, 6735);
-    ASSERT_TRUE(kes::zoomIn(b, 6735, q, zq)) << c.height;
+    ASSERT_TRUE(kes::zoomIn(boxFrom(c.x, c.y, {c.y + c.height}), 6735, q, zq)) << c.height;
     EXPECT_NEAR(zq.scale, 32767.0 / 6735.0, 1e-9) << c.height;
     EXPECT_TRUE(std::max(q.width, q.height) <= 32767 && std::min(q.left, q.top) >= -32768) << c.height;
   }

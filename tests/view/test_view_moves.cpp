@@ -91,13 +91,12 @@ TEST(Zoom, DragRedrawsTheBoxWithTheExclusiveOrPenAndAFlatBoxIsRefused) {
   pic.clear();
   zoomMove(z, pic, 20);  // down by 20: width 30
   // The old box erased, the new box drawn, then the label at the start point.
-  std::vector<std::tuple<DrawOp::Kind, int, int, double, double, double, double>> ops;
+  using Ops = std::vector<std::tuple<DrawOp::Kind, int, int, double, double, double, double>>;
+  Ops ops;
   for (const DrawOp& o : pic.ops()) ops.emplace_back(o.kind, o.colour, o.mode, o.x1, o.y1, o.x2, o.y2);
   ASSERT_EQ(ops.size(), 5u);
-  EXPECT_EQ(std::vector(ops.begin() + 1, ops.end() - 1),
-            (std::vector<std::tuple<DrawOp::Kind, int, int, double, double, double, double>>{
-                {DrawOp::Box, 3, kDrawXorPen, 10, 40, 25, 30}, {DrawOp::Box, 3, kDrawXorPen, 10, 40, 40, 20},
-                {DrawOp::Point, 15, kDrawXorPen, 10, 40, 10, 40}}));
+  EXPECT_EQ(Ops(ops.begin() + 1, ops.end() - 1), (Ops{{DrawOp::Box, 3, kDrawXorPen, 10, 40, 25, 30},
+      {DrawOp::Box, 3, kDrawXorPen, 10, 40, 40, 20}, {DrawOp::Point, 15, kDrawXorPen, 10, 40, 10, 40}}));
   EXPECT_EQ(std::tuple(pic.ops()[4].text, pic.drawMode()), std::tuple("Zoom", kDrawCopyPen));
 
   pic.setSizeTwips(6000, 0);
