@@ -145,6 +145,13 @@ int load(CamberSpline& w, Knots knots) {
 }
 bool fit(CamberSpline& w, Knots knots) { return kes::FitCamberSpline(w, load(w, knots)); }
 
+// A camber traced through the points, in order.
+void trace(kes::Tracing& t, int camber, Knots points) {
+  int n = 0;
+  for (const auto& [x, y] : points) ++n, t.X[camber][n] = x, t.Y[camber][n] = y;
+  t.count[camber] = n;
+}
+
 TEST(FitCamberSpline, WorkedCambers) {
   CamberSpline w;
   ASSERT_TRUE(fit(w, kWorked));
@@ -219,11 +226,7 @@ struct Analysis {
   kes::RecordingSurface s;
   kes::ResultGrid grid;
 
-  void trace(int camber, Knots points) {
-    int n = 0;
-    for (const auto& [x, y] : points) ++n, t.X[camber][n] = x, t.Y[camber][n] = y;
-    t.count[camber] = n;
-  }
+  void trace(int camber, Knots points) { ::trace(t, camber, points); }
   // Twist, depth, position, entry, exit of one camber.
   Row row(int camber) const {
     const int k = camber - 1;
@@ -280,12 +283,9 @@ TEST(AnalyseCambers, WorkedCamberIsMeasuredAndDrawnUnmeasuredOnesKeepTheirRows) 
 
 kes::Tracing threeCambers() {
   kes::Tracing t;
-  t.count[1] = 3, t.X[1][1] = 1234, t.Y[1][1] = 2345;
-  t.X[1][2] = 1500.5, t.Y[1][2] = 2000.25;
-  t.X[1][3] = 2200.1234567, t.Y[1][3] = 0.5;
-  t.count[3] = 1, t.X[3][1] = -0.25, t.Y[3][1] = 12345678;
-  t.count[5] = 2, t.X[5][1] = 0.000123456789, t.Y[5][1] = -7;
-  t.X[5][2] = 1e20, t.Y[5][2] = -0.0;
+  trace(t, 1, {{1234, 2345}, {1500.5, 2000.25}, {2200.1234567, 0.5}});
+  trace(t, 3, {{-0.25, 12345678}});
+  trace(t, 5, {{0.000123456789, -7}, {1e20, -0.0}});
   return t;
 }
 

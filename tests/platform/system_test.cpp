@@ -187,26 +187,22 @@ TEST_F(InFolder, AProgramKilledDuringASaveLeavesATemporaryFileTheNextStartRemove
 
 // ------------------------------------------------------------ settings, plot files, programs
 
-TEST(Settings, RoundTripInAnIniFileReadWithoutRegardToCase) {
-  QTemporaryDir home;
-  qputenv("XDG_CONFIG_HOME", home.path().toUtf8());
+TEST_F(InFolder, SettingsRoundTripInAnIniFileReadWithoutRegardToCase) {
+  qputenv("XDG_CONFIG_HOME", dir.path().toUtf8());
   const std::string path = settingsFilePath("Vardeneth");
-  EXPECT_EQ(path, home.path().toStdString() + "/Vardeneth.ini");
+  EXPECT_EQ(path, dir.path().toStdString() + "/Vardeneth.ini");
   EXPECT_EQ(getSetting("Vardeneth", "Settings", "Xscale", "none"), "none");
   saveSetting("Vardeneth", "Settings", "Note", "a, b = c");
   EXPECT_EQ(getSetting("Vardeneth", "Settings", "Note"), "a, b = c");
   // An application name cannot leave the configuration folder.
-  EXPECT_EQ(fs::path(settingsFilePath("../../etc/passwd")).parent_path(),
-            fs::path(home.path().toStdString()));
+  EXPECT_EQ(fs::path(settingsFilePath("../../etc/passwd")).parent_path(), fs::path(dir.path().toStdString()));
 
   // A hand-written file; saving over a key spelt otherwise replaces it.
   std::ofstream(path) << "[settings]\nXSCALE=-800\nyscale=1,5\n";
   EXPECT_EQ(getSetting("Vardeneth", "Settings", "Yscale"), "1,5");
   saveSetting("Vardeneth", "Settings", "Xscale", "900");
   EXPECT_EQ(getSetting("Vardeneth", "SETTINGS", "xscale"), "900");
-  std::ifstream f(path);
-  const std::string all((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
-  EXPECT_EQ(all.find("-800"), std::string::npos);
+  EXPECT_EQ(read(QString::fromStdString(path)).find("-800"), std::string::npos);
   qunsetenv("XDG_CONFIG_HOME");
 }
 
