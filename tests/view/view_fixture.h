@@ -15,6 +15,10 @@
 #include "platform/recording_surface.h"
 #include "view/plan_view.h"
 
+namespace kes {
+constexpr double kPi = 3.141593;  // the stored constant the angles use
+}  // namespace kes
+
 namespace kes::test {
 
 inline void fillLine(Curve& c, double x1, double y1, double x2, double y2) {

@@ -1,19 +1,193 @@
+// The window parts. The controls' event rules: handlers run on real changes
+// only, from the user or from code, nest when a handler writes a control, and
+// scroll bars refuse values outside their range instead of clamping them.
+// Modal windows in a test run: message boxes never wait offscreen, and the
+// run gate lets only a box shown during a run be clicked. The picture box:
+// its scale, palette, pens, shapes, repaints and mouse events.
+
+#include "platform/controls.h"
+#include "platform/dialogs.h"
 #include "platform/picture_box.h"
+#include "platform/run_events.h"
 
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
+#include <QApplication>
+#include <QDialog>
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPushButton>
+#include <QWidget>
 #include <limits>
 #include <memory>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 #include "qt_app.h"
 
+namespace kes {
 namespace {
 
-using kes::PictureBox;
+using Texts = std::vector<std::string>;
+
+// Typing and clicking as a person would, through the widgets' own events.
+void type(QWidget* w, const QString& keys) {
+  for (const QChar c : keys) {
+    QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+    QApplication::sendEvent(w, &press);
+    QKeyEvent release(QEvent::KeyRelease, 0, Qt::NoModifier, QString(c));
+    QApplication::sendEvent(w, &release);
+  }
+}
+
+void clickAt(QWidget* w, QPointF at, Qt::MouseButton b = Qt::LeftButton) {
+  QMouseEvent press(QEvent::MouseButtonPress, at, w->mapToGlobal(at), b, b, Qt::NoModifier);
+  QApplication::sendEvent(w, &press);
+  QMouseEvent release(QEvent::MouseButtonRelease, at, w->mapToGlobal(at), b, Qt::NoButton,
+                      Qt::NoModifier);
+  QApplication::sendEvent(w, &release);
+}
+
+class Controls : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() { test::qtApp(); }
+  void SetUp() override { host = std::make_unique<QWidget>(); }
+  std::unique_ptr<QWidget> host;
+};
+
+TEST_F(Controls, ScrollBarsRefuseValuesOutsideTheirRangeWhicheverEndIsLarger) {
+  // Each row: the min end, the max end, a value inside, one below, one above.
+  const int cases[][5] = {{0, 10, 5, -1, 12}, {450, 0, 280, -1, 451}, {800, 200, 280, 150, 801}};
+  for (const auto& c : cases) {
+    ScrollBar bar(Qt::Vertical, host.get(), "VScroll1");
+    bar.setMinMax(c[0], c[1]);
+    int runs = 0;
+    bar.onChange = [&] { ++runs; };
+    // Inside, the same value again (accepted, no handler), below, above; in this order.
+    EXPECT_EQ((std::tuple{bar.setValue(c[2]), bar.setValue(c[2]), bar.setValue(c[3]), bar.setValue(c[4])}),
+              std::tuple(true, true, false, false)) << c[0];
+    EXPECT_EQ(bar.value(), c[2]);
+    EXPECT_EQ(runs, 1);
+  }
+}
+
+TEST_F(Controls, ReversedBarsArrowsTrackAndThumbMoveTowardTheirOwnEnd) {
+  // The entry-angle bar: 450 at the top, 0 at the bottom. Its upper arrow and
+  // the track above the thumb raise the value; its lower arrow lowers it.
+  ScrollBar mold(Qt::Vertical, host.get(), "VScroll1");
+  mold.setMinMax(450, 0);
+  mold.setLargeChange(10);
+  mold.setGeometry(0, 0, 17, 200);
+  host->show();
+  mold.setValue(280);
+  int runs = 0;
+  mold.onChange = [&] { ++runs; };
+  // The upper arrow, the lower arrow, the track between the upper arrow and the thumb.
+  const std::pair<int, int> clicks[] = {{2, 281}, {197, 280}, {22, 290}};
+  for (const auto& [y, value] : clicks) {
+    clickAt(&mold, QPoint(8, y));
+    EXPECT_EQ(mold.value(), value) << y;
+  }
+  mold.setValue(450);
+  clickAt(&mold, QPoint(8, 2));  // already at its top end: no change
+  EXPECT_EQ(runs, 4);
+
+  // Dragging the thumb scrolls; the change comes once, on release.
+  int scrolls = 0;
+  mold.onScroll = [&] { ++scrolls; };
+  mold.setSliderDown(true);
+  mold.setSliderPosition(50);
+  EXPECT_EQ(mold.value(), 400);  // the handlers read the thumb's value while dragging
+  mold.setSliderDown(false);
+  EXPECT_EQ(scrolls, 1);
+  EXPECT_EQ(runs, 5);
+}
+
+TEST_F(Controls, CheckBoxHoldsZeroOneTwoAndClicksOnEveryChange) {
+  CheckBox box(host.get(), "Check2", "Unlock");
+  int clicks = 0;
+  box.onClick = [&] { ++clicks; };
+  EXPECT_TRUE(box.setValue(1) && box.setValue(1) && box.setValue(2));  // the same value: no click
+  EXPECT_FALSE(box.setValue(3));
+  EXPECT_EQ(std::tuple(box.value(), box.checkState(), clicks), std::tuple(2, Qt::PartiallyChecked, 2));
+  box.click();  // the user's click from greyed ticks it
+  const int ticked = box.value();
+  box.click();
+  box.click();  // greyed comes only from code
+  EXPECT_EQ(std::tuple(ticked, box.value(), clicks), std::tuple(1, 1, 5));
+}
+
+TEST_F(Controls, ComboKeepsTypedTextAndPickingRunsChangeThenClick) {
+  // A new sail name that begins like a listed one stays as typed, so a save
+  // does not go to the listed design's files.
+  ComboBox combo(host.get(), "Combo1");
+  Texts events;
+  combo.onChange = [&] { events.push_back("change " + combo.text()); };
+  combo.onClick = [&] { events.push_back("click " + combo.text()); };
+  combo.addItem("genoa.sal");
+  host->show();
+  host->activateWindow();
+  combo.setFocus();
+  QApplication::processEvents();
+  ASSERT_TRUE(combo.lineEdit()->hasFocus());
+  type(combo.lineEdit(), "ge");
+  combo.setText("ge");  // the text it holds: no change
+  combo.pick(0);
+  combo.clearList();
+  EXPECT_EQ(events,
+            (Texts{"change g", "change ge", "change genoa.sal", "click genoa.sal", "change "}));
+}
+
+// ---- Modal windows -----------------------------------------------------------------
+
+TEST(Dialogs, WithoutAnAnswererNothingWaitsOffscreen) {
+  test::qtApp();
+  ASSERT_EQ(QGuiApplication::platformName(), QLatin1String("offscreen"));
+  // Each of these would hang the test run if a dialog opened.
+  EXPECT_EQ(msgBox(nullptr, "Welcome", "Kestrova"), MsgResult::Ok);
+  EXPECT_EQ(msgBox(nullptr, "Delete All Plot files?", "Delete All", MsgButtons::YesNo),
+            MsgResult::No);  // the answer that deletes nothing
+  EXPECT_EQ(msgBox(nullptr, "Go on?", "Kestrova", MsgButtons::OkCancel), MsgResult::Cancel);
+  EXPECT_EQ(inputBox(nullptr, "Batten hollow:", "Batten Hollow", "0.6"), std::nullopt);
+}
+
+// A press sent to the button: true when it got through to the button.
+bool pressReaches(QPushButton& button) {
+  QMouseEvent press(QEvent::MouseButtonPress, QPointF(2, 2), QPointF(2, 2), Qt::LeftButton,
+                    Qt::LeftButton, Qt::NoModifier);
+  press.setAccepted(false);
+  QCoreApplication::sendEvent(&button, &press);
+  const bool reached = button.isDown();
+  button.setDown(false);
+  return reached;
+}
+
+TEST(RunEventGate, KeepsClicksFromTheWindowButNotFromAMessageBoxItShows) {
+  test::qtApp();
+  QWidget window;
+  QPushButton develop("Develop", &window);
+  window.show();
+  int escapes = 0;
+  RunEventGate gate(&window, [&] { ++escapes; }, nullptr);
+
+  // A second "Develop" click during the run is swallowed; Esc is heard.
+  EXPECT_FALSE(pressReaches(develop));
+  QKeyEvent esc(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+  QCoreApplication::sendEvent(&window, &esc);
+  EXPECT_EQ(escapes, 1);
+
+  // A modal box shown during the run (a failed write, no viewer) answers its OK.
+  QDialog box(&window);
+  QPushButton ok("OK", &box);
+  box.setWindowModality(Qt::ApplicationModal);
+  box.show();
+  EXPECT_TRUE(pressReaches(ok));
+  box.hide();
+  EXPECT_FALSE(pressReaches(develop));
+}
+
+// ---- Picture box -------------------------------------------------------------------
 
 constexpr double kNan = std::numeric_limits<double>::quiet_NaN();
 constexpr double kInf = std::numeric_limits<double>::infinity();
@@ -23,7 +197,7 @@ QRgb rgbOf(int colour) { return PictureBox::paletteColor(colour).rgb() & 0xFFFFF
 class PictureBoxTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    kes::test::qtApp();
+    test::qtApp();
     box = std::make_unique<PictureBox>();
     box->resize(200, 100);
   }
@@ -93,9 +267,8 @@ TEST_F(PictureBoxTest, RefreshPaintsAtOnceAndOverlaysSurviveAnExposeUntilTheNext
 }
 
 TEST_F(PictureBoxTest, PaletteAndBackColour) {
-  const QRgb expected[16] = {0x000000, 0x000080, 0x008000, 0x008080, 0x800000, 0x800080,
-                             0x808000, 0xC0C0C0, 0x808080, 0x0000FF, 0x00FF00, 0x00FFFF,
-                             0xFF0000, 0xFF00FF, 0xFFFF00, 0xFFFFFF};
+  const QRgb expected[16] = {0x000000, 0x000080, 0x008000, 0x008080, 0x800000, 0x800080, 0x808000, 0xC0C0C0,
+                             0x808080, 0x0000FF, 0x00FF00, 0x00FFFF, 0xFF0000, 0xFF00FF, 0xFFFF00, 0xFFFFFF};
   for (int c = 0; c < 16; ++c) EXPECT_EQ(rgbOf(c), expected[c]) << "colour " << c;
   // Colours outside the palette are ignored.
   pixelScale();
@@ -121,10 +294,10 @@ void rubber(PictureBox& b) {
 
 TEST_F(PictureBoxTest, ExclusiveOrDrawnTwiceRestoresEveryPixel) {
   pixelScale();
-  box->setDrawMode(kes::kDrawXorPen);
+  box->setDrawMode(kDrawXorPen);
   box->point(10, 10, 3);
   EXPECT_EQ(px(10, 10), 0xFF7F7Fu);  // cyan on white
-  box->setDrawMode(kes::kDrawCopyPen);
+  box->setDrawMode(kDrawCopyPen);
   box->setBackColor(0);
   box->filledBox(0, 0, 100, 100, 1);
   box->line(0, 0, 200, 100, 12);
@@ -132,12 +305,12 @@ TEST_F(PictureBoxTest, ExclusiveOrDrawnTwiceRestoresEveryPixel) {
   for (int width : {1, 3}) {
     const QImage before = box->image().copy();
     box->setDrawWidth(width);
-    box->setDrawMode(kes::kDrawXorPen);
+    box->setDrawMode(kDrawXorPen);
     rubber(*box);
     EXPECT_NE(box->image(), before) << "width " << width;
     rubber(*box);
     EXPECT_EQ(box->image(), before) << "width " << width;
-    box->setDrawMode(kes::kDrawCopyPen);
+    box->setDrawMode(kDrawCopyPen);
   }
 }
 
@@ -165,7 +338,7 @@ TEST_F(PictureBoxTest, ShapesLinesLeavingOutTheirLastPixelBoxesCirclesAndText) {
   EXPECT_GT(ink, 10);
   EXPECT_EQ(countColour(rgbOf(12), QRect(18, 18, 182, 22)), ink);  // below and right of (20, 20)
   EXPECT_DOUBLE_EQ(box->currentY(), 33);
-  box->setDrawMode(kes::kDrawXorPen);
+  box->setDrawMode(kDrawXorPen);
   box->print("Zoom");
   EXPECT_EQ(countColour(rgbOf(12)), 2 * ink);
 }
@@ -200,9 +373,7 @@ TEST_F(PictureBoxTest, MouseEventsArriveInUserUnitsWithButtonAndShiftCodes) {
       calls.push_back(QStringLiteral("%1 %2 %3 %4 %5").arg(kind).arg(b).arg(s).arg(x).arg(y));
     };
   };
-  box->onMouseDown = rec('d');
-  box->onMouseMove = rec('m');
-  box->onMouseUp = rec('u');
+  std::tie(box->onMouseDown, box->onMouseMove, box->onMouseUp) = std::tuple(rec('d'), rec('m'), rec('u'));
   const auto send = [&](QEvent::Type type, QPointF at, Qt::MouseButton b, Qt::MouseButtons held,
                         Qt::KeyboardModifiers mods = Qt::NoModifier) {
     QMouseEvent e(type, at, box->mapToGlobal(at), b, held, mods);
@@ -221,3 +392,4 @@ TEST_F(PictureBoxTest, MouseEventsArriveInUserUnitsWithButtonAndShiftCodes) {
 }
 
 }  // namespace
+}  // namespace kes
