@@ -1,6 +1,7 @@
 // Every crosscut plot file of many random sails, at every panel count, can
 // be cut: its knife closed round its sewing outline, never far off it, the
 // panel turned with its lower leech corner on +X and no wider than the sail.
+// Named sails (much twist, wide heads, seams from the tack) likewise.
 
 #include <gtest/gtest.h>
 
@@ -11,11 +12,8 @@
 #include <string>
 #include <vector>
 
-#include "default_sail.h"
-#include "develop/crosscut_run.h"
 #include "develop/cut_check.h"
 #include "develop_fixture.h"
-#include "layout/crosscut.h"
 #include "model/sail_fixture.h"
 #include "random_sail.h"
 
@@ -69,30 +67,16 @@ bool developEveryCount(const Sail& s, const std::string& what, std::vector<std::
   SailModel m = testing::computed(s.in);
   if (testing::firstNonFinite(m) >= 0 || !(m.ClewX > 0)) return false;  // no sail to lay out
   const double size = m.LuffLength + m.FootLength + m.HeadWidth;
-  static PanelLayout L;
-  for (int n = 1; n <= PanelLayout::kMaxPanels; ++n) {
-    L = PanelLayout{};
-    L.PanelCount = n;
-    defaultSeamEnds(m, L, n, true);
-    buildSeamLines(m, L);
-    CrosscutRun run;
-    run.start(settingsFor(s, n), nullptr);
-    while (run.next() != CrosscutStep::Done) {
-      if (run.next() == CrosscutStep::TwistFoot) buildSeamLines(m, L);
-      run.develop(m, L, nullptr);
-      run.finish(nullptr);
-      const CrosscutFile& f = run.file();
-      const std::string where = what + " n=" + std::to_string(n) + " " + f.name;
-      if (f.fault != CutFault::None) faults.push_back(where + " fault " + std::to_string(static_cast<int>(f.fault)));
+  for (int n = 1; n <= PanelLayout::kMaxPanels; ++n)
+    testing::developFiles(m, settingsFor(s, n), n, [&](const CrosscutRun& run) {
+      const std::string where = what + " n=" + std::to_string(n) + " " + run.file().name;
+      if (run.file().fault != CutFault::None)
+        faults.push_back(where + " fault " + std::to_string(static_cast<int>(run.file().fault)));
       // The finishing turn lays the lower-edge chord on +X, from the origin.
-      const FlatStrip& strip = run.panel().strip;
-      const double a = FileAngle(strip);
-      const Point2 L100 = strip.L(100);
-      if (!(L100.x * std::cos(a) - L100.y * std::sin(a) > 0)) faults.push_back(where + " on -X");
+      const FlatStrip& f = run.panel().strip;
+      if (!(testing::turned(f.L(100), FileAngle(f)).x > 0)) faults.push_back(where + " on -X");
       if (!(run.widths().width() <= size)) faults.push_back(where + " wider than the sail");
-      run.accept();
-    }
-  }
+    });
   return true;
 }
 
@@ -115,141 +99,127 @@ TEST(CutProperty, EveryCrosscutFileOfRandomSailsCanBeCut) {
 
 // ---------------------------------------------------------------- the named sails
 
+// One developed file: its fault and width, and where the finishing turn takes it.
+struct File {
+  std::string name;
+  CutFault fault = CutFault::None;
+  double width = 0;
+  Point2 lowerLeech, upperLeech;  // the flat leech corners after the turn
+  double letters = 0;             // the lettering's angle after the turn
+  double rightmost = -1e300;      // the largest X written in the finished file
+};
+
 struct Developed {
   std::string widest;
-  double width[36] = {};  // by file: panels 1..n, then shelf foot, twist foot
-  CutFault fault[36] = {};
-  double cornerX[36] = {};  // the lower leech corner's X after the turn
+  std::vector<File> file = std::vector<File>(1);  // from 1: panels 1..n, then shelf foot, twist foot
 };
 
 Developed develop(const Sail& s, int n) {
   SailModel m = testing::computed(s.in);
-  static PanelLayout L;
-  L = PanelLayout{};
-  L.PanelCount = n;
-  defaultSeamEnds(m, L, n, true);
-  buildSeamLines(m, L);
-  CrosscutSettings c = settingsFor(s, n);
+  const CrosscutSettings c = settingsFor(s, n);
   Developed d;
-  CrosscutRun run;
-  run.start(c, nullptr);
-  for (int k = 1; run.next() != CrosscutStep::Done; ++k) {
-    if (run.next() == CrosscutStep::TwistFoot) buildSeamLines(m, L);
-    run.develop(m, L, nullptr);
-    run.finish(nullptr);
-    const FlatStrip& strip = run.panel().strip;
-    const double a = FileAngle(strip);
-    d.width[k] = run.widths().width();
-    d.fault[k] = run.file().fault;
-    d.cornerX[k] = strip.L(100).x * std::cos(a) - strip.L(100).y * std::sin(a);
-    run.accept();
-  }
-  d.widest = run.widestCaption();
+  d.widest = testing::developFiles(m, c, n, [&](const CrosscutRun& run) {
+    const FlatStrip& f = run.panel().strip;
+    const double a = FileAngle(f);
+    File t{run.file().name, run.file().fault, run.widths().width(), testing::turned(f.L(100), a),
+           testing::turned(f.U(100), a), run.panel().letterAngle + a};
+    for (const std::string& line : allLines(run.file().turned))
+      if (IsPointLine(line)) t.rightmost = std::max(t.rightmost, PointLineStep(SplitPointLine(line).x) / c.units.PlotScaleX);
+    d.file.push_back(t);
+  });
   return d;
 }
 
 TEST(WedgePanels, DefaultSailIn33PanelsLiesFlatAlongX) {
   const Developed d = develop(mainSail(100, 10, 110, 50, 4, 12, 0), 33);
   // Was "Widest Panel 33 is 59657.43 inches", pnl2 to pnl4 turned onto -X.
+  // (Its files are cut and lie on +X: the property test's first sail.)
   EXPECT_EQ(d.widest, "Widest Panel 1 is 10.98 inches");
-  for (int k = 1; k <= 35; ++k) {
-    EXPECT_EQ(d.fault[k], CutFault::None) << k;
-    EXPECT_GT(d.cornerX[k], 0) << k;
-  }
 }
 
+// 18 panels of a big main: pnl2 between two seams from the tack (a rung of
+// 0) was laid upside down (see NamedSails) and 40.5 in wide.
 TEST(WedgePanels, SeamsMeetingAtTheTackOfABigMain) {
-  const Sail big = mainSail(400, 8, 420, 150, 6, 20, 0);
-  // 9 panels: seam 1 starts at the tack, the twist foot's rung is 0.0004 in.
-  const Developed nine = develop(big, 9);
-  EXPECT_EQ(nine.fault[11], CutFault::None);
-  EXPECT_GT(nine.cornerX[11], 0);
-  // 18 panels: pnl2 between two seams from the tack (a rung of 0) was laid
-  // upside down and 40.5 in wide.
-  const Developed eighteen = develop(big, 18);
-  EXPECT_EQ(eighteen.fault[2], CutFault::None);
-  EXPECT_GT(eighteen.cornerX[2], 0);
-  EXPECT_NEAR(eighteen.width[2], 23.3, 0.05);
+  EXPECT_NEAR(develop(mainSail(400, 8, 420, 150, 6, 20, 0), 18).file[2].width, 23.3, 0.05);
 }
 
-}  // namespace
-}  // namespace kes
-
-namespace kes {
-namespace {
-
-// A 44 ft main with an 18 ft gaff head, much twisted, in one panel: the
-// whole leech turned into the flat frame about the clew came 0.1 ft short
-// of the head's flat corner and the cut ran across the head's sewing line
-// near that corner.
-TEST(SinglePanel, ATwistedGaffMainInFeetIsCutRoundItsHead) {
+// Named sails whose files were refused, or laid onto -X, before their mends:
+// each file of each sail at each count is cut (and, where marked, lies on +X).
+TEST(NamedSails, EveryFileIsCutRoundItsOutline) {
+  struct Case {
+    std::string what;
+    Sail s;
+    std::vector<int> counts;
+    bool panelsOnly = false, onPlusX = false;  // the foot files left out; the lower leech corner on +X
+  };
+  std::vector<Case> cases;
+  // A big main whose seams meet at the tack: at 9 panels seam 1 starts at the
+  // tack and the twist foot's rung is 0.0004 in; at 18 pnl2 lies between two
+  // seams from the tack, a rung of 0.
+  cases.push_back({"big main", mainSail(400, 8, 420, 150, 6, 20, 0), {9, 18}, false, true});
+  // A 44 ft main with an 18 ft gaff head, much twisted, in one panel: the
+  // whole leech turned into the flat frame about the clew came 0.1 ft short
+  // of the head's flat corner and the cut ran across the head's sewing line
+  // near that corner.
   for (const double twist : {12.0, 18.0, 24.0}) {
     Sail s = mainSail(528, 220, std::hypot(528.0, 300.0), 300, 4, 12, 2);
-    s.in.text[5] = 130;
-    s.in.text[14] = twist;
-    const Developed d = develop(s, 1);
-    for (int k = 1; k <= 3; ++k) EXPECT_EQ(d.fault[k], CutFault::None) << twist << " file " << k;
+    s.in.text[5] = 130, s.in.text[14] = twist;
+    cases.push_back({"twisted gaff " + std::to_string(twist), s, {1}});
   }
-}
-
-// A 5.8 m main with a 2.4 m gaff head raised to 150, 165 and 176 degrees,
-// in millimetres, sewn with no luff or leech tabling: the top panel's knife
-// ran straight from its upper leech corner to the first point of the
-// hollow leech and cut across the sewing corner.
-TEST(WideHeads, SteepGaffHeadsAreCutRoundTheirTopPanels) {
+  // A 5.8 m main with a 2.4 m gaff head raised to 150, 165 and 176 degrees,
+  // in millimetres, sewn with no luff or leech tabling: the top panel's knife
+  // ran straight from its upper leech corner to the first point of the
+  // hollow leech and cut across the sewing corner.
   for (const double angle : {150.0, 165.0, 176.0}) {
-    for (const int n : {5, 8, 12}) {
-      Sail s = mainSail(228.5, 94, 248.6, 97.2, 7.4, 16.1, 1);
-      s.in.text[5] = angle;
-      s.seam = "50.9";
-      s.head = "16.2";
-      s.luff = std::string(1, '0');
-      s.leech = s.foot = s.luff;
-      const Developed d = develop(s, n);
-      for (int k = 1; k <= n; ++k) EXPECT_EQ(d.fault[k], CutFault::None) << angle << " deg, " << n << " panels, file " << k;
+    Sail s = mainSail(228.5, 94, 248.6, 97.2, 7.4, 16.1, 1);
+    s.in.text[5] = angle;
+    s.seam = "50.9", s.head = "16.2";
+    s.luff = s.leech = s.foot = std::string(1, '0');
+    cases.push_back({"steep gaff " + std::to_string(angle), s, {5, 8, 12}, true});
+  }
+  // A small main of 8.5 ft with a 1.4 ft head, twisted 20 degrees, in one
+  // panel, in feet: its shelf foot (file 2) lies flat as a crescent curling
+  // round, and a knife that ran on along one axis dropped the far side of its
+  // edges.
+  Sail crescent = mainSail(101.525, 16.307, std::hypot(101.525, 31.585), 31.585, 4, 12, 2);
+  crescent.in.text[5] = 108.18, crescent.in.text[14] = 20.26;
+  cases.push_back({"crescent", crescent, {1}});
+  // A 43 ft main with a 29 ft foot in feet, sewn without seam allowance: the
+  // shelf foot's lens stands 0.003 ft apart at the tack, a luff rung too
+  // short to set the panel's frame, so its lower edge is laid square to it
+  // and the upper edge's first point lands 0.001 ft behind the rung. The
+  // knife ran up the luff line inside that point and the lens was refused at
+  // every panel count.
+  Sail lens = mainSail(515.25, 79.07, 631.95, 348.35, 8.42, 13.44, 2);
+  lens.seam = std::string(1, '0');
+  cases.push_back({"lens", lens, {1, 9, 33}});
+  // A gaff head of 40 % of the luff: at 33 panels the top seams leave the
+  // luff at its head and the top panel is a sliver under the head whose luff
+  // rung lies along it; it was laid flat running back and turned with its
+  // lower leech corner onto -X.
+  Sail sliver = mainSail(181, 73, std::hypot(181.0, 80.0), 80, 4, 12, 1);
+  sliver.in.text[5] = 103;
+  cases.push_back({"sliver", sliver, {33}, false, true});
+  // The default sail twisted 20 degrees, only its head sewn with an
+  // allowance: the top panel's leech rung stands out of the sail's plane, so
+  // the leech seen in plan stops short of the flat upper leech corner; the
+  // knife then ran from that corner straight to the first leech point, inside
+  // the sewing corner, and the top panel was refused.
+  Sail twisted;
+  twisted.in = testing::defaultInputs();
+  twisted.in.text[14] = 20;
+  twisted.seam = twisted.luff = twisted.leech = twisted.foot = std::string(1, '0');
+  cases.push_back({"twisted default", twisted, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}, false, true});
+  for (const Case& c : cases)
+    for (const int n : c.counts) {
+      const Developed d = develop(c.s, n);
+      for (int k = 1; k <= (c.panelsOnly ? n : n + 2); ++k) {
+        EXPECT_EQ(d.file.at(k).fault, CutFault::None) << c.what << ", " << n << " panels, file " << k;
+        if (c.onPlusX) {
+          EXPECT_GT(d.file.at(k).lowerLeech.x, 0) << c.what << ", " << n << " panels, file " << k;
+        }
+      }
     }
-  }
-}
-
-// A small main of 8.5 ft with a 1.4 ft head, twisted 20 degrees, in one
-// panel, in feet: its shelf foot lies flat as a crescent curling round, and
-// a knife that ran on along one axis dropped the far side of its edges.
-TEST(SinglePanel, AShelfFootLaidInACrescentIsCutRoundIt) {
-  Sail s = mainSail(101.525, 16.307, std::hypot(101.525, 31.585), 31.585, 4, 12, 2);
-  s.in.text[5] = 108.18;
-  s.in.text[14] = 20.26;
-  const Developed d = develop(s, 1);
-  EXPECT_EQ(d.fault[2], CutFault::None);  // lensfoot.uc
-  for (const int k : {1, 3}) EXPECT_EQ(d.fault[k], CutFault::None) << k;
-}
-
-// A 43 ft main with a 29 ft foot in feet, sewn without seam allowance: the
-// shelf foot's lens stands 0.003 ft apart at the tack, a luff rung too
-// short to set the panel's frame, so its lower edge is laid square to it
-// and the upper edge's first point lands 0.001 ft behind the rung. The
-// knife ran up the luff line inside that point and the lens was refused at
-// every panel count.
-TEST(ShelfFoot, ALensWithoutAllowanceIsCutRoundItsTack) {
-  Sail s = mainSail(515.25, 79.07, 631.95, 348.35, 8.42, 13.44, 2);
-  s.seam = std::string(1, '0');
-  for (const int n : {1, 9, 33}) {
-    const Developed d = develop(s, n);
-    for (int k = 1; k <= n + 2; ++k) EXPECT_EQ(d.fault[k], CutFault::None) << n << " panels, file " << k;
-  }
-}
-
-// A gaff head of 40 % of the luff: at 33 panels the top seams leave the
-// luff at its head and the top panel is a sliver under the head whose luff
-// rung lies along it; it was laid flat running back and turned with its
-// lower leech corner onto -X.
-TEST(WideHeads, TheSliverUnderAWideHeadIsTurnedOntoPlusX) {
-  Sail s = mainSail(181, 73, std::hypot(181.0, 80.0), 80, 4, 12, 1);
-  s.in.text[5] = 103;
-  const Developed d = develop(s, 33);
-  for (int k = 1; k <= 35; ++k) {
-    EXPECT_GT(d.cornerX[k], 0) << k;
-    EXPECT_EQ(d.fault[k], CutFault::None) << k;
-  }
 }
 
 // A 197.6 in main with a 47.7 in gaff at 103 degrees, its top station
@@ -264,21 +234,76 @@ TEST(FoldedSurface, ATopPanelOverAHookedSectionIsRefused) {
   for (int i = 0; i <= 35; ++i) s = randomSail(rng, testing::kMoldBars);
   ASSERT_NEAR(s.in.text[1], 197.6, 0.05);
   SailModel m = testing::computed(s.in);
-  static PanelLayout L;
-  L = PanelLayout{};
-  L.PanelCount = 29;
-  defaultSeamEnds(m, L, 29, true);
-  buildSeamLines(m, L);
+  const PanelLayout& L = testing::defaultLayout(m, 29);
   EXPECT_LT(L.SeamLines[28](1, 4), L.SeamLines[28](1, 3));  // the hook
-  EXPECT_EQ(develop(s, 29).fault[29], CutFault::OutlineOutside);
+  EXPECT_EQ(develop(s, 29).file[29].fault, CutFault::OutlineOutside);
+}
+
+// Two seams meeting at the tack: the bottom panel's (or the twist foot's)
+// luff rung is a short stretch along the foot, from the foot's tack end a
+// hair fore of the luff's, so the flat panel lies along y with its lower
+// edge bending back over the luff. The turn by -atan of the chord's slope
+// laid such a panel onto -X, upside down; it now lies along +X, its upper
+// edge above the lower one and its lettering along +X.
+TEST(TwistedSails, BottomPanelsBetweenSeamsFromTheTackTurnOntoPlusX) {
+  // The default sail with a 60 in foot and 17 degrees of twist, 10 panels:
+  // the twist foot.
+  Sail longFoot, gaff;
+  longFoot.in = gaff.in = testing::defaultInputs();
+  longFoot.in.text[4] = 60;
+  longFoot.in.text[14] = 17;
+  // A gaff-headed main (luff 141.8, head 42.2 at 167.4 degrees, leech
+  // 159.9, foot 86.9, aft bend -1.1, side bend 1, round 1.5, roach 7.1,
+  // twist 17.1) whose foot station has an entry of 0, 17 panels: pnl1.
+  const double sizes[][2] = {{1, 141.8}, {2, 42.2}, {3, 159.9}, {4, 86.9}, {5, 167.4}, {6, -1.1},
+                             {8, 1}, {10, 1.5}, {12, 7.1}, {14, 17.1}};
+  for (const auto& [box, v] : sizes) gaff.in.text[static_cast<int>(box)] = v;
+  gaff.in.ent[0] = 0;
+  const struct {
+    const char* what;
+    Sail s;
+    int n;
+    const char* file;
+  } cases[] = {{"long foot", longFoot, 10, "twstfoot.uc"}, {"gaff", gaff, 17, "pnl1.UC"}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    const Developed d = develop(c.s, c.n);
+    const auto f = std::find_if(d.file.begin(), d.file.end(), [&](const File& x) { return x.name == c.file; });
+    ASSERT_NE(f, d.file.end());
+    EXPECT_EQ(f->fault, CutFault::None);
+    EXPECT_GT(f->lowerLeech.x, 0);
+    EXPECT_NEAR(f->lowerLeech.y, 0, 1e-9);
+    EXPECT_GT(f->upperLeech.y, 0);
+    EXPECT_NEAR(std::remainder(f->letters, 2 * std::acos(-1.0)), 0, 1e-6);
+    // The finished file reaches out to the lower leech corner.
+    EXPECT_GT(f->rightmost, f->lowerLeech.x - 0.01);
+  }
+}
+
+// A plot of the sewing outline through `sewing`, then the knife through
+// `knife` (from its first point), at `scale` steps a unit, checked.
+CutFault cutRound(const std::vector<Point2>& sewing, const std::vector<Point2>& knife, double scale, double allowance) {
+  PlotText p(scale, scale);
+  p.line(kPlotStart);
+  const auto path = [&](const std::vector<Point2>& pts, std::string_view down, std::string_view up) {
+    for (std::size_t k = 0; k < pts.size(); ++k) {
+      p.point(pts[k].x, pts[k].y);
+      if (k == 0) p.line(down);
+    }
+    p.line(up);
+  };
+  path(sewing, kPenDown, kPenUp);
+  const std::size_t to = p.text().size();
+  path(knife, kKnifeDown, kKnifeUp);
+  return CheckCut(p, {0, to}, allowance);
 }
 
 TEST(CutCheck, AHugeSeamWidthIsRefusedNotDroppedSilently) {
   Sail s = mainSail(100, 10, 110, 50, 4, 12, 0);
   s.seam = "1e9";
   const Developed d = develop(s, 7);
-  for (int k = 1; k <= 6; ++k) EXPECT_NE(d.fault[k], CutFault::None) << k;
-  EXPECT_EQ(d.fault[7], CutFault::None);  // the top panel has no seam allowance
+  for (int k = 1; k <= 6; ++k) EXPECT_NE(d.file[k].fault, CutFault::None) << k;
+  EXPECT_EQ(d.file[7].fault, CutFault::None);  // the top panel has no seam allowance
 }
 
 // A lens of 1 ft radius in 7.2 degree steps, its straight top sewn with
@@ -289,52 +314,29 @@ TEST(CutCheck, AHugeSeamWidthIsRefusedNotDroppedSilently) {
 TEST(CutCheck, AKnifeThroughTheMidpointsOfACurvedEdgeIsSound) {
   const double pi = std::acos(-1.0);
   const auto check = [&](double pushOut) {
-    PlotText p(6000, 6000);
-    p.line(kPlotStart);
-    std::vector<Point2> foot;
-    for (int k = 0; k <= 25; ++k) foot.push_back({std::cos(pi + k * pi / 25), std::sin(pi + k * pi / 25)});
-    foot[12].y -= pushOut;
-    p.point(-1, 0);
-    p.line(kPenDown);
-    for (const Point2 q : foot) p.point(q.x, q.y);
-    p.point(-1, 0);
-    p.line(kPenUp);
-    const std::size_t to = p.text().size();
-    p.point(-1.1, 0.1);
-    p.line(kKnifeDown);
-    p.point(1.1, 0.1);
-    p.point(1.1, 0);
-    for (int k = 25; k >= 1; --k)
-      p.point((foot[k].x + foot[k - 1].x) / 2, (foot[k].y + foot[k - 1].y) / 2);
-    p.point(-1.1, 0);
-    p.point(-1.1, 0.1);
-    p.line(kKnifeUp);
-    return CheckCut(p, {0, to}, 0.1);
+    std::vector<Point2> sewing{{-1, 0}}, knife{{-1.1, 0.1}, {1.1, 0.1}, {1.1, 0}};
+    for (int k = 0; k <= 25; ++k) sewing.push_back({std::cos(pi + k * pi / 25), std::sin(pi + k * pi / 25)});
+    sewing[13].y -= pushOut;
+    sewing.push_back({-1, 0});
+    for (int k = 26; k >= 2; --k) knife.push_back({(sewing[k].x + sewing[k - 1].x) / 2, (sewing[k].y + sewing[k - 1].y) / 2});
+    knife.insert(knife.end(), {{-1.1, 0}, {-1.1, 0.1}});
+    return cutRound(sewing, knife, 6000, 0.1);
   };
   EXPECT_EQ(check(0), CutFault::None);
   EXPECT_EQ(check(0.2), CutFault::OutlineOutside);
 }
 
 TEST(CutCheck, EachKindOfBadKnifeIsNamed) {
-  const auto check = [](const char* knife) {
-    PlotText p(1, 1);
-    p.line(kPlotStart);
-    p.point(0, 0);
-    p.line(kPenDown);
-    for (Point2 q : {Point2{10, 0}, Point2{10, 10}, Point2{0, 10}, Point2{0, 0}}) p.point(q.x, q.y);
-    p.line(kPenUp);
-    const std::size_t to = p.text().size();
-    p.line(knife);
-    return CheckCut(p, {0, to}, 1);
+  // A 10 by 10 sewing square; the knife from (-1, -1).
+  const auto check = [](std::vector<Point2> knife) {
+    knife.insert(knife.begin(), {-1, -1});
+    return cutRound({{0, 0}, {10, 0}, {10, 10}, {0, 10}, {0, 0}}, knife, 1, 1);
   };
-  EXPECT_EQ(check("-1 -1 acut\r\n0 pendown\r\n11 -1 acut\r\n11 11 acut\r\n-1 11 acut\r\n-1 -1 acut\r\n0 penup"),
-            CutFault::None);
-  EXPECT_EQ(check("-1 -1 acut\r\n0 pendown\r\n0 penup"), CutFault::NoKnife);
-  EXPECT_EQ(check("-1 -1 acut\r\n0 pendown\r\n11 -1 acut\r\n11 11 acut\r\n-1 11 acut\r\n0 penup"), CutFault::Open);
-  EXPECT_EQ(check("-1 -1 acut\r\n0 pendown\r\n11 -1 acut\r\n5 5 acut\r\n-1 11 acut\r\n-1 -1 acut\r\n0 penup"),
-            CutFault::OutlineOutside);
-  EXPECT_EQ(check("-1 -1 acut\r\n0 pendown\r\n11 -1 acut\r\n40 5 acut\r\n11 11 acut\r\n-1 11 acut\r\n-1 -1 acut\r\n0 penup"),
-            CutFault::KnifeFarOff);
+  EXPECT_EQ(check({{11, -1}, {11, 11}, {-1, 11}, {-1, -1}}), CutFault::None);
+  EXPECT_EQ(check({}), CutFault::NoKnife);
+  EXPECT_EQ(check({{11, -1}, {11, 11}, {-1, 11}}), CutFault::Open);
+  EXPECT_EQ(check({{11, -1}, {5, 5}, {-1, 11}, {-1, -1}}), CutFault::OutlineOutside);
+  EXPECT_EQ(check({{11, -1}, {40, 5}, {11, 11}, {-1, 11}, {-1, -1}}), CutFault::KnifeFarOff);
 }
 
 }  // namespace

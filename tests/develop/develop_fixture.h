@@ -11,6 +11,7 @@
 #include "default_sail.h"
 #include "develop/crosscut_run.h"
 #include "develop/plot_file.h"
+#include "layout/crosscut.h"
 
 namespace kes::testing {
 
@@ -55,6 +56,38 @@ inline CrosscutSettings defaultSettings(int n, bool feet = true, const char* luf
   s.shelfFoot = s.twistFoot = feet;
   s.units = SetPlotUnits(500, 500, false, false);
   return s;
+}
+
+// p turned by a about the origin, as the finishing turn does.
+inline Point2 turned(Point2 p, double a) {
+  return {p.x * std::cos(a) - p.y * std::sin(a), p.x * std::sin(a) + p.y * std::cos(a)};
+}
+
+// Every file of the sail at n panels on defaultLayout, developed and finished; `each` sees the run before its accept.
+// Returns the widest-panel caption.
+// The layout's n panels on its default square seam ends (one static layout).
+inline PanelLayout& defaultLayout(SailModel& m, int n) {
+  static PanelLayout L;
+  L = PanelLayout{};
+  L.PanelCount = n;
+  defaultSeamEnds(m, L, n, true);
+  buildSeamLines(m, L);
+  return L;
+}
+
+template <class Each>
+std::string developFiles(SailModel& m, const CrosscutSettings& s, int n, Each each) {
+  PanelLayout& L = defaultLayout(m, n);
+  CrosscutRun run;
+  run.start(s, nullptr);
+  while (run.next() != CrosscutStep::Done) {
+    if (run.next() == CrosscutStep::TwistFoot) buildSeamLines(m, L);
+    run.develop(m, L, nullptr);
+    run.finish(nullptr);
+    each(run);
+    run.accept();
+  }
+  return run.widestCaption();
 }
 
 }  // namespace kes::testing

@@ -38,6 +38,16 @@ TEST(Report, ThreePanelsInMillimetresByteForByte) {
   EXPECT_EQ(allLines(ReportTotals(0, 0, 0, 0, " inches"))[1], "Widest:       Panel 0 is 0.0 inches");
 }
 
+// Long computed lengths start under their headings, a blank box stays blank
+// and text that is no number is cut to its zone.
+TEST(Report, BattenRowOfLongLengthsAndText) {
+  const std::string_view computed[5] = {"23.5826690745694", " 24.1 ", "", "-31.0400000000001", "150000000000000000"};
+  EXPECT_EQ(allLines(ReportBattenTable(computed)).at(3),
+            "              23.6          24.1                        -31.0         1500000000000");
+  const std::string_view text[5] = {"about twenty-four", "12", "", "", "36"};
+  EXPECT_EQ(allLines(ReportBattenTable(text)).at(3), "              about twenty- 12" + std::string(40, ' ') + "36");
+}
+
 // ---------------------------------------------------------------- "?"
 
 TEST(PanelCount, WidthLeftAfterAllowancesDividesTheLongerSide) {
@@ -131,9 +141,12 @@ struct FullRun : ::testing::Test {
   std::vector<PanelResult> panels;
   std::string report;
 
-  void go(int n, bool feet) {
+  void go(int n, bool feet, double topLeechEnd = 1) {
+    files.clear();
+    panels.clear();
     recompute(testing::defaultInputs(), m);
     testing::handLayout(m, layout, n);
+    layout.SeamLeechEnd[n] = topLeechEnd;
     run.start(testing::defaultSettings(n, feet), &BuiltinStrokeFont());
     report = run.heads();
     while (run.next() != CrosscutStep::Done) {
@@ -173,23 +186,11 @@ TEST_F(FullRun, DefaultSailInSevenPanelsAndBothFeet) {
     const auto end = std::find(l.begin() + start + 2, l.end(), "1 penup") - l.begin();
     EXPECT_EQ(l[end - 1], "0 0 acut") << files[f].name;
     // The lower leech corner lies on +X once turned.
-    const FlatStrip& s = panels[f].strip;
-    const double a = FileAngle(s);
-    const Point2 c = s.L(100);
-    EXPECT_NEAR(c.x * std::sin(a) + c.y * std::cos(a), 0, 1e-9);
-    EXPECT_GT(c.x * std::cos(a) - c.y * std::sin(a), 0);
-    // The knife runs around every point of the sewing outline; a lower edge
-    // without allowance (the middle panels') is cut on its line, a step or
-    // two either way.
-    CutOutline knife;
-    const auto down = std::find(l.begin(), l.end(), "0 pendown") - l.begin();
-    AppendRecord(knife, {pointOf(l[down - 1]).x, pointOf(l[down - 1]).y, 0, false});
-    for (auto k = down + 1; l[k] != "0 penup"; ++k) AppendRecord(knife, {pointOf(l[k]).x, pointOf(l[k]).y, 0, false});
-    for (auto k = start; k < end; ++k) {
-      if (!IsPointLine(l[k])) continue;
-      const Point2 p = pointOf(l[k]);
-      EXPECT_TRUE(InsideOutline(knife, p) || InsideOutline(knife, {p.x, p.y + 3})) << files[f].name << " " << l[k];
-    }
+    const Point2 c = testing::turned(panels[f].strip.L(100), FileAngle(panels[f].strip));
+    EXPECT_NEAR(c.y, 0, 1e-9);
+    EXPECT_GT(c.x, 0);
+    // The knife runs round the sewing outline (the run's cut check).
+    EXPECT_EQ(files[f].fault, CutFault::None) << files[f].name;
     EXPECT_EQ(l.back(), "end_plot");
     // Marks between the comment and the knife: none in the foot files.
     const auto comment = std::find(l.begin(), l.end(), "/* cut edge plus seam widths */");
@@ -214,23 +215,13 @@ TEST_F(FullRun, DefaultSailInSevenPanelsAndBothFeet) {
 // holding 0 does: the empty slot before point 1 drew a spike to the sail's
 // origin with pen and knife.
 TEST_F(FullRun, ALeechEndBelowTheHeadStartsAtTheFirstLeechPoint) {
-  const auto top = [&](double end) {
-    recompute(testing::defaultInputs(), m);
-    testing::handLayout(m, layout, 3);
-    layout.SeamLeechEnd[3] = end;
-    run.start(testing::defaultSettings(3, false), nullptr);
-    while (run.next() != CrosscutStep::Done) {
-      run.develop(m, layout, nullptr);
-      run.finish(nullptr);
-      if (run.file().index == 3) return run.file().turned;
-      run.accept();
-    }
-    return std::string();
-  };
-  const std::string atHead = top(0);
+  go(3, false, 0);
+  const std::string atHead = files.at(2).turned;
   ASSERT_FALSE(atHead.empty());
-  EXPECT_EQ(top(-1), atHead);
-  EXPECT_EQ(top(-3), atHead);
+  for (const double end : {-1.0, -3.0}) {
+    go(3, false, end);
+    EXPECT_EQ(files.at(2).turned, atHead) << end;
+  }
 }
 
 TEST_F(FullRun, NoPanelsGiveAShelfFootButNoTwistFoot) {
