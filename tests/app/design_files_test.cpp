@@ -43,10 +43,13 @@ TEST_F(AppTest, ExitSavesTheDesignAndTheNextStartBringsItBackByteForByte) {
   // The next start loads every control back: saved again, the files come out the same.
   Form1& g = start();
   EXPECT_TRUE(!errorCaption(g) && g.Millimeters->checked() && !g.Inches->checked() && g.layout.PanelCount == 7);
+  EXPECT_EQ(g.Text[29]->text(), "Caf\xC3\xA9 genoa");
+  EXPECT_EQ(g.BattenHollow, 0.006);  // hollow 0 at start loads as 0.006
   EXPECT_EQ(allLines(read("results.txt"))[1], "Loaded Sail:  lastsail.sal");
   g.close();
   EXPECT_EQ(read("lastsail.sal") + read("lastsail.mld"), sal + mld);
   const std::vector<std::string> again = allLines(read("lastsail.pnl"));
+  EXPECT_EQ(again.size(), 110u);
   EXPECT_EQ(std::vector(again.begin(), again.begin() + 41), std::vector(pnl.begin(), pnl.begin() + 41));
 }
 

@@ -123,6 +123,9 @@ TEST_F(AppTest, AMoldBoxSelectsItsStationAndABarStepEditsItInTenths) {
 
   f.ex[4]->setText("20");  // a change selects the station but leaves the selector
   EXPECT_EQ(std::pair(f.CurrentSection, f.Option5[2]->value()), std::pair(4, true));
+  // The foot's station too: its boxes set the bars (its exit angle 16).
+  f.moldBox_GotFocus(0);
+  EXPECT_EQ(std::tuple(f.CurrentSection, f.Option5[0]->value(), f.VScroll[4]->value()), std::tuple(0, true, 160));
 }
 
 // ---- Battens -------------------------------------------------------------------

@@ -141,6 +141,16 @@ TEST_F(Controls, ComboKeepsTypedTextAndPickingRunsChangeThenClick) {
 
 // ---- Modal windows -----------------------------------------------------------------
 
+TEST_F(Controls, TwipPlacementRemembersTwipsAndRoundsEdges) {
+  QWidget w(host.get());
+  setTwipRect(&w, 120, 120, 6757.5, 6375);
+  EXPECT_DOUBLE_EQ(twipRect(&w).width, 6757.5);
+  EXPECT_EQ(w.geometry(), QRect(8, 8, 451, 425));  // each edge to the nearest pixel
+  setTwipLeft(&w, 6502.5);
+  EXPECT_DOUBLE_EQ(twipRect(&w).left, 6502.5);
+  EXPECT_EQ(w.geometry(), QRect(434, 8, 450, 425));
+}
+
 TEST(Dialogs, WithoutAnAnswererNothingWaitsOffscreen) {
   test::qtApp();
   ASSERT_EQ(QGuiApplication::platformName(), QLatin1String("offscreen"));
@@ -352,7 +362,7 @@ TEST_F(PictureBoxTest, FarAndNonFiniteCoordinatesNeverCrashOrHang) {
   box->line(kNan, 0, kInf, 10);
   box->lineTo(5, 5);  // from a non-finite current position
   box->point(1e20, -1e20);
-  for (double r : {1e12, kNan}) box->circle(100, 50, r);
+  for (double r : {1e12, -3.0, kNan}) box->circle(100, 50, r);  // none drawn
   box->box(-1e300, -1e300, 1e300, 1e300);
   box->print("far");
   EXPECT_EQ(countColour(rgbOf(15)), 200 * 100);

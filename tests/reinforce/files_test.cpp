@@ -163,6 +163,14 @@ TEST(DevelopRun, HeldAnglesAndRadialHeads) {
   ASSERT_EQ(r.patches.size(), 2u);
   EXPECT_EQ(r.patches[0].angle, 0.0f);
   EXPECT_EQ(r.patches[0].finished.turned, r.patches[0].firstPass);
+  // A clew patch held at leech point 100 is turned by the leech chord's
+  // angle from the clew, a quarter turn on.
+  rs.clew = {0.4, 15, 1};
+  const Recorder c = run(m, rs);
+  ASSERT_EQ(c.patches.size(), 3u);
+  EXPECT_EQ(c.patches[1].angle, static_cast<float>(std::atan((m.LeechCurve(1, 1) - m.ClewX) /
+                                                             (m.ClewY - m.LeechCurve(2, 1))) + Pi / 2));
+  rs.clew.quantity = 0;
 
   // A narrow head's radial patch starts on its arc and lifts the knife
   // before the end, like every outline.

@@ -72,6 +72,9 @@ TEST_F(PlanViewTest, EdgesStripesAndDraftLineInOrderAndColour) {
   const Curve &L = m.LeechView, &s5 = m.MoldSections[5];
   expectLine(opsOf(pic1, DrawOp::Line, kFore).at(40), L(1, 1), L(2, 1), L(1, 5), L(2, 5), kFore);
   const auto draft = opsOf(pic1, DrawOp::Line, 9);
+  // Each step runs from one station's draft point to the next station's.
+  const Curve& s4 = m.MoldSections[4];
+  expectLine(draft.at(4), s4(1, 44), s4(2, 44), s5(1, 47), s5(2, 47), 9);
   expectLine(draft.at(5), s5(1, 47), s5(2, 47), m.HeadView(1, 47), m.HeadView(2, 47), 9);
   EXPECT_EQ(std::tuple(draft[0].x2, draft[2].x2, draft[2].y2),
             std::tuple(m.MoldSections[1](1, 42), 0.0, 0.0));
