@@ -223,6 +223,8 @@ TEST_F(MarkCase, BattenCrossesNeedTheFirstRowsLengthAndANumberAngle) {
   EXPECT_EQ(marks(setUp({"30"}, {"10"}, {"0"})),
             (std::vector<std::string>{"39 30 acut", "1 pendown", "41 30 acut", "40 29 acut", "40 31 acut", "1 penup"}));
   EXPECT_TRUE(marks(setUp({"30", "50"}, {"", "10"}, {"0", "0"})).empty());  // first row without length
+  EXPECT_TRUE(marks(setUp({"30"}, {"10"}, {"x"})).empty());                 // angle no number
+  EXPECT_TRUE(marks(setUp({"0"}, {"10"}, {"0"})).empty());                  // no position
   EXPECT_EQ(marks(setUp({"30"}, {"10"}, {"0"}), 0).size(), 0u);             // foot panels: no marks
   // A row with a position and no length is marked at its leech point.
   EXPECT_EQ(marks(setUp({"30", "40"}, {"10", "0"}, {"0", "0"}))[6], "49 40 acut");
@@ -233,8 +235,24 @@ TEST_F(MarkCase, ReefRowsOfOneFourAndPastAThousandPoints) {
   // One point: on the leech at (50, 50).
   EXPECT_EQ(reef("1"), (std::vector<std::string>{"49 50 acut", "1 pendown", "50 51 acut", "51 50 acut",
                                                  "50 49 acut", "49 50 acut", "1 penup"}));
+  // Four points: 2 and 3 stand 1.5 % of the foot (0.75) off the line towards the foot.
+  const auto four = reef("4");
+  ASSERT_EQ(four.size(), 28u);
+  const auto y = [&](int p) { return std::stod(four[7 * p].substr(four[7 * p].find(' '))); };
+  EXPECT_EQ(y(0), 50);
+  EXPECT_LT(y(1), y(0) - 0.5);
   EXPECT_EQ(reef("5000").size(), 7000u);
+  EXPECT_TRUE(reef("0").empty());
   EXPECT_TRUE(reef("many").empty());
+  // Point 5 of 12 is spaced (4/11 of the leech point's x) / the clew slope's
+  // cosine, in that order, and stands off the line towards the foot: at this
+  // scale the other order lands a step right.
+  sail.ClewY = 46;
+  PlotText p(520931.48906250001, 520931.48906250001);
+  int mode = 1;
+  PlaceMarks(p, setUp({}, {}, {}, "12", "50"), sail, {}, cut, 0.0f, mode);
+  ASSERT_EQ(lines(p).size(), 84u);
+  EXPECT_EQ(lines(p)[28], "13185285 25431321 acut");
 }
 
 }  // namespace
