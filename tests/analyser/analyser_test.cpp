@@ -311,6 +311,12 @@ TEST(AnalysisFile, ThreeCambersByteForByteAndBack) {
   back.count[2] = 9;  // a previous photo's camber, not in the file
   std::string comment;
   kes::readAnalysis(kThreeCambers, comment, back);
+  // What the reader took, seen directly, not only through the writer.
+  EXPECT_EQ(comment, "Main, port side  ");
+  const int counts[6] = {0, 3, 0, 1, 0, 2};
+  for (int c = 1; c <= 5; ++c) EXPECT_EQ(back.count[c], counts[c]) << c;
+  EXPECT_TRUE(back.X[1][2] == 1500.5 && back.Y[1][2] == 2000.25 && back.X[5][1] == 0.0001234568);
+  EXPECT_EQ(back.Y[3][1], 12345680.0);
   EXPECT_EQ(kes::writeAnalysis(comment, back), kThreeCambers);  // camber 2 emptied too
 }
 
@@ -344,6 +350,9 @@ TEST(AnalysisFile, DamagedFilesStayWithinTheCambers) {
   } cases[] = {
       {"c\n-3\n1\n2 3\n", {0, 1, 0, 0, 0}, 2},        // negative: no points; "1" is the next count
       {"c\n2.5\n1 2\n3 4\n 0\n", {2, 0, 0, 0, 0}, 1},  // halves to even
+      {"c\n3.5\n1 2\n3 4\n5 6\n7 8\n", {4, 0, 0, 0, 0}, 1},
+      {"c\nthree\n1\n2 3\n", {0, 1, 0, 0, 0}, 2},  // no number: no points
+      {"c\n\n 1\n 9 9\n", {0, 1, 0, 0, 0}, 9},     // an empty count line is 0
       {"c\n3\n1 2\n3 4\n5\n", {2, 0, 0, 0, 0}, 1},  // ends early: complete pairs only
       {"c\n2\nnan 1e999\n1e300 -1e300\n", {2, 0, 0, 0, 0}, 0},
       {"c", {0, 0, 0, 0, 0}, 0},                    // no line end at all
