@@ -1,7 +1,9 @@
 // Every crosscut plot file of many random sails, at every panel count, can
 // be cut: its knife closed round its sewing outline, never far off it, the
 // panel turned with its lower leech corner on +X and no wider than the sail.
-// Named sails (much twist, wide heads, seams from the tack) likewise.
+// Named sails (much twist, wide heads, seams from the tack) likewise. Beside
+// the run's own cut check, each accepted file is read back alone: its knife
+// holds every sewing point and encloses more than the outline does.
 
 #include <gtest/gtest.h>
 
@@ -15,6 +17,7 @@
 #include "develop/cut_check.h"
 #include "develop_fixture.h"
 #include "model/sail_fixture.h"
+#include "plot_outline.h"
 #include "random_sail.h"
 
 namespace kes {
@@ -61,6 +64,13 @@ CrosscutSettings settingsFor(const Sail& s, int n) {
   return c;
 }
 
+// What is wrong with the knife of an accepted file read back from the
+// finished file alone (its sewing outline from the origin, after any
+// lettering); empty when it holds the outline.
+std::string knifeRoundOutline(const CrosscutRun& run) {
+  return testing::knifeFault(testing::readPaths(run.file().turned, "0 0 acut"));
+}
+
 // Every file of every panel count 1..33 of one sail; each unsound file
 // named in `faults`. False when the model makes no sail of the inputs.
 bool developEveryCount(const Sail& s, const std::string& what, std::vector<std::string>& faults) {
@@ -72,6 +82,8 @@ bool developEveryCount(const Sail& s, const std::string& what, std::vector<std::
       const std::string where = what + " n=" + std::to_string(n) + " " + run.file().name;
       if (run.file().fault != CutFault::None)
         faults.push_back(where + " fault " + std::to_string(static_cast<int>(run.file().fault)));
+      else if (const std::string knife = knifeRoundOutline(run); !knife.empty())
+        faults.push_back(where + " read back: " + knife);
       // The finishing turn lays the lower-edge chord on +X, from the origin.
       const FlatStrip& f = run.panel().strip;
       if (!(testing::turned(f.L(100), FileAngle(f)).x > 0)) faults.push_back(where + " on -X");
@@ -107,6 +119,7 @@ struct File {
   Point2 lowerLeech, upperLeech;  // the flat leech corners after the turn
   double letters = 0;             // the lettering's angle after the turn
   double rightmost = -1e300;      // the largest X written in the finished file
+  std::string knife;              // an accepted file's knife read back: what is wrong, empty when sound
 };
 
 struct Developed {
@@ -122,7 +135,8 @@ Developed develop(const Sail& s, int n) {
     const FlatStrip& f = run.panel().strip;
     const double a = FileAngle(f);
     File t{run.file().name, run.file().fault, run.widths().width(), testing::turned(f.L(100), a),
-           testing::turned(f.U(100), a), run.panel().letterAngle + a};
+           testing::turned(f.U(100), a), run.panel().letterAngle + a, -1e300,
+           run.file().fault == CutFault::None ? knifeRoundOutline(run) : ""};
     for (const std::string& line : allLines(run.file().turned))
       if (IsPointLine(line)) t.rightmost = std::max(t.rightmost, PointLineStep(SplitPointLine(line).x) / c.units.PlotScaleX);
     d.file.push_back(t);
@@ -151,6 +165,7 @@ TEST(NamedSails, EveryFileIsCutRoundItsOutline) {
     Sail s;
     std::vector<int> counts;
     bool panelsOnly = false, onPlusX = false;  // the foot files left out; the lower leech corner on +X
+    int curled = 0;  // a file whose sewing outline curls over itself: its knife, read back, loops too
   };
   std::vector<Case> cases;
   // A big main whose seams meet at the tack: at 9 panels seam 1 starts at the
@@ -180,10 +195,10 @@ TEST(NamedSails, EveryFileIsCutRoundItsOutline) {
   // A small main of 8.5 ft with a 1.4 ft head, twisted 20 degrees, in one
   // panel, in feet: its shelf foot (file 2) lies flat as a crescent curling
   // round, and a knife that ran on along one axis dropped the far side of its
-  // edges.
+  // edges. Its outline curls over itself, and so does the knife round it.
   Sail crescent = mainSail(101.525, 16.307, std::hypot(101.525, 31.585), 31.585, 4, 12, 2);
   crescent.in.text[5] = 108.18, crescent.in.text[14] = 20.26;
-  cases.push_back({"crescent", crescent, {1}});
+  cases.push_back({"crescent", crescent, {1}, false, false, 2});
   // A 43 ft main with a 29 ft foot in feet, sewn without seam allowance: the
   // shelf foot's lens stands 0.003 ft apart at the tack, a luff rung too
   // short to set the panel's frame, so its lower edge is laid square to it
@@ -215,6 +230,9 @@ TEST(NamedSails, EveryFileIsCutRoundItsOutline) {
       const Developed d = develop(c.s, n);
       for (int k = 1; k <= (c.panelsOnly ? n : n + 2); ++k) {
         EXPECT_EQ(d.file.at(k).fault, CutFault::None) << c.what << ", " << n << " panels, file " << k;
+        const std::string& knife = d.file.at(k).knife;
+        EXPECT_TRUE(knife.empty() || (k == c.curled && knife.rfind(testing::kKnifeLoops, 0) == 0))
+            << c.what << ", " << n << " panels, file " << k << ": " << knife;
         if (c.onPlusX) {
           EXPECT_GT(d.file.at(k).lowerLeech.x, 0) << c.what << ", " << n << " panels, file " << k;
         }
@@ -271,6 +289,7 @@ TEST(TwistedSails, BottomPanelsBetweenSeamsFromTheTackTurnOntoPlusX) {
     const auto f = std::find_if(d.file.begin(), d.file.end(), [&](const File& x) { return x.name == c.file; });
     ASSERT_NE(f, d.file.end());
     EXPECT_EQ(f->fault, CutFault::None);
+    EXPECT_EQ(f->knife, "");
     EXPECT_GT(f->lowerLeech.x, 0);
     EXPECT_NEAR(f->lowerLeech.y, 0, 1e-9);
     EXPECT_GT(f->upperLeech.y, 0);
@@ -304,6 +323,7 @@ TEST(CutCheck, AHugeSeamWidthIsRefusedNotDroppedSilently) {
   const Developed d = develop(s, 7);
   for (int k = 1; k <= 6; ++k) EXPECT_NE(d.file[k].fault, CutFault::None) << k;
   EXPECT_EQ(d.file[7].fault, CutFault::None);  // the top panel has no seam allowance
+  EXPECT_EQ(d.file[7].knife, "");
 }
 
 // A lens of 1 ft radius in 7.2 degree steps, its straight top sewn with

