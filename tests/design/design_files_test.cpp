@@ -39,6 +39,8 @@ std::string join(const Lines& ls, std::size_t count = SIZE_MAX) {
 TEST(Lines, AnyLineEndByteOrderMarkAndHugeLines) {
   const std::pair<std::string, Lines> cases[] = {
       {"a\r\nb\nc\rd", {"a", "b", "c", "d"}},
+      {"a\r\n\r\n", {"a", ""}},  // an empty last line counts; no line after the last end
+      {"\r\r\n", {"", ""}},      // a CR alone, then a CR LF: two empty lines
       {"\xEF\xBB\xBF 7 \r\n", {" 7 "}},
       {"", {}},
       {std::string("a\0b", 3), {std::string("a\0b", 3)}},
@@ -52,7 +54,8 @@ TEST(Lines, AnyLineEndByteOrderMarkAndHugeLines) {
 // is checked with the shared number texts).
 TEST(Lines, NumbersCellsAndBoxNumbers) {
   const std::pair<const char*, double> numbers[] = {
-      {" 100 ", 100}, {"1000 1016", 1000}, {"7,2", 7}, {"\t-.25x", -0.25}, {"abc", 0}, {"", 0}};
+      {" 100 ", 100}, {"1000 1016", 1000}, {"7,2", 7}, {"\t-.25x", -0.25}, {"abc", 0}, {"", 0},
+      {" .5 ", 0.5},  {"-3 ", -3},         {"12.50", 12.5}, {"1E+20", 1e20}};
   for (const auto& [text, v] : numbers) EXPECT_TRUE(lineNumber(text).good() && lineNumber(text).v == v) << text;
   EXPECT_FALSE(lineNumber("1e999").good() || lineNumber(std::string(kMaxLineBytes, '9')).good());
   EXPECT_EQ(lineCell("   12, 5 "), "12, 5 ");
@@ -62,6 +65,26 @@ TEST(Lines, NumbersCellsAndBoxNumbers) {
   for (const bool on : {true, false}) w.flag(on);
   w.text("two\r\nlines");
   EXPECT_EQ(w.bytes(), " .5 \r\n 0 \r\n 0 \r\n-1 \r\n 0 \r\ntwo  lines\r\n");
+  // Whole, small and negative numbers as a number line holds them.
+  LineWriter plain;
+  for (const double v : {100.0, 0.006, -3.0}) plain.number(v);
+  EXPECT_EQ(plain.bytes(), " 100 \r\n .006 \r\n-3 \r\n");
+}
+
+// Every byte a file text can hold comes back from its box: bytes below 128
+// stay one byte, each of the 128 above takes two in UTF-8.
+TEST(Lines, Latin1SurvivesEveryByte) {
+  std::string all;
+  for (int c = 1; c < 256; ++c) all += static_cast<char>(c);
+  const std::string utf8 = latin1ToUtf8(all);
+  EXPECT_EQ(utf8.size(), 127u + 2 * 128u);
+  EXPECT_EQ(utf8ToLatin1(utf8), all);
+  EXPECT_TRUE(fitsLatin1(utf8));
+  EXPECT_EQ(latin1ToUtf8("\xE9"), "\xC3\xA9");
+  EXPECT_EQ(latin1ToUtf8("\xFF"), "\xC3\xBF");
+  EXPECT_EQ(utf8ToLatin1("\xE2\x82\xAC x \xC3"), "? x ?");  // beyond Latin-1, a broken sequence
+  EXPECT_FALSE(fitsLatin1("\xE2\x82\xAC"));
+  EXPECT_FALSE(fitsLatin1("x\xC3"));
 }
 
 // ---- Sail and mold ----------------------------------------------------------------------
@@ -86,7 +109,9 @@ TEST(SailFile, DefaultSailByteForByteAndBack) {
 
 TEST(SailFile, WorkedLinesAndShortFiles) {
   SailFile s = defaultSail();
+  s.date = "05-17-2024";
   s.comments = "Genoa, \xE9t\xE9 2";  // a comma and Latin-1 bytes in a text line
+  s.batPos[3] = "abc", s.reefPos[1] = "45";
   s.inches = s.black = false;
   s.millimeters = true;
   s.size[0] = 12.5;
@@ -96,10 +121,30 @@ TEST(SailFile, WorkedLinesAndShortFiles) {
   EXPECT_TRUE(ls[5] == " 12.5 " && ls[39] == " 0 ");
   const SailRead r = readSailFile(join(ls));
   EXPECT_TRUE(r.failures() == 0 && writeSailFile(r.sail) == join(ls));
+  // The values as read, each from its own line.
+  EXPECT_EQ(ls[20], "24, long");
+  EXPECT_EQ(std::tuple(r.sail.date, r.sail.comments, r.sail.moldName, r.sail.panelName),
+            std::tuple(s.date, s.comments, s.moldName, s.panelName));
+  EXPECT_TRUE(r.sail.millimeters && !r.sail.inches && !r.sail.feet && !r.sail.black);
+  EXPECT_EQ(plainNumber(r.sail.size[0]), "12.5");
+  for (int i = 1; i < 13; ++i) EXPECT_EQ(r.sail.size[i], s.size[i]) << i;
+  EXPECT_EQ(r.sail.batLngth[0], "24, long");
+  EXPECT_EQ(r.sail.batAngl[0], "");  // the next cell keeps its own line
+  EXPECT_EQ(r.sail.batPos[3], "abc");
+  EXPECT_EQ(r.sail.batLngth[4], "");
+  EXPECT_EQ(r.sail.reefPos[1], "45");
+  // A cell loses its leading blanks, a text line keeps them.
+  Lines blanks = ls;
+  blanks[1] = "  Genoa", blanks[20] = "  24, long", blanks[37] = "\t3";
+  const SailRead b = readSailFile(join(blanks));
+  EXPECT_EQ(b.failures(), 0);
+  EXPECT_EQ(std::tuple(b.sail.comments, b.sail.batLngth[0], b.sail.numReef[1]),
+            std::tuple(std::string("  Genoa"), std::string("24, long"), std::string("3")));
 
   // Line 40: only exactly -1 is black.
   Lines l40 = ls;
-  for (const auto& [text, black] : {std::pair{"-1 ", true}, {" 1 ", false}, {"", false}, {"-1.0", true}}) {
+  for (const auto& [text, black] :
+       {std::pair{"-1 ", true}, {" 1 ", false}, {"", false}, {"x", false}, {"-1.0", true}}) {
     l40[39] = text;
     EXPECT_EQ(readSailFile(join(l40)).sail.black, black) << text;
   }
@@ -108,6 +153,17 @@ TEST(SailFile, WorkedLinesAndShortFiles) {
   const SailRead cut = readSailFile(join(ls, 18));
   EXPECT_TRUE(cut.failures() == 22 && !cut.failed[18] && cut.failed[19] && cut.failed[40]);
   EXPECT_TRUE(cut.sail.moldName.empty() && cut.sail.size[12] == 50);
+  EXPECT_EQ(cut.sail.size[11], 4);
+  for (int n = 1; n <= kSailLines; ++n) EXPECT_EQ(cut.failed[n], n > 18) << n;
+  // The black default sail cut short: line 40 is missing, so not black.
+  const SailRead cutBlack = readSailFile(join(allLines(writeSailFile(defaultSail())), 18));
+  EXPECT_TRUE(cutBlack.failures() == 22 && !cutBlack.sail.black && cutBlack.sail.inches);
+  // A number beyond a double's range cannot be read either: its line alone fails and reads 0.
+  Lines big = ls;
+  big[5] = "1e999";
+  const SailRead huge = readSailFile(join(big));
+  EXPECT_TRUE(huge.failures() == 1 && huge.failed[6]);
+  EXPECT_TRUE(huge.sail.size[0] == 0 && huge.sail.size[1] == 3 && huge.sail.moldName == "lastsail.mld");
 }
 
 TEST(MoldFile, WorkedLinesAndAShortFile) {
@@ -119,15 +175,26 @@ TEST(MoldFile, WorkedLinesAndAShortFile) {
   m.pos[5] = 47.5;
   const std::string bytes = writeMoldFile(m);
   const Lines ls = allLines(bytes);
+  ASSERT_EQ(ls.size(), 25u);
   EXPECT_EQ(Lines(ls.begin(), ls.begin() + 5), (Lines{" 7 ", " 28 ", " 8 ", " 0 ", "-5 "}));
   EXPECT_TRUE(ls[2 + 4 * 3] == " 12 " && ls[23] == " 47.5 ");
   const MoldRead r = readMoldFile(bytes);
   EXPECT_TRUE(r.failures() == 0 && writeMoldFile(r.mold) == bytes);
+  // The values as read, station by station.
+  EXPECT_EQ(r.mold.twist, 7);
+  EXPECT_EQ(plainNumber(r.mold.dep[3]), "12");
+  EXPECT_EQ(plainNumber(r.mold.ex[0]), "-5");
+  for (int st = 0; st < 6; ++st)
+    EXPECT_EQ(std::tuple(r.mold.ent[st], r.mold.dep[st], r.mold.pos[st], r.mold.ex[st]),
+              std::tuple(28.0, st == 3 ? 12.0 : 8.0 + st, st == 5 ? 47.5 : 0.0, st == 0 ? -5.0 : 0.0))
+        << st;
 
   // 21 lines: twist and stations 0..4; station 5 reads 0 and each line is reported.
   const MoldRead s = readMoldFile(join(ls, 21));
   EXPECT_TRUE(s.failures() == 4 && s.failed[22] && s.failed[25] && !s.failed[21]);
   EXPECT_TRUE(s.mold.ent[4] == 28 && s.mold.ent[5] == 0 && s.mold.dep[5] == 0);
+  EXPECT_TRUE(s.mold.ex[5] == 0 && s.mold.pos[5] == 0 && s.mold.dep[4] == 12 && s.mold.twist == 7);
+  for (int n = 1; n <= kMoldLines; ++n) EXPECT_EQ(s.failed[n], n > 21) << n;
 }
 
 // ---- Panel file ---------------------------------------------------------------------------
@@ -166,6 +233,15 @@ TEST(PanelFile, FreshStartWrites116LinesAndReadsThemBack) {
   EXPECT_TRUE(ls[36] == "-1 " && ls[41] == " 0 ");
   const PanelRead r = readPanelFile(bytes, kNoneHeld);
   EXPECT_TRUE(r.failures() == 0 && panelFileLines(r.walk) == 116);
+  EXPECT_EQ(ls[5], " 10 ");
+  EXPECT_EQ(bytes.substr(bytes.size() - 7), "\r\n 0 \r\n");
+  // Every fixed line as read: the value written, the hollow's 0 loads as 0.006.
+  const PanelFile p = defaultPanel();
+  for (int n = 1; n < kPanelFixedLines; ++n) EXPECT_TRUE(r.fixed.line[n] == p.line[n] && !r.failed[n]) << n;
+  EXPECT_EQ(r.fixed.line[42], 0.006);
+  EXPECT_EQ(r.walk.seams, 10);
+  ASSERT_EQ(r.ends.size(), 116u - 42);
+  for (const Field<double>& e : r.ends) EXPECT_TRUE(e.ok && e.value == 0);
 }
 
 TEST(PanelFile, SevenPanelCrosscutIs110LinesAndComesBackWhole) {
@@ -178,17 +254,37 @@ TEST(PanelFile, SevenPanelCrosscutIs110LinesAndComesBackWhole) {
   // Hollow, seam 0's leech and luff ends, seam 1's; the divider after seam 7.
   EXPECT_EQ(Lines(ls.begin() + 41, ls.begin() + 46), (Lines{" .02 ", " 100 ", " 1 ", " 86 ", " 8.5 "}));
   EXPECT_EQ(Lines(ls.begin() + 58, ls.begin() + 60), (Lines{" 50 ", " 45 "}));
+  // Section 0's radial seams 1 and 2 (upper end, then lower), section 1's
+  // first, and section 6's two at the file's end.
+  EXPECT_EQ(Lines(ls.begin() + 60, ls.begin() + 64), (Lines{" 20 ", " 1 ", " 40 ", " 2 "}));
+  EXPECT_EQ(Lines(ls.begin() + 68, ls.begin() + 70), (Lines{" 21 ", " 100 "}));
+  EXPECT_EQ(Lines(ls.begin() + 106, ls.end()), (Lines{" 26 ", " 1 ", " 46 ", " 2 "}));
   const PanelRead r = readPanelFile(bytes, l.RadialCount);
   PanelLayout back;
   int failures = r.failures();
   storeEnds(r, back, [&] { ++failures; });
   EXPECT_EQ(failures, 0);
   EXPECT_EQ(writePanelFile(r.fixed, back), bytes);  // every end came back where it was
+  // The same, element by element as read.
+  EXPECT_EQ(r.failures(), 0);
+  for (int n = 1; n <= kPanelFixedLines; ++n) EXPECT_EQ(r.fixed.line[n], p.line[n]) << n;
+  for (int i = 0; i <= 7; ++i)
+    EXPECT_TRUE(back.SeamLeechEnd[i] == l.SeamLeechEnd[i] && back.SeamLuffEnd[i] == l.SeamLuffEnd[i]) << i;
+  EXPECT_TRUE(back.DividerTopIndex == 50 && back.DividerFootIndex == 45);
+  for (int k = 0; k < 7; ++k)
+    for (int j = 1; j < l.RadialCount[k]; ++j)
+      EXPECT_TRUE(back.RadialUpperEnd[k][j] == l.RadialUpperEnd[k][j] &&
+                  back.RadialLowerEnd[k][j] == l.RadialLowerEnd[k][j])
+          << k << j;
 
   // Saved before any radial layout, its writer walking without radial counts:
   // 60 lines, read with 50 errors; seam and divider ends load, radial ends are 0.
   const PanelRead legacy = readPanelFile(join(ls, 60), l.RadialCount);
   EXPECT_TRUE(panelFileLines(legacy.walk) == 110 && legacy.failures() == 50);
+  // The fixed lines and the 18 seam and divider ends read; each radial end failed.
+  ASSERT_EQ(legacy.ends.size(), 68u);
+  for (std::size_t e = 0; e < legacy.ends.size(); ++e) EXPECT_EQ(legacy.ends[e].ok, e < 18) << e;
+  EXPECT_EQ(std::count(std::begin(legacy.failed), std::end(legacy.failed), true), 0);
   back = l;
   storeEnds(legacy, back, [&] { ++failures; });
   EXPECT_EQ(failures, 50);
@@ -206,7 +302,9 @@ TEST(PanelFile, WalkFollowsTheCountRule) {
   } cases[] = {
       // Sections 7 and 8 hold counts 2 and 3 from before the load.
       {4, {3, 3, 5, 5, 5, 4, 3}, 86},                          // radial: fans of 3, bands 2..4 of 5
+      {7, {5, 5, 5, 5, 5, 4, 3}, 42 + 16 + 2 + 50 + 2},        // section 7 visited: one more seam
       {7.5, {5, 5, 5, 5, 5, 4, 3}, 42 + 18 + 2 + 50 + 2 + 4},  // 7.5 is 8 panels
+      {0, {5, 5, 0, 0, 0, 0, 0}, 42 + 2 + 2 + 16},             // no bands, the fans still
       {-4, {-4, 3, 5, 5, 5, 4, 3}, 42 + 10 + 2 + 34},          // negative counts count as positive
       {50, {40, 1, 1, 1, 1, 1, 1}, 42 + 68 + 2 + 64 + 2 + 4},  // at most 33; sections 0..10
       {1e300, {0, 0, 0, 0, 0, 0, 0}, 42 + 68 + 2 + 2 + 4},
@@ -217,6 +315,19 @@ TEST(PanelFile, WalkFollowsTheCountRule) {
     std::copy(c.counts, c.counts + 7, p.line + 7);
     EXPECT_EQ(panelFileLines(panelWalk(p, held)), c.lines) << c.panels;
   }
+  EXPECT_EQ(lineCount(-4), 4);
+  EXPECT_EQ(lineCount(2.5), 2);
+  EXPECT_EQ(lineCount(3.5), 4);
+  // The walk's counts seen directly: 7 panels visit sections 0..7, section 6's
+  // -3.5 counts 4, section 7's count is the one held.
+  PanelFile seven;
+  seven.line[6] = 7;
+  const double counts[7] = {5, 5, 5, 5, 5, 4, -3.5};
+  std::copy(counts, counts + 7, seven.line + 7);
+  const PanelWalk w = panelWalk(seven, held);
+  EXPECT_EQ(w.seams, 7);
+  EXPECT_EQ(std::vector<int>(w.radial, w.radial + PanelLayout::kSections),
+            (std::vector<int>{5, 5, 5, 5, 5, 4, 4, 2, 0, 0, 0}));
 }
 
 TEST(PanelFile, FixedLinesAsTheirControlsTakeThem) {
@@ -225,10 +336,17 @@ TEST(PanelFile, FixedLinesAsTheirControlsTakeThem) {
   ls[15] = " 1.5 ";    // Stagger: 2
   ls[30] = " 40000 ";  // beyond a whole number: left as it is and reported
   ls[6] = "-4 ";
+  ls[26] = " 12 ";  // a bar line out of range: left to the bar to refuse
+  ls[35] = " 7 ";   // any non-zero selects
+  ls[40] = " .5 ";  // a menu line too
   const PanelRead r = readPanelFile(join(ls), kNoneHeld);
+  EXPECT_TRUE(r.fixed.line[27] == 12 && !r.failed[27]);
+  EXPECT_TRUE(r.fixed.line[36] == -1 && r.fixed.line[41] == -1 && r.fixed.line[7] == -4);
+  EXPECT_EQ(r.failures(), 1);  // line 31 alone
   EXPECT_TRUE(r.fixed.line[15] == 0 && r.fixed.line[16] == 2 && r.fixed.line[31] == 40000 && r.failed[31]);
   EXPECT_EQ(r.walk.radial[0], 4);
-  for (const auto& [hollow, loads] : {std::pair{" .02 ", 0.02}, {" 0 ", 0.006}, {" .08 ", 0.006}, {"-.01 ", -0.01}}) {
+  for (const auto& [hollow, loads] :
+       {std::pair{" .02 ", 0.02}, {" 0 ", 0.006}, {" .08 ", 0.006}, {"-.01 ", -0.01}, {" .05 ", 0.05}}) {
     ls[41] = hollow;
     EXPECT_EQ(readPanelFile(join(ls), kNoneHeld).fixed.line[42], loads) << hollow;
   }
@@ -276,6 +394,7 @@ TEST(Names, TheNameRuleStepByStep) {
       {"/", ".sal"}, {"*", "*.sal"}, {"Gr\xC3\xBCnsegelname", "Gr\xC3\xBCnsege.sal"}};
   for (const auto& [text, name] : sails) EXPECT_EQ(designNameSteps(text, ".sal")[3], name) << text;
   EXPECT_EQ(designNameSteps("", ".mld")[3], ".mld");
+  EXPECT_EQ(designNameSteps("radial", ".pnl")[3], "radial.pnl");
   EXPECT_EQ(designNameSteps("dir/Main.old.sal", ".pnl"),
             (std::array<std::string, 4>{"Main.old.sal", "Main", "Main", "Main.pnl"}));
   for (const char* plain : {"a.sal", ".sal", "*.sal"}) EXPECT_TRUE(isPlainName(plain)) << plain;
@@ -312,6 +431,15 @@ TEST(PlotScale, TheChainOfSources) {
     const PlotScale s = plotScaleChain(nullptr, c.vd32, c.varden, c.x, c.y);
     EXPECT_TRUE(s.x == c.sx && s.y == c.sy) << c.x << " gives " << s.x << ", " << s.y;
   }
+  // vdxp.dat first of the files; the settings alone.
+  const std::string vdxp = "1000,1016,7\r\n1,2";
+  const PlotScale first = plotScaleChain(&vdxp, &vd32, &varden, "", "");
+  EXPECT_TRUE(first.x == 1000 && first.y == 1016) << first.x << ", " << first.y;
+  const std::string vdxpNegative = "-1000,-1016";  // vdxp.dat's fields as they are
+  const PlotScale negative = plotScaleChain(&vdxpNegative, nullptr, &varden, "", "");
+  EXPECT_TRUE(negative.x == -1000 && negative.y == -1016) << negative.x << ", " << negative.y;
+  const PlotScale settings = plotScaleChain(nullptr, nullptr, nullptr, "1200", "");
+  EXPECT_TRUE(settings.x == 1200 && settings.y == 500) << settings.x << ", " << settings.y;
 }
 
 // ---- Mutations -------------------------------------------------------------------------
