@@ -136,6 +136,17 @@ TEST_F(AppTest, BattenButtonsRewriteTheirBoxesAndRecompute) {
   f.Command[4]->click();  // "Std 4"
   EXPECT_EQ(f.BatPos[0]->text() + f.BatPos[3]->text() + "|" + f.BatPos[4]->text(), "2080|");
   EXPECT_TRUE(f.m.ViewAngleY == 0 && parseLenient(f.BatLngth[3]->text()) > 0);
+  // Every row of "Std 4" filled: one angle to a tenth, each length its own.
+  const char* positions[5] = {"20", "40", "60", "80", ""};
+  for (int k = 0; k < 5; ++k) EXPECT_EQ(f.BatPos[k]->text(), positions[k]) << k;
+  for (int k = 0; k < 4; ++k) {
+    EXPECT_TRUE(QRegularExpression("^-?\\d+\\.\\d$").match(QString::fromStdString(f.BatAngl[k]->text())).hasMatch())
+        << f.BatAngl[k]->text();
+    EXPECT_EQ(f.BatAngl[k]->text(), f.BatAngl[0]->text());
+    EXPECT_GT(parseLenient(f.BatLngth[k]->text()), 0) << k;
+  }
+  EXPECT_EQ(f.BatLngth[1]->text(), f.BatLngth[2]->text());
+  EXPECT_EQ(f.BatAngl[4]->text() + f.BatLngth[4]->text(), "");
 
   f.Command[15]->click();  // "Std 3" after "Std 4" empties row 3
   EXPECT_EQ(f.BatPos[0]->text() + "|" + f.BatPos[3]->text() + f.BatAngl[3]->text() + f.BatLngth[3]->text(), "25|");
