@@ -135,17 +135,19 @@ class CrossingBands {
 
 // Do two edges of the closed path that share no end cross, each passing
 // strictly through the other? Then it loops over itself: the crossing
-// count and the shoelace say nothing of what the table cuts out.
-inline bool crossesItself(const std::vector<Point2>& o) {
+// count and the shoelace say nothing of what the table cuts out (and two
+// seams of a sewing outline that cross leave a panel no knife can cut round).
+template <class P>
+bool crossesItself(const std::vector<P>& o) {
   const std::size_t n = o.size();
-  const auto side = [](Point2 a, Point2 b, Point2 c) {
+  const auto side = [](P a, P b, P c) {
     const double s = (b.x - a.x) * (c.y - a.y) - (b.y - a.y) * (c.x - a.x);
     return s > 0 ? 1 : s < 0 ? -1 : 0;
   };
   for (std::size_t i = 0; i < n; ++i)
     for (std::size_t j = i + 2; j < n; ++j) {
       if (i == 0 && j == n - 1) continue;  // neighbours round the end
-      const Point2 a = o[i], b = o[(i + 1) % n], c = o[j], d = o[(j + 1) % n];
+      const P a = o[i], b = o[(i + 1) % n], c = o[j], d = o[(j + 1) % n];
       if (side(a, b, c) * side(a, b, d) < 0 && side(c, d, a) * side(c, d, b) < 0) return true;
     }
   return false;

@@ -11,6 +11,7 @@
 
 #include "common/lines.h"
 #include "develop/plot_file.h"
+#include "plot_outline.h"
 
 namespace kes::test {
 
@@ -47,22 +48,7 @@ inline double segmentDistance(Pt p, Pt a, Pt b) {
   return std::hypot(p.x - a.x - t * dx, p.y - a.y - t * dy);
 }
 
-// Do two edges of the closed outline that share no end cross, each
-// passing strictly through the other?
-inline bool crossesItself(const std::vector<Pt>& o) {
-  const std::size_t n = o.size();
-  const auto side = [](Pt a, Pt b, Pt c) {
-    const double s = (b.x - a.x) * (c.y - a.y) - (b.y - a.y) * (c.x - a.x);
-    return s > 0 ? 1 : s < 0 ? -1 : 0;
-  };
-  for (std::size_t i = 0; i < n; ++i)
-    for (std::size_t j = i + 2; j < n; ++j) {
-      if (i == 0 && j == n - 1) continue;  // neighbours round the end
-      const Pt a = o[i], b = o[(i + 1) % n], c = o[j], d = o[(j + 1) % n];
-      if (side(a, b, c) * side(a, b, d) < 0 && side(c, d, a) * side(c, d, b) < 0) return true;
-    }
-  return false;
-}
+using testing::crossesItself;
 
 // Does the outline fold back onto itself: a point of it within `reach` of
 // an edge it does not touch, where the shorter way round between them turns
