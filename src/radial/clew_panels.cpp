@@ -52,7 +52,7 @@ RadialPanelFile WriteClewPanel(const RadialInput& in, const RadialBand& band, in
     const Point2 below = s.U(k - 1);
     if (finite(below) && below.x != u.x)
       rec.add(StationRecord(u, below, u, RunningSide(below, u) * w.SeamWidth, 0),
-              PanelRecords::kUpper, ends.lastUpper);
+              PanelRecords::kUpper, ends.lastUpper, u);
   }
 
   // The divider, top to foot, without allowance.
@@ -63,7 +63,7 @@ RadialPanelFile WriteClewPanel(const RadialInput& in, const RadialBand& band, in
     p.edgeAllowance = 0;
     p.penPoint(d);
     rec.add(StationRecord(d, d, dividerPoint(s, lay, k + 1), 0, 0), PanelRecords::kDivider,
-            ends.lastDivider);
+            ends.lastDivider, d);
   }
 
   // Every panel but the fan's last has an end radial, made once from the
@@ -76,7 +76,7 @@ RadialPanelFile WriteClewPanel(const RadialInput& in, const RadialBand& band, in
     for (int k = std::max(endLower, 1); k <= std::min(startLower, 100); ++k) {
       if (hasEndRadial && k == endLower)
         rec.add(EndRadialRecord(cur, s.L(k), w.RadialSeamWidth, -1), PanelRecords::kEndRadial,
-                ends.endRadial);
+                ends.endRadial, s.L(k));
       p.point(s.L(k));
       p.edgeAllowance = 0;
       p.point(s.L(k));
@@ -87,7 +87,7 @@ RadialPanelFile WriteClewPanel(const RadialInput& in, const RadialBand& band, in
     // The end seam runs to the clew.
     if (hasEndRadial)
       rec.add(EndRadialRecord(cur, K, w.RadialSeamWidth, -1), PanelRecords::kEndRadial,
-              ends.endRadial);
+              ends.endRadial, K);
     p.point(K);
     cur = K;
     rec.add(StationRecord(K, s.L(99), K, 0, 0), PanelRecords::kLower, ends.lastFoot);
@@ -140,7 +140,7 @@ RadialPanelFile WriteClewPanel(const RadialInput& in, const RadialBand& band, in
   for (int k = 2; k <= N; ++k) {
     const CutRecord& before = rec.at(k - 1);
     if (ends.turnsOnto(k)) {
-      fanCorner(knife, before, rec.at(k), p, largest);
+      fanCorner(knife, before, rec.at(k), rec.sewingCorner(k - 1), p, largest);
       knife.own(rec, k);
     } else if (n == 1 && ends.lastFoot && k == ends.lastFoot + 1) {
       knife.corner(rec.at(k).vertical ? Point2{before.x + w.LeechTabling, before.y}

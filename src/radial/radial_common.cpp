@@ -112,10 +112,12 @@ double largestOf(std::initializer_list<double> allowances) {
 }
 
 namespace {
-// The two points of a corner: one where the lines meet, or the feet of the
-// sewing point nearest to that on both lines when it stands off too far.
-int cornerPoints(const CutRecord& a, const CutRecord& b, const PanelPlot& p, double largest,
-                 Point2 at[2]) {
+// The two points of a corner: one where the lines meet, or the feet of its
+// own sewing corner (where the two edges meet on the outline) on both
+// lines when it stands off that too far. Without a sewing corner given,
+// the sewing point nearest to where the lines meet stands for it.
+int cornerPoints(const CutRecord& a, const CutRecord& b, Point2 own, const PanelPlot& p,
+                 double largest, Point2 at[2]) {
   if (!Corner(a, b, at[0])) {
     at[0] = {b.x, b.y};  // parallel lines meet at b's own point
     return 1;
@@ -123,11 +125,16 @@ int cornerPoints(const CutRecord& a, const CutRecord& b, const PanelPlot& p, dou
   const Point2 c = at[0];
   double best = INFINITY;
   Point2 tip{};
-  for (const Point2 q : p.outline) {
-    const double d = std::hypot(q.x - c.x, q.y - c.y);
-    if (d < best) {
-      best = d;
-      tip = q;
+  if (finite(own)) {
+    best = std::hypot(own.x - c.x, own.y - c.y);
+    tip = own;
+  } else {
+    for (const Point2 q : p.outline) {
+      const double d = std::hypot(q.x - c.x, q.y - c.y);
+      if (d < best) {
+        best = d;
+        tip = q;
+      }
     }
   }
   if (!(best > kMitreLimit * largest + 1e-6)) return 1;
@@ -137,17 +144,19 @@ int cornerPoints(const CutRecord& a, const CutRecord& b, const PanelPlot& p, dou
 }
 }  // namespace
 
-void fanCorner(KnifePath& knife, const CutRecord& a, const CutRecord& b, const PanelPlot& p,
-               double largestAllowance) {
+void fanCorner(KnifePath& knife, const CutRecord& a, const CutRecord& b, Point2 own,
+               const PanelPlot& p, double largestAllowance) {
   Point2 at[2];
-  const int n = cornerPoints(a, b, p, largestAllowance, at);
+  const int n = cornerPoints(a, b, own, p, largestAllowance, at);
   for (int i = 0; i < n; ++i) knife.corner(at[i]);
 }
 
 void fanStartCorner(const CutRecord& a, const CutRecord& b, const PanelPlot& p,
                     double largestAllowance, Point2& from, Point2& to) {
+  // The closing edge meets the first one at the outline's first point.
+  const Point2 own = p.outline.empty() ? kNoPoint : p.outline.front();
   Point2 at[2];
-  const int n = cornerPoints(a, b, p, largestAllowance, at);
+  const int n = cornerPoints(a, b, own, p, largestAllowance, at);
   to = at[0];
   from = at[n - 1];
 }

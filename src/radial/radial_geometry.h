@@ -46,17 +46,24 @@ struct PanelRecords {
   enum Edge { kUpper = 1, kDivider, kEndRadial, kLower, kStart };
   CutOutline cut;
   int edge[CutOutline::kMax + 1] = {};
+  // The sewing point at which each record's edge turns onto the next edge
+  // (no point where the writer gives none): the sewing corner the knife's
+  // corner after the record stands for.
+  Point2 sewingEnd[CutOutline::kMax + 1] = {};
 
   // Adds a record; its index, or 0 when it could not be formed.
-  int add(const CutRecord& r, int kind) {
+  int add(const CutRecord& r, int kind, Point2 end = kNoPoint) {
     if (!AppendRecord(cut, r)) return 0;
     edge[cut.n] = kind;
+    sewingEnd[cut.n] = end;
     return cut.n;
   }
   // The same, keeping the index in `last` when the record was added.
-  void add(const CutRecord& r, int kind, int& last) {
-    if (int i = add(r, kind)) last = i;
+  void add(const CutRecord& r, int kind, int& last, Point2 end = kNoPoint) {
+    if (int i = add(r, kind, end)) last = i;
   }
+  // The sewing corner after record i (no point past the records).
+  Point2 sewingCorner(int i) const { return (i >= 1 && i <= cut.n) ? sewingEnd[i] : kNoPoint; }
   int count() const { return cut.n; }
   const CutRecord& at(int i) const {
     static const CutRecord empty{};

@@ -61,16 +61,19 @@ struct PanelPlot {
 };
 
 // A fan's knife corner where the lines of records a and b meet. A corner
-// that would stand off the nearest point of the sewing outline by more than
-// kMitreLimit times the panel's largest allowance (two seams meeting at a
-// sliver's sharp point) is cut, as a mitred join is: the feet of that point
-// on both lines. Adds one or two points to the knife.
-void fanCorner(KnifePath& knife, const CutRecord& a, const CutRecord& b, const PanelPlot& p,
-               double largestAllowance);
+// that would stand off its own sewing corner `own` (where a's edge turns
+// onto b's on the outline) by more than kMitreLimit times the panel's
+// largest allowance (two seams meeting at a sliver's sharp point, or lines
+// a few degrees apart meeting far back behind a short edge) is cut, as a
+// mitred join is: the feet of that point on both lines. Without `own` (no
+// point) the nearest sewing point stands for it. Adds one or two points to
+// the knife.
+void fanCorner(KnifePath& knife, const CutRecord& a, const CutRecord& b, Point2 own,
+               const PanelPlot& p, double largestAllowance);
 // The same for the knife's start corner, where the closing record a meets
-// record 1 (b): `from` gets the point the knife starts on (on b's line) and
-// `to` the point it comes back to before closing on `from` (the same point
-// where the corner is not cut).
+// record 1 (b) at the outline's first point: `from` gets the point the
+// knife starts on (on b's line) and `to` the point it comes back to before
+// closing on `from` (the same point where the corner is not cut).
 void fanStartCorner(const CutRecord& a, const CutRecord& b, const PanelPlot& p,
                     double largestAllowance, Point2& from, Point2& to);
 

@@ -41,7 +41,7 @@ RadialPanelFile WriteTackPanel(const RadialInput& in, const RadialBand& band, in
       const Point2 before = s.U(k - 1);
       if (finite(before) && before.x != u.x)
         rec.add(StationRecord(u, before, u, RunningSide(before, u) * w.SeamWidth, 0),
-                PanelRecords::kUpper, ends.lastUpper);
+                PanelRecords::kUpper, ends.lastUpper, u);
     } else if (k >= 101) {
       const Point2 d = dividerPoint(s, lay, k), next = dividerPoint(s, lay, k + 1);
       prev = d;
@@ -49,7 +49,7 @@ RadialPanelFile WriteTackPanel(const RadialInput& in, const RadialBand& band, in
       p.edgeAllowance = w.SeamWidth;
       const double side = next.x > d.x ? 1 : next.x < d.x ? -1 : 0;
       rec.add(StationRecord(d, d, next, side * w.SeamWidth, w.SeamWidth), PanelRecords::kDivider,
-              ends.lastDivider);
+              ends.lastDivider, d);
     }
   }
 
@@ -63,7 +63,7 @@ RadialPanelFile WriteTackPanel(const RadialInput& in, const RadialBand& band, in
     for (int k = std::min(F, 100); k >= std::max(la, 1); --k) {
       if (hasEndRadial && k == F)
         rec.add(EndRadialRecord(prev, s.L(k), w.RadialSeamWidth, 1), PanelRecords::kEndRadial,
-                ends.endRadial);
+                ends.endRadial, s.L(k));
       p.point(s.LPenFirst(k));
       p.edgeAllowance = 0;
       p.point(s.L(k));
@@ -73,7 +73,7 @@ RadialPanelFile WriteTackPanel(const RadialInput& in, const RadialBand& band, in
   } else {
     if (hasEndRadial)
       rec.add(EndRadialRecord(prev, s.L(1), w.RadialSeamWidth, 1), PanelRecords::kEndRadial,
-              ends.endRadial);
+              ends.endRadial, s.L(1));
     p.point(s.L(1));
     prev = s.L(1);
     rec.add(StationRecord(s.L(1), s.L(1), s.L(2), 0, 0), PanelRecords::kLower, ends.lastFoot);
@@ -118,7 +118,7 @@ RadialPanelFile WriteTackPanel(const RadialInput& in, const RadialBand& band, in
   for (int i = 2; i <= c; ++i) {
     const CutRecord& before = rec.at(i - 1);
     if (ends.turnsOnto(i))
-      fanCorner(knife, before, rec.at(i), p, largest);
+      fanCorner(knife, before, rec.at(i), rec.sewingCorner(i - 1), p, largest);
     else if (n == 1 && ends.lastFoot && i == ends.lastFoot + 1)
       knife.corner({before.x - w.LuffTabling, before.y});
     knife.own(rec, i);

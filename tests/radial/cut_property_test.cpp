@@ -230,10 +230,14 @@ TEST(RadialCutProperty, EveryFileOfRandomSailsIsCutOrRefusedWhereItMustBe) {
   EXPECT_GT(total.files, 500);
   EXPECT_LE(total.wandering, 2 + kLayoutsPerSail);  // one rare sail's layouts at most
   EXPECT_GT(total.refused, 0);  // the sample holds layouts whose seams cross
-  // Today's develop leaves about one accepted fan file in three thousand
-  // with a knife that loops over itself round a sliver's corner (or a
-  // sewing point inside that loop); never many.
-  EXPECT_LE(total.loops, total.files / 1000);
+  // A fan corner is mitred against its own sewing corner, so a knife no
+  // longer runs back behind a sliver's short edge and loops round it. What
+  // remains is about one accepted fan file in six thousand (9 of the full
+  // run's 51349): five whose sewing outline, read back in whole steps,
+  // crosses itself where two seams meet, and slivers such as a tack panel
+  // whose upper edge and end radial close into one point, where the knife
+  // cuts a tab past the tip. The sanitizers' short run holds two of them.
+  EXPECT_LE(total.loops, 2 + total.files / 5000);
 }
 
 
