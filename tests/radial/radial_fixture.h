@@ -140,4 +140,20 @@ inline void LayOutRadialSail(SailModel& m, PanelLayout& L, int bands, int top, i
   LayOutRadials(L, top, foot, counts, stagger);
 }
 
+// A sail in feet from the numbers of its boxes, as the random sails of the
+// cut property runs draw them: the size boxes and the six stations.
+struct DrawnSail {
+  double text[15], ent[6], dep[6], pos[6], ex[6];
+};
+inline SailInputs FeetSailInputs(const DrawnSail& d) {
+  SailInputs s = testing::defaultInputs();
+  s.unit = Unit::Feet;
+  std::copy(std::begin(d.text), std::end(d.text), s.text);
+  std::copy(std::begin(d.ent), std::end(d.ent), s.ent);
+  std::copy(std::begin(d.dep), std::end(d.dep), s.dep);
+  std::copy(std::begin(d.pos), std::end(d.pos), s.pos);
+  std::copy(std::begin(d.ex), std::end(d.ex), s.ex);
+  return s;
+}
+
 }  // namespace kes::test
