@@ -65,13 +65,16 @@ inline PlotPaths readPaths(std::string_view text, std::string_view sewingStart =
   return out;
 }
 
+// Does the edge from a to b cross the ray from p to +x?
+inline bool rayCrosses(Point2 a, Point2 b, Point2 p) {
+  return (a.y > p.y) != (b.y > p.y) && p.x < a.x + (p.y - a.y) * (b.x - a.x) / (b.y - a.y);
+}
+
 // Inside a closed path by the count of its edges a ray to +x crosses.
 inline bool crossingInside(const std::vector<Point2>& path, Point2 p) {
   bool in = false;
-  for (std::size_t k = 0; k < path.size(); ++k) {
-    const Point2 a = path[k], b = path[(k + 1) % path.size()];
-    if ((a.y > p.y) != (b.y > p.y) && p.x < a.x + (p.y - a.y) * (b.x - a.x) / (b.y - a.y)) in = !in;
-  }
+  for (std::size_t k = 0; k < path.size(); ++k)
+    if (rayCrosses(path[k], path[(k + 1) % path.size()], p)) in = !in;
   return in;
 }
 
@@ -85,15 +88,18 @@ inline double pathArea(const std::vector<Point2>& path) {
   return sum / 2;
 }
 
+// The distance of p from the segment a..b (any point type with x and y).
+template <class P>
+double segmentDistance(P p, P a, P b) {
+  const double dx = b.x - a.x, dy = b.y - a.y, l2 = dx * dx + dy * dy;
+  const double t = l2 > 0 ? std::clamp(((p.x - a.x) * dx + (p.y - a.y) * dy) / l2, 0.0, 1.0) : 0.0;
+  return std::hypot(p.x - a.x - t * dx, p.y - a.y - t * dy);
+}
+
 // Does p lie within `reach` of an edge of the closed path?
 inline bool nearPath(const std::vector<Point2>& path, Point2 p, double reach) {
-  for (std::size_t k = 0; k < path.size(); ++k) {
-    const Point2 a = path[k], b = path[(k + 1) % path.size()];
-    const double dx = b.x - a.x, dy = b.y - a.y, l2 = dx * dx + dy * dy;
-    const double t = l2 > 0 ? std::clamp(((p.x - a.x) * dx + (p.y - a.y) * dy) / l2, 0.0, 1.0) : 0.0;
-    const double ex = p.x - a.x - t * dx, ey = p.y - a.y - t * dy;
-    if (ex * ex + ey * ey <= reach * reach) return true;
-  }
+  for (std::size_t k = 0; k < path.size(); ++k)
+    if (segmentDistance(p, path[k], path[(k + 1) % path.size()]) <= reach) return true;
   return false;
 }
 
@@ -117,10 +123,8 @@ class CrossingBands {
   bool inside(Point2 p) const {
     if (bands_.empty() || !(p.y >= low_ && p.y <= high_)) return false;
     bool in = false;
-    for (const std::size_t k : bands_[band(p.y)]) {
-      const Point2 a = path_[k], b = path_[(k + 1) % path_.size()];
-      if ((a.y > p.y) != (b.y > p.y) && p.x < a.x + (p.y - a.y) * (b.x - a.x) / (b.y - a.y)) in = !in;
-    }
+    for (const std::size_t k : bands_[band(p.y)])
+      if (rayCrosses(path_[k], path_[(k + 1) % path_.size()], p)) in = !in;
     return in;
   }
 

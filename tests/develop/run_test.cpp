@@ -16,11 +16,8 @@ namespace {
 
 using testing::crossingInside;
 using testing::pathArea;
+using testing::stepsOf;
 
-Point2 pointOf(const std::string& line) {
-  const PointLineParts p = SplitPointLine(line);
-  return {PointLineStep(p.x), PointLineStep(p.y)};
-}
 
 // ---------------------------------------------------------------- report
 
@@ -126,7 +123,7 @@ TEST(PanelFile, APlanarStripWrittenAndFinished) {
     if (!IsPointLine(temp[k])) {
       EXPECT_EQ(done[k], temp[k]);
     } else {
-      const Point2 a = pointOf(temp[k]), b = pointOf(done[k]);
+      const Point2 a = stepsOf(temp[k]), b = stepsOf(done[k]);
       EXPECT_NEAR(a.x, b.x, 1.01);
       EXPECT_NEAR(a.y, b.y, 1.01 + std::fabs(a.x) * 2e-5);
     }
@@ -206,8 +203,8 @@ TEST_F(FullRun, DefaultSailInSevenPanelsAndBothFeet) {
     const auto up = std::find(l.begin() + down, l.end(), "0 penup") - l.begin();
     ASSERT_LT(up, static_cast<long>(l.size())) << files[f].name;
     ASSERT_TRUE(IsPointLine(l[down - 1])) << files[f].name;
-    std::vector<Point2> path{pointOf(l[down - 1])};
-    for (auto k = down + 1; k < up; ++k) path.push_back(pointOf(l[k]));
+    std::vector<Point2> path{stepsOf(l[down - 1])};
+    for (auto k = down + 1; k < up; ++k) path.push_back(stepsOf(l[k]));
     EXPECT_GT(path.size(), 8u) << files[f].name;
     CutOutline knife;
     bool fits = true;
@@ -216,7 +213,7 @@ TEST_F(FullRun, DefaultSailInSevenPanelsAndBothFeet) {
     std::vector<Point2> sewing;
     for (auto k = start; k < end; ++k) {
       if (!IsPointLine(l[k])) continue;
-      const Point2 p = pointOf(l[k]), above{p.x, p.y + 3};
+      const Point2 p = stepsOf(l[k]), above{p.x, p.y + 3};
       sewing.push_back(p);
       EXPECT_TRUE(crossingInside(path, p) || crossingInside(path, above)) << files[f].name << " " << l[k];
       if (fits) {

@@ -42,13 +42,8 @@ inline std::vector<Pt> sewingOutline(const std::string& text, double scale) {
   return out;
 }
 
-inline double segmentDistance(Pt p, Pt a, Pt b) {
-  const double dx = b.x - a.x, dy = b.y - a.y, l2 = dx * dx + dy * dy;
-  const double t = l2 > 0 ? std::clamp(((p.x - a.x) * dx + (p.y - a.y) * dy) / l2, 0.0, 1.0) : 0.0;
-  return std::hypot(p.x - a.x - t * dx, p.y - a.y - t * dy);
-}
-
 using testing::crossesItself;
+using testing::segmentDistance;
 
 // Does the outline fold back onto itself: a point of it within `reach` of
 // an edge it does not touch, where the shorter way round between them turns
