@@ -284,7 +284,7 @@ class Form1 : public QMainWindow {
   bool failDevelopRun(const std::string& text);
   bool failDevelopWrite(const std::string& name);
   // A plot file whose cut cannot be made: "Cannot cut <name>", nothing written.
-  bool failDevelopCut(const std::string& name);
+  bool failDevelopCut(const std::string& name, std::string_view why = {});
   void stopDevelopRun();
 };
 

@@ -83,7 +83,9 @@ bool Form1::failDevelopRun(const std::string& text) {
 
 bool Form1::failDevelopWrite(const std::string& name) { return failDevelopRun("Cannot write " + name); }
 
-bool Form1::failDevelopCut(const std::string& name) { return failDevelopRun(CannotCutText(name)); }
+bool Form1::failDevelopCut(const std::string& name, std::string_view why) {
+  return failDevelopRun(CannotCutText(name, why));
+}
 
 bool Form1::writeDevelopFile(const std::string& name, std::string_view text, DevelopWrite how) {
   // Plot files are written whole; the rotation pass's scratch files (written
@@ -166,7 +168,7 @@ void Form1::Command8_Click() {
     run.finish(Picture1);
     const CrosscutFile& f = run.file();
     if (f.fault != CutFault::None) {
-      failDevelopCut(f.name);
+      failDevelopCut(f.name, PanelFaultReason(f.fault));
       return stopDevelopRun();
     }
     // temp.txt keeps the unturned copy; the plot file takes its finished text in one step.

@@ -51,7 +51,7 @@ void Form1::Command10_Click() {
   while (run.next(f)) {
     // A panel the table cannot cut is never written: the run stops on it.
     if (f.fault != CutFault::None) {
-      failDevelopCut(f.fileName);
+      failDevelopCut(f.fileName, PanelFaultReason(f.fault));
       return stopDevelopRun();
     }
     // The flat file first; after the event pass its turned copy goes to

@@ -139,6 +139,35 @@ void push(std::vector<Point2>& path, Point2 p) {
 
 }  // namespace
 
+double MeanWidth(const Point2* path, std::size_t n) {
+  if (n < 3) return 0;
+  double area = 0, perimeter = 0;
+  for (std::size_t i = 0; i < n; ++i) {
+    const Point2 a = path[i], b = path[i + 1 == n ? 0 : i + 1];
+    area += a.x * b.y - b.x * a.y;
+    perimeter += std::hypot(b.x - a.x, b.y - a.y);
+  }
+  const double width = std::fabs(area) / perimeter;  // twice the area (halved) over the perimeter
+  return std::isfinite(width) ? width : 0;
+}
+
+std::string CannotCutText(std::string_view name, std::string_view why) {
+  std::string text = "Cannot cut " + std::string(name);
+  if (!why.empty()) text.append(": ").append(why);
+  return text;
+}
+
+std::string_view PanelFaultReason(CutFault f) {
+  switch (f) {
+    case CutFault::NoCloth:
+      return "its seams lie on each other";
+    case CutFault::SeamsCross:
+      return "its seams cross each other";
+    default:
+      return {};
+  }
+}
+
 CutFault CheckCut(const PlotText& plot, TextRange sewingRange, double largestAllowance) {
   if (plot.dropped() > 0) return CutFault::Unwritable;
   const double sx = plot.scaleX(), sy = plot.scaleY();
@@ -197,11 +226,18 @@ CutFault CheckCut(const PlotText& plot, TextRange sewingRange, double largestAll
   }
   if (!started) return CutFault::NoKnife;
   if (cutting) return CutFault::Open;  // never lifted
-  if (sewing.empty()) return CutFault::None;
-
-  // Each knife path as its own closed polygon.
+  // The cloth: the sewing outline, or all the knife paths of a file without one.
   knifeStarts.push_back(knife.size());
   const std::size_t paths = knifeStarts.size() - 1;
+  if (sewing.empty()) {
+    double cloth = 0;
+    for (std::size_t p = 0; p < paths; ++p)
+      cloth = std::max(cloth, MeanWidth(knife.data() + knifeStarts[p], knifeStarts[p + 1] - knifeStarts[p]));
+    return cloth > kNoClothSteps * stepSize ? CutFault::None : CutFault::NoCloth;
+  }
+  if (!(MeanWidth(sewing.data(), sewing.size()) > kNoClothSteps * stepSize)) return CutFault::NoCloth;
+
+  // Each knife path as its own closed polygon.
   thread_local std::vector<BandedPath> banded;
   if (banded.size() < paths) banded.resize(paths);
   for (std::size_t p = 0; p < paths; ++p)

@@ -9,6 +9,12 @@
 //     at least three points, closed on its first point;
 //   - when the file has a sewing outline: every point of it lies inside the
 //     knife path or within the tolerance of it;
+//   - it holds cloth: its sewing outline (or, for a file without one, its
+//     knife path) is on average wider than kNoClothSteps plotter steps,
+//     the average width being twice the enclosed area over the perimeter
+//     (a strip w wide and much longer than wide gives w). Seams laid on
+//     each other, or a patch layer whose reach rounds to its corner, leave
+//     an outline of no area: a cut of nothing but allowance;
 //   - no knife point stands farther from the sewing outline than
 //     kCutReach times the file's largest allowance, plus three plotter steps.
 //     A mitred corner stands off its sewing corner by the allowance over the
@@ -22,9 +28,11 @@
 // none (a patch, a pocket, a reef point: the knife is all there is).
 
 #include <cstddef>
+#include <string>
 #include <string_view>
 
 #include "develop/plot_file.h"
+#include "develop/strip.h"
 
 namespace kes {
 
@@ -41,7 +49,14 @@ enum class CutFault {
   Open,            // the knife does not come back to where it started
   OutlineOutside,  // the sewing outline crosses out of the knife path
   KnifeFarOff,     // the knife strays from the outline
+  NoCloth,         // the outline (or the knife, without one) encloses no cloth
+  SeamsCross,      // the panel's seams cross or pass a neighbour's: panels would share cloth
 };
+
+// Thinner than this on average, in plotter steps, and a file holds no cloth:
+// no plotter cuts a hundredth of an inch, while the thinnest true panel
+// (a fan's sliver) is wider than that over most of its length.
+inline constexpr double kNoClothSteps = 3.0;
 
 struct TextRange {
   std::size_t from = 0, to = 0;
@@ -50,7 +65,19 @@ struct TextRange {
 
 CutFault CheckCut(const PlotText& plot, TextRange sewing, double largestAllowance);
 
-// The message the window shows for a file that fails: "Cannot cut <name>".
-inline std::string CannotCutText(std::string_view name) { return "Cannot cut " + std::string(name); }
+// Twice the area over the perimeter of a closed path (the closing edge
+// included): the average width of what it encloses, in its own units; 0
+// for fewer than three points or a path that does not add up.
+double MeanWidth(const Point2* path, std::size_t n);
+
+// The message the window shows for a file that fails: "Cannot cut <name>",
+// with the reason after a colon where there is one:
+// "Cannot cut pnl3.UC: its seams lie on each other".
+std::string CannotCutText(std::string_view name, std::string_view why = {});
+
+// Why a panel's file is refused, in a sailmaker's words; empty where the
+// bare "Cannot cut <name>" says it all (a point off the plotter's numbers,
+// a knife that cannot close).
+std::string_view PanelFaultReason(CutFault f);
 
 }  // namespace kes

@@ -359,5 +359,43 @@ TEST(CutCheck, EachKindOfBadKnifeIsNamed) {
   EXPECT_EQ(check({{11, -1}, {40, 5}, {11, 11}, {-1, 11}, {-1, -1}}), CutFault::KnifeFarOff);
 }
 
+// A strip 3 steps wide holds no cloth, one of 4 does: with a sewing
+// outline (seams a hair apart inside a knife of allowance) and without one
+// (a patch's knife alone). An outline out along one line and back, as two
+// seams laid on each other give, is no cloth however long.
+TEST(CutCheck, AFileWithoutClothIsRefused) {
+  const auto strip = [](double wide) {
+    return std::vector<Point2>{{0, 0}, {1000, 0}, {1000, wide}, {0, wide}, {0, 0}};
+  };
+  const std::vector<Point2> knife{{-10, -10}, {1010, -10}, {1010, 20}, {-10, 20}, {-10, -10}};
+  EXPECT_EQ(cutRound(strip(3.0), knife, 1, 10), CutFault::NoCloth);
+  EXPECT_EQ(cutRound(strip(4), knife, 1, 10), CutFault::None);
+  EXPECT_EQ(cutRound({{0, 0}, {500, 0}, {1000, 0}, {500, 0}, {0, 0}}, knife, 1, 10), CutFault::NoCloth);
+  // A knife alone: a triangle of no area, then a real patch.
+  PlotText patch(500, 500);
+  const auto knifeOnly = [&](const std::vector<Point2>& pts) {
+    patch.clear();
+    patch.line(kPlotStart);
+    for (std::size_t k = 0; k < pts.size(); ++k) {
+      patch.point(pts[k].x, pts[k].y);
+      if (k == 0) patch.line(kKnifeDown);
+    }
+    patch.line(kKnifeUp);
+    patch.line(kPlotEnd);
+    return CheckCut(patch, {}, 0);
+  };
+  EXPECT_EQ(knifeOnly({{0, 0}, {-0.002, 0}, {0, 0}}), CutFault::NoCloth);
+  EXPECT_EQ(knifeOnly({{0, 0}, {5, 0}, {0, 0.01}, {0, 0}}), CutFault::NoCloth);  // 0.01 in at the wide end
+  EXPECT_EQ(knifeOnly({{0, 0}, {5, 0}, {0, 5}, {0, 0}}), CutFault::None);
+}
+
+TEST(CutCheck, TheRefusalNamesTheFileAndWhy) {
+  EXPECT_EQ(CannotCutText("pnl3.UC", PanelFaultReason(CutFault::NoCloth)),
+            "Cannot cut pnl3.UC: its seams lie on each other");
+  EXPECT_EQ(CannotCutText("pnl5.UC", PanelFaultReason(CutFault::SeamsCross)),
+            "Cannot cut pnl5.UC: its seams cross each other");
+  EXPECT_EQ(CannotCutText("pnl1.UC", PanelFaultReason(CutFault::Unwritable)), "Cannot cut pnl1.UC");
+}
+
 }  // namespace
 }  // namespace kes
