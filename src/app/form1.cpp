@@ -11,6 +11,7 @@
 
 #include "app/form2.h"
 #include "common/numbers.h"
+#include "layout/crosscut.h"
 #include "model/battens.h"
 #include "platform/dialogs.h"
 #include "platform/system.h"
@@ -310,7 +311,7 @@ void Form1::enterMode(Mode mode) {
       break;
     case Mode::Panels:
       Command3_Click();
-      if (layout.SeamLuffEnd[1] == 0) Text15_Change();  // no seam layout yet
+      if (!SeamsLaidOut(layout)) Text15_Change();  // no seam layout yet
       LayoutCrosscutSeams();
       Text[15]->setFocus();
       break;

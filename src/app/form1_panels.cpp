@@ -45,6 +45,11 @@ void Form1::LayoutCrosscutSeams() {
   L.LeechTabling = parseLenient(Text[18]->text());
   L.FootTabling = parseLenient(Text[19]->text());
   L.HeadTabling = parseLenient(Text[20]->text());
+  // Whatever lays the seams out first (the Reinforcements frame's preview,
+  // "Radials", the colour scheme, a panel file without ends) gives them the
+  // default ends that the count box's change gives them, as the Panels
+  // frame does on its first visit.
+  if (!SeamsLaidOut(L)) defaultSeamEnds(m, L, L.PanelCount, Check[1]->value() == 0);
   m.HandleSize = layoutHandleSize(Picture1->scaleWidth());
   Picture1->refresh();
   buildSeamLines(m, L);

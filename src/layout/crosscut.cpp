@@ -81,6 +81,15 @@ void defaultSeamEnds(const SailModel& m, PanelLayout& L, int n, bool square) {
   }
 }
 
+bool SeamsLaidOut(const PanelLayout& L) {
+  if (L.SeamLuffEnd[1] == 0) return false;
+  if (L.SeamLuffEnd[0] != 0 || L.SeamLeechEnd[0] != 0) return true;
+  const int n = std::clamp(L.PanelCount, 0, PanelLayout::kMaxPanels);
+  for (int j = 1; j <= n - 1; ++j)
+    if (!(L.SeamLuffEnd[j] <= 1 && L.SeamLeechEnd[j] <= 1)) return true;
+  return false;
+}
+
 void buildSeamLines(SailModel& m, PanelLayout& L) {
   const Index count = checkIndex(L.PanelCount, 0, PanelLayout::kMaxPanels);
   if (!count.ok) return;

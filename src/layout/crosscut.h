@@ -27,6 +27,14 @@ double layoutHandleSize(double scaleWidth);
 // takes half the luff end of the seam above, fraction kept.
 void defaultSeamEnds(const SailModel& m, PanelLayout& L, int n, bool square);
 
+// Whether the layout holds seam ends at all. It does not before its first
+// default ends (seam 1's luff end still 0), nor when a layout ran before
+// any default ends were given and only kept the unset ends within the luff
+// and leech: the foot line's ends then still read 0 and every inner seam
+// lies at the tack, at point 1 of both curves. A design saved so loads so.
+// Any other ends, dragged or loaded, are a layout and stay.
+bool SeamsLaidOut(const PanelLayout& L);
+
 // Builds the seam lines 0..PanelCount: line PanelCount is the head, then
 // line 0 the foot (mold section 0 as it stands), then seams 1..PanelCount-1,
 // whose ends are first kept within 1..100 (written back, leech end first).
