@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "model/sail_fixture.h"
 #include "reinforce_fixture.h"
 #include "run_record.h"
 
@@ -113,6 +114,33 @@ TEST(NoReach, AReefCopyWithoutClothIsRefusedByItsOwnName) {
   // Without reef points no copy is kept, and none is looked at.
   rs.reefPoints = false;
   EXPECT_EQ(develop(testing::defaultSail(), rs, kInches).names(), (Names{"clew1.uc", "clew2.uc"}));
+}
+
+// A square clew patch with no reach up the leech is the hair between the
+// foot, rounded out by 0.06 in, and its chord: a hair over three steps wide
+// as drawn, under three once turned into its cutting position. The file as
+// written is what the table cuts: refused.
+TEST(NoReach, ALayerThatLosesItsClothWhenTurnedIsRefused) {
+  SailInputs in = testing::defaultInputs();
+  in.text[10] = 0.06;  // foot round
+  const SailModel m = testing::computed(in);
+  ReinforceSettings rs = patchesOnly();
+  rs.style = styleButtons(PatchStyle::Square);
+  rs.clew = {0, 8, 1};
+  struct : ReinforcementSink {
+    double drawn = 0, turned = 0;
+    bool plainFile(const std::string&, const std::string&, bool) override { return true; }
+    bool patchFile(const PatchFile& p) override {
+      drawn = testing::knifeWidthSteps(p.firstPass);
+      turned = testing::knifeWidthSteps(p.finished.turned);
+      return true;
+    }
+  } widths;
+  developReinforcements(m, rs, kInches, StrokeFont{}, widths);
+  ASSERT_TRUE(widths.drawn > 3 && widths.turned < 3) << widths.drawn << " " << widths.turned;
+  const RunRecord r = develop(m, rs, kInches);
+  EXPECT_EQ(r.message, "Cannot cut clew1.uc: its reach rounds to nothing; the reach allows no layers");
+  EXPECT_TRUE(r.written.empty());
 }
 
 // Radial patches share the arc: ten sectors of a reach of 1 % are too thin,
