@@ -46,7 +46,8 @@ class PatchRefusalTest : public AppTest {
     double area = 0, length = 0;
     bool down = false, have = false;
     double x0 = 0, y0 = 0, px = 0, py = 0;
-    LineReader lines(read(name));
+    const std::string bytes = read(name);
+    LineReader lines(bytes);
     std::string_view line;
     while (lines.next(line)) {
       if (line == kKnifeDown) {
