@@ -2,6 +2,7 @@
 // view and the develop that writes the pocket, reef point and patch files.
 
 #include <string>
+#include <string_view>
 
 #include "app/form1.h"
 #include "common/numbers.h"
@@ -41,8 +42,9 @@ ReinforceSettings reinforcementSettings(const Form1& f) {
 
 // "Develop": the pockets', reef points' and patches' plot files, each patch
 // turned into its cutting position with its reef-size copy. Esc finishes the
-// file in hand and stops; a file that cannot be cut ("Cannot cut tack1.uc")
-// or written ("Cannot write tack1.uc") stops the run too.
+// file in hand and stops; a file that cannot be cut ("Cannot cut tack6.uc:
+// its reach rounds to nothing; the reach allows 5 layers") or written
+// ("Cannot write tack1.uc") stops the run too.
 void Form1::Command21_Click() {
   if (!beginDevelopRun(kReinforcementPlotPatterns, std::array{kTempFile, kCopyTempFile})) return;
   ReadPlotScale();
@@ -70,11 +72,16 @@ void Form1::Command21_Click() {
       stopped = ok ? !f.writeDevelopFile(name, text) : !f.failDevelopCut(name);
       return !stopped;
     }
+    bool refusedPlainFile(const std::string& name, const std::string&, std::string_view why) override {
+      f.failDevelopCut(name, why);
+      stopped = true;
+      return false;
+    }
     bool patchFile(const PatchFile& p) override {
       f.developEvents();
       const std::string failed = p.failedName();
       if (!failed.empty()) {  // a cut the table cannot make: nothing of it is written
-        f.failDevelopCut(failed);
+        f.failDevelopCut(failed, p.why);
         return removeHalfMade(p);
       }
       // The scratch files keep both passes; the plot file and its copy take

@@ -1,5 +1,6 @@
 #include "reinforce/patch_files.h"
 
+#include <algorithm>
 #include <climits>
 #include <cmath>
 
@@ -108,43 +109,74 @@ void finishPatch(std::string_view firstPass, float angle, double scaleX, double 
 std::string PatchFile::failedName() const {
   if (!firstPassOk || fault != CutFault::None || !finished.turnedOk) return name;
   if (!finished.copyOk) return copyName.empty() ? std::string(kCopyTempFile) : copyName;
+  if (copyFault != CutFault::None && !copyName.empty()) return copyName;
   return {};
+}
+
+std::string NoReachText(int allowedLayers, bool radialShare, bool reefCopy) {
+  std::string text = reefCopy ? "at the reef size " : "";
+  text += radialShare ? "its share of the reach rounds to nothing; the reach allows "
+                      : "its reach rounds to nothing; the reach allows ";
+  if (allowedLayers <= 0) return text + "no layers";
+  text += std::to_string(allowedLayers);
+  return text + (allowedLayers == 1 ? " layer" : " layers");
 }
 
 namespace {
 
+enum class PatchCorner { Tack, Clew, Head };
+
+// The most layers counted when working out how many a reach allows: ten
+// times the frame's limit, where a radial corner's sectors are a point wide.
+constexpr int kMostLayersCounted = 100;
+
 // The run's lettering and turning state, carried from file to file: an
 // angle that cannot be formed keeps the one held before.
 struct PatchRun {
-  PatchRun(const ReinforceSettings& settings, const PlotUnits& plotUnits,
-           const StrokeFont& strokeFont, ReinforcementSink& out)
-      : rs(settings), units(plotUnits), font(strokeFont), sink(out),
-        plot(plotUnits.PlotScaleX, plotUnits.PlotScaleY) {}
+  PatchRun(const SailModel& model, const ReinforceSettings& settings, const PlotUnits& plotUnits,
+           const StrokeFont& strokeFont, ReinforcementSink* out)
+      : m(model), rs(settings), units(plotUnits), font(strokeFont), sink(out),
+        style(developStyle(settings.style)), narrow(narrowHead(model)),
+        plot(plotUnits.PlotScaleX, plotUnits.PlotScaleY),
+        check(plotUnits.PlotScaleX, plotUnits.PlotScaleY) {}
 
+  const SailModel& m;
   const ReinforceSettings& rs;
   const PlotUnits& units;
   const StrokeFont& font;
-  ReinforcementSink& sink;
+  ReinforcementSink* sink;  // none: a trial that only asks whether every file can be cut
+  const PatchStyle style;
+  const bool narrow;
   float held = 0;  // LetterAngle
-  PlotText plot;
+  PlotText plot, check;
   PatchOutline outline;
   PatchFile file;
 
-  // Letters, cuts and finishes the outline in hand; false ends the run.
-  bool finish(std::string_view stem, std::string_view prefix, int t, bool copy) {
+  // A finished text's knife, checked as the table reads the file.
+  CutFault checkFinished(const std::string& text) {
+    check.clear();
+    LineReader lines(text);
+    std::string_view line;
+    while (lines.next(line)) check.line(line);
+    return CheckCut(check, {}, 0);  // a patch is all knife
+  }
+
+  // Letters, cuts, finishes and checks the outline in hand.
+  void build(std::string_view stem, std::string_view prefix, int t, bool copy) {
     const PatchOutline& o = outline;
     file.name = numbered(stem, t, ".uc");
     file.copyName = copy ? "r" + file.name : std::string();
+    file.why.clear();
     plot.clear();
     plot.line(kPlotStart);
     if (o.labelAngle.good()) held = static_cast<float>(o.labelAngle.v);
     const std::string label = numbered(prefix, t);
-    LabelStyle style{label, units.MarkSize, held, 0.0, 0.0};
+    LabelStyle lettering{label, units.MarkSize, held, 0.0, 0.0};
     if (o.runLabelOrigin) {
-      style.LetterOriginX = units.LetterOriginX;
-      style.LetterOriginY = units.LetterOriginY;
+      lettering.LetterOriginX = units.LetterOriginX;
+      lettering.LetterOriginY = units.LetterOriginY;
     }
-    WritePlotLabel(plot, font, style);
+    WritePlotLabel(plot, font, lettering);
     bool ok = true;
     for (int i = 0; i < o.count; ++i) {
       ok &= plot.point(o.pts[i].x - o.origin.x, o.pts[i].y - o.origin.y);
@@ -156,10 +188,89 @@ struct PatchRun {
     file.firstPass = plot.text();
     file.firstPassOk = ok;
     file.fault = CheckCut(plot, {}, 0);  // a patch is all knife
+    file.copyFault = CutFault::None;
     file.angle = held;
     finishPatch(file.firstPass, held, units.PlotScaleX, units.PlotScaleY, rs.copyPercent,
                 file.finished);
-    return sink.patchFile(file);
+    // The files as written must hold cloth too, the reef-size copy above all.
+    if (file.fault == CutFault::None && file.finished.turnedOk)
+      file.fault = checkFinished(file.finished.turned);
+    if (copy && file.finished.copyOk) file.copyFault = checkFinished(file.finished.copy);
+  }
+
+  // Radial patches share their corner's arc out among the layers; a wide
+  // head's throat and peak patches are layered whatever the style.
+  bool sectors(PatchCorner c) const {
+    return style == PatchStyle::Radials && (c != PatchCorner::Head || narrow);
+  }
+
+  // File k of layer t (k = 1: the peak patch of a wide head) drawn into the outline.
+  void draw(PatchCorner c, const CornerSettings& s, int t, int k) {
+    const int E = rs.ellipticity;
+    switch (c) {
+      case PatchCorner::Tack:
+        tackPatch(m, s, style, E, t, outline);
+        return;
+      case PatchCorner::Clew:
+        clewPatch(m, s, style, E, t, outline);
+        return;
+      case PatchCorner::Head:
+        if (narrow) {
+          narrowHeadPatch(m, s, style, E, t, outline);
+        } else if (k == 0) {
+          throatPatch(m, s, t, outline);
+        } else {
+          peakPatch(m, s, t, outline);
+        }
+        return;
+    }
+  }
+
+  // Every file of a corner, layer by layer up to the settings' quantity,
+  // each handed on as it stands (or, in a trial, only checked). False when
+  // the run ends (or a trial's file cannot be cut).
+  bool corner(PatchCorner c, const CornerSettings& s) {
+    static constexpr std::string_view kStems[3][2] = {{"tack"}, {"clew"}, {"head", "peak"}};
+    static constexpr std::string_view kPrefixes[3][2] = {{"tk"}, {"clw"}, {"hd", "pk"}};
+    const int at = static_cast<int>(c);
+    const bool copy = rs.reefPoints && c != PatchCorner::Head;
+    const int perLayer = c == PatchCorner::Head && !narrow ? 2 : 1;
+    const float heldBefore = held;
+    for (int t = 1; layer(t, s.quantity); ++t) {
+      for (int k = 0; k < perLayer; ++k) {
+        draw(c, s, t, k);
+        build(kStems[at][k], kPrefixes[at][k], t, copy);
+        const std::string failed = file.failedName();
+        if (!sink) {
+          if (!failed.empty()) return false;
+          continue;
+        }
+        const bool copyFailed = !failed.empty() && failed == file.copyName;
+        if ((copyFailed ? file.copyFault : file.fault) == CutFault::NoCloth)
+          file.why = NoReachText(allowedLayers(c, s, t, heldBefore), sectors(c), copyFailed);
+        if (!sink->patchFile(file)) return false;
+      }
+    }
+    return true;
+  }
+
+  // How many layers of the corner its reach allows, layer t holding no
+  // cloth: the most, below the count asked for, that cut with every file.
+  // Layered patches do not change with the count, so those before t (all
+  // cut by now) are the answer; radial patches share the arc among as many
+  // sectors as asked for, so each smaller count is tried in turn, from the
+  // angle held before the corner's first file.
+  int allowedLayers(PatchCorner c, const CornerSettings& s, int t, float heldBefore) const {
+    if (!sectors(c)) return t - 1;
+    PatchRun trial(m, rs, units, font, nullptr);
+    const double most = std::min(std::ceil(s.quantity) - 1, double(kMostLayersCounted));
+    for (int n = static_cast<int>(most); n >= 1; --n) {
+      CornerSettings fewer = s;
+      fewer.quantity = n;
+      trial.held = heldBefore;
+      if (trial.corner(c, fewer)) return n;
+    }
+    return 0;
   }
 };
 
@@ -169,15 +280,21 @@ void developReinforcements(const SailModel& m, const ReinforceSettings& rs,
                            const PlotUnits& units, const StrokeFont& font,
                            ReinforcementSink& sink) {
   PlotText plot(units.PlotScaleX, units.PlotScaleY);
+  // A pocket or diamond as drawn, or the reason the table cannot cut it.
+  const auto plain = [&sink, &plot](const std::string& name, bool written) {
+    const CutFault fault = written ? CheckCut(plot, {}, 0) : CutFault::Unwritable;
+    if (fault == CutFault::None) return sink.plainFile(name, plot.text(), true);
+    return sink.refusedPlainFile(name, plot.text(),
+                                 fault == CutFault::NoCloth ? kNoSizeText : std::string_view());
+  };
   if (rs.battenPockets) {
     for (int i = 0; i < 5; ++i) {
       if (!(rs.battenLength[i] > 0)) continue;
       plot.clear();
       // The pen lines across the pocket mark the batten's ends; the knife is the cut.
-      const bool ok = writeBattenPocket(plot, font, units, i, rs.battenLength[i], rs.pocketWidth,
-                                        rs.lengthPlus) &&
-                      CheckCut(plot, {}, 0) == CutFault::None;
-      if (!sink.plainFile(numbered("bat", i, ".uc"), plot.text(), ok)) return;
+      const bool written = writeBattenPocket(plot, font, units, i, rs.battenLength[i],
+                                             rs.pocketWidth, rs.lengthPlus);
+      if (!plain(numbered("bat", i, ".uc"), written)) return;
     }
   }
   if (rs.reefPoints) {
@@ -186,35 +303,14 @@ void developReinforcements(const SailModel& m, const ReinforceSettings& rs,
       if (!(rs.reefCount[r] > 0)) continue;
       for (int k = 1; k <= rs.reefCount[r] - 2 && k <= kMaxReefPointsPerRow - 2; ++k) {
         plot.clear();
-        const bool ok = writeReefDiamond(plot, rs.pointSize) && CheckCut(plot, {}, 0) == CutFault::None;
-        if (!sink.plainFile(numbered("reef", ++n, ".uc"), plot.text(), ok)) return;
+        if (!plain(numbered("reef", ++n, ".uc"), writeReefDiamond(plot, rs.pointSize))) return;
       }
     }
   }
 
-  PatchRun run(rs, units, font, sink);
-  const PatchStyle style = developStyle(rs.style);
-  const int E = rs.ellipticity;
-  for (int t = 1; layer(t, rs.tack.quantity); ++t) {
-    tackPatch(m, rs.tack, style, E, t, run.outline);
-    if (!run.finish("tack", "tk", t, rs.reefPoints)) return;
-  }
-  for (int t = 1; layer(t, rs.clew.quantity); ++t) {
-    clewPatch(m, rs.clew, style, E, t, run.outline);
-    if (!run.finish("clew", "clw", t, rs.reefPoints)) return;
-  }
-  const bool narrow = narrowHead(m);
-  for (int t = 1; layer(t, rs.head.quantity); ++t) {
-    if (narrow) {
-      narrowHeadPatch(m, rs.head, style, E, t, run.outline);
-      if (!run.finish("head", "hd", t, false)) return;
-      continue;
-    }
-    throatPatch(m, rs.head, t, run.outline);
-    if (!run.finish("head", "hd", t, false)) return;
-    peakPatch(m, rs.head, t, run.outline);
-    if (!run.finish("peak", "pk", t, false)) return;
-  }
+  PatchRun run(m, rs, units, font, &sink);
+  if (run.corner(PatchCorner::Tack, rs.tack) && run.corner(PatchCorner::Clew, rs.clew))
+    run.corner(PatchCorner::Head, rs.head);
 }
 
 }  // namespace kes

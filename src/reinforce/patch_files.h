@@ -56,13 +56,32 @@ struct PatchFile {
   std::string copyName;  // "rtack1.uc", empty when no copy is kept
   std::string firstPass; // as drawn in the corner's coordinates, before the turn
   bool firstPassOk = true;
-  CutFault fault = CutFault::None;  // the first pass's knife path: closed, of three points or more
+  // The plot file's knife: as first drawn, and again as turned into its
+  // cutting position (whole steps rounded twice may close up a sliver).
+  CutFault fault = CutFault::None;
+  // The reef-size copy's knife, when a copy is kept: a patch that holds
+  // cloth at full size may hold none when scaled down.
+  CutFault copyFault = CutFault::None;
   float angle = 0;       // the turn, as held in single precision
   FinishedPatch finished;
-  // The file the table could not cut (a knife path that is not closed, a
-  // coordinate that cannot be written), empty when all can be cut.
+  // Why the failed file cannot be cut, in a sailmaker's words ("its reach
+  // rounds to nothing; the reach allows 5 layers"); empty where the bare
+  // "Cannot cut <name>" says it all.
+  std::string why;
+  // The file the table could not cut (a knife path that is not closed or
+  // encloses no cloth, a coordinate that cannot be written), empty when all
+  // can be cut.
   std::string failedName() const;
 };
+
+// The reason a patch layer without cloth is refused: its reach (a radial
+// patch: its share of the reach; the reef-size copy: at the copy's size)
+// rounds to nothing, and how many layers the corner's reach does allow:
+// "its reach rounds to nothing; the reach allows 5 layers".
+std::string NoReachText(int allowedLayers, bool radialShare, bool reefCopy);
+
+// The reason a batten pocket or reef point diamond without cloth is refused.
+inline constexpr std::string_view kNoSizeText = "its size rounds to nothing";
 
 class ReinforcementSink {
  public:
@@ -71,6 +90,13 @@ class ReinforcementSink {
   // table cannot cut it (a coordinate that cannot be written, a knife path
   // that is not closed). False ends the run.
   virtual bool plainFile(const std::string& name, const std::string& text, bool ok) = 0;
+  // A pocket or diamond the table cannot cut, with the reason in a
+  // sailmaker's words (empty where the name says it all). False ends the run.
+  virtual bool refusedPlainFile(const std::string& name, const std::string& text,
+                                std::string_view why) {
+    (void)why;
+    return plainFile(name, text, false);
+  }
   // A finished patch file. False ends the run.
   virtual bool patchFile(const PatchFile& file) = 0;
 };
@@ -79,7 +105,10 @@ class ReinforcementSink {
 // ticked, rows of positive length), diamonds (reefPoints ticked), then
 // tack1, tack2, .., clew1, .., and head1, head2, .. at a narrow head or
 // head1, peak1, head2, .. at a wide one; copies of the tack and clew files
-// when reefPoints is ticked. Each file goes to the sink as soon as it stands.
+// when reefPoints is ticked. Each file goes to the sink as soon as it stands;
+// a patch file refused for want of cloth carries how many layers of its
+// corner the reach allows: the most, below the count asked for, whose every
+// file (and copy) encloses cloth, built as this run builds them.
 void developReinforcements(const SailModel& m, const ReinforceSettings& rs,
                            const PlotUnits& units, const StrokeFont& font,
                            ReinforcementSink& sink);
