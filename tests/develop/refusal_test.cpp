@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -166,6 +167,24 @@ TEST(CrosscutRefusal, ARefusedPanelCountsForNothing) {
   // panels 1, 2 and 4..10 where seam 3 lies on seam 2.
   const Developed sound = developMoved(10, [](PanelLayout&) {});
   EXPECT_LT(refused.totalArea, sound.totalArea);
+}
+
+// A seam allowance of 1e9 sets the knife of every panel below the head a
+// billion inches off its outline: those files are refused, and a run that
+// goes on past them names the top panel, the only one cut, as its widest;
+// its width, not a refused panel's billion inches.
+TEST(CrosscutRefusal, ARefusedFileIsNeverTheWidest) {
+  SailModel m = testing::computed(testing::defaultInputs());
+  CrosscutSettings s = testing::defaultSettings(7, false);
+  s.seamWidth = "1e9";
+  double top = 0;
+  const std::string widest = testing::developFiles(m, s, 7, [&](const CrosscutRun& run) {
+    EXPECT_EQ(run.file().fault == CutFault::None, run.file().name == "pnl7.UC") << run.file().name;
+    if (run.file().name == "pnl7.UC") top = run.widths().width();
+  });
+  char want[64];
+  std::snprintf(want, sizeof want, "Widest Panel 7 is %.2f inches", top);
+  EXPECT_EQ(widest, want);
 }
 
 }  // namespace
