@@ -1,7 +1,7 @@
 // Crosscut panels whose seams lie on each other or cross: the run refuses
 // the panel by its file's name before anything of it is drawn or written,
-// and a refused file counts for nothing. Seams that meet at one end, and
-// panels bounded by the foot or the head, are cut as before.
+// and a refused file counts for nothing, nor becomes the widest. Seams that
+// meet at one end, and a seam on the foot's two ends, are cut as before.
 
 #include <gtest/gtest.h>
 
