@@ -23,6 +23,30 @@ EdgeAllowances PanelAllowances(const CrosscutSettings& s, int i, int n) {
   return a;
 }
 
+namespace {
+
+// A stored seam end as the layout uses it for a point: within 1..100,
+// rounded half to even.
+double layoutEnd(double end) {
+  if (!(end >= 1.0)) return 1.0;
+  if (end > 100.0) return 100.0;
+  return roundHalfEven(end);
+}
+
+}  // namespace
+
+CutFault PanelSeamsFault(const PanelLayout& L, int i, int n) {
+  const Index upper = checkIndex(i, 2, std::min(n, PanelLayout::kMaxPanels));
+  if (!upper.ok) return CutFault::None;  // the bottom panel (or the only one): the foot bounds it
+  const int j = upper.i;
+  const bool head = j == n;  // the head runs straight from luff point 100 to leech point 1
+  const double lowLuff = layoutEnd(L.SeamLuffEnd[j - 1]), upLuff = head ? 100.0 : layoutEnd(L.SeamLuffEnd[j]);
+  const double lowLeech = layoutEnd(L.SeamLeechEnd[j - 1]), upLeech = head ? 1.0 : layoutEnd(L.SeamLeechEnd[j]);
+  if (upLuff < lowLuff || upLeech > lowLeech) return CutFault::SeamsCross;
+  if (upLuff == lowLuff && upLeech == lowLeech) return CutFault::NoCloth;
+  return CutFault::None;
+}
+
 void CrosscutRun::start(const CrosscutSettings& settings, const StrokeFont* font) {
   s_ = settings;
   if (s_.PanelCount < 0) s_.PanelCount = 0;
@@ -60,9 +84,22 @@ void CrosscutRun::develop(const SailModel& m, PanelLayout& layout, Surface* prev
   in.sail = {&m.LeechCurve, &m.FootCurve, m.ClewX, m.ClewY, m.FootLength};
   Curve* lines = layout.SeamLines;
   int i = i_;
+  developed_ = false;
   if (next_ == CrosscutStep::Panel) {
     in.allowances = PanelAllowances(s_, i, s_.PanelCount);
     file_.name = "pnl" + std::to_string(i) + ".UC";
+    file_.index = i;
+    // Seams across each other or on each other are refused before anything
+    // of the panel is drawn or written. The foot passes need no such look:
+    // the shelf foot is built from the foot alone, and the twist foot lies
+    // under panel 1, whose lower edge is the foot.
+    file_.fault = PanelSeamsFault(layout, i, s_.PanelCount);
+    if (file_.fault != CutFault::None) {
+      file_.temp.clear();
+      file_.turned.clear();
+      file_.caption.clear();
+      return;
+    }
   } else {
     i = 1;
     markMode_ = 0;
@@ -98,6 +135,7 @@ void CrosscutRun::develop(const SailModel& m, PanelLayout& layout, Surface* prev
   widths_.startFile();
   if (preview != nullptr) HighlightSeamLine(*preview, lines[i]);
   DevelopPanel(in, markMode_, panel_, preview);
+  developed_ = true;
   const EdgeAllowances& a = in.allowances;
   const double largest = std::max({std::fabs(a.upper), std::fabs(a.leech), std::fabs(a.lower), std::fabs(a.luff)});
   file_.fault = CheckCut(panel_.plot, panel_.sewing, largest);
@@ -113,14 +151,27 @@ void CrosscutRun::develop(const SailModel& m, PanelLayout& layout, Surface* prev
 }
 
 void CrosscutRun::finish(Surface* preview) {
+  if (!developed_) return;  // refused before it was laid flat: nothing to finish
   CopyPass(panel_.plot.text(), s_.units.PlotScaleX, s_.units.PlotScaleY, anchor_, preview, file_.temp);
+  const WidthState before = widths_;
   const bool whole = TurnPass(file_.temp, FileAngle(panel_.strip), s_.units.PlotScaleX,
                               s_.units.PlotScaleY, file_.index, widths_, file_.turned);
   if (!whole && file_.fault == CutFault::None) file_.fault = CutFault::Unwritable;
+  if (file_.fault != CutFault::None) {
+    // A refused file is measured (its caption says how wide it came out)
+    // but never becomes the run's widest panel.
+    widths_.WidestWidth = before.WidestWidth;
+    widths_.WidestIndex = before.WidestIndex;
+  }
   file_.caption = ProgressCaption(file_.index, widths_);
 }
 
 std::string CrosscutRun::accept() {
+  if (file_.fault != CutFault::None) {
+    // A refused file counts for nothing: no report line, no sums.
+    advance();
+    return {};
+  }
   totalArea_ += panel_.area;
   totalSeaming_ += panel_.seaming;
   std::string line = ReportPanelLine(file_.name, widths_.width(), panel_.area, panel_.seaming, s_.units.UnitWord);

@@ -58,6 +58,21 @@ struct CrosscutFile {
 // tabling on the bottom one only (also when it is the only one).
 EdgeAllowances PanelAllowances(const CrosscutSettings& s, int i, int n);
 
+// Whether panel i of n may be laid flat as its seams stand. The panel lies
+// between seams i-1 and i, whose ends are taken as the layout takes them
+// (kept within 1..100, rounded half to even). Luff ends rise from the tack
+// (1) to the head (100), leech ends fall from the clew (100) to the head
+// (1): an upper seam whose luff end lies below its lower seam's, or whose
+// leech end lies below (numerically above) it, has crossed or passed its
+// neighbour and the panels would share cloth (SeamsCross). Ends that meet
+// at one end make a wedge; a seam with both ends on its neighbour's lies
+// on the same chord and encloses no cloth (NoCloth). The head is a straight
+// edge from luff point 100 to leech point 1, so the top panel's lower seam
+// may not lie on both of its corners either. The foot is no chord: a seam
+// from the tack to the clew still leaves the foot round's cloth below it,
+// and the cut check weighs the bottom panel by its cloth.
+CutFault PanelSeamsFault(const PanelLayout& L, int i, int n);
+
 class CrosscutRun {
  public:
   void start(const CrosscutSettings& settings, const StrokeFont* font);
@@ -70,7 +85,8 @@ class CrosscutRun {
   void develop(const SailModel& m, PanelLayout& layout, Surface* preview);
   // The finishing pass of that file: temp text, turned text, widths, caption.
   void finish(Surface* preview);
-  // The file counts: its report line, area and seaming added; on to the next step.
+  // The file counts: its report line, area and seaming added; on to the
+  // next step. A refused file counts for nothing (an empty line, no sums).
   std::string accept();
 
   const CrosscutFile& file() const { return file_; }
@@ -93,6 +109,7 @@ class CrosscutRun {
   CrosscutStep next_ = CrosscutStep::Done;
   int i_ = 0;
   int markMode_ = 1;
+  bool developed_ = false;  // the current file was laid flat and written (first pass)
   Point2 anchor_;
   WidthState widths_;
   double totalArea_ = 0, totalSeaming_ = 0;
