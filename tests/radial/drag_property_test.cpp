@@ -37,8 +37,9 @@
 namespace kes {
 namespace {
 
+// Fewer sails under the sanitizers: the same seed, a shorter run.
 #if defined(__SANITIZE_ADDRESS__)
-constexpr int kRandomSails = 4;
+constexpr int kRandomSails = 8;
 #else
 constexpr int kRandomSails = 40;
 #endif
@@ -265,11 +266,12 @@ TEST(RadialDragProperty, WrittenPanelsHoldClothAndShareNoneAndRefusalsNameTheirF
   }
   // The sample holds layouts cut whole and layouts refused for each reason,
   // and panels whose seams meet at one end only are cut.
-  EXPECT_GT(t.files, 1000);
+  EXPECT_GT(t.layouts, 30 * kRandomSails / 4);
+  EXPECT_GT(t.files, 5 * t.layouts);
   EXPECT_GT(t.whole, t.layouts / 10);
-  EXPECT_GT(t.seamsCross, t.layouts / 10);
+  EXPECT_GT(t.seamsCross, t.layouts / 4);
   EXPECT_GT(t.noCloth, 0);
-  EXPECT_GT(t.oneEndShared, 10);
+  EXPECT_GT(t.oneEndShared, t.layouts / 10);
 }
 
 }  // namespace
