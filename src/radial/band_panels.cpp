@@ -139,6 +139,7 @@ RadialPanelFile WriteBandPanel(const RadialInput& in, const RadialBand& band, in
   knife.corner(S);
   endPanelFile(f, p, knife, rec, in.units,
                largestOf({w.HeadTabling, w.LeechTabling, w.FootTabling, w.LuffTabling}));
+  refuseSeamsOutOfOrder(f, lay, r, n);
 
   // Turned so that the end edge lies along X.
   if (finite(Ub) && finite(Lb))

@@ -154,6 +154,7 @@ RadialPanelFile WriteClewPanel(const RadialInput& in, const RadialBand& band, in
   if (backTo.x != startCorner.x || backTo.y != startCorner.y) knife.corner(backTo);
   knife.corner(startCorner);
   endFanFile(f, p, knife, rec, in.units, largest, ends.endRadial);
+  refuseSeamsOutOfOrder(f, lay, 1, n);
   return f;
 }
 

@@ -98,6 +98,39 @@ Point2 fanUpperPoint(const RadialStrip& s, const PanelLayout& layout, int code) 
   return code <= 100 ? s.U(code) : dividerPoint(s, layout, code);
 }
 
+SeamPlaces seamPlaces(const PanelLayout& L, int section, int j) {
+  const int upper = L.RadialUpperEnd[section][j];
+  const int lower = lowerStation(L.RadialLowerEnd[section][j]);
+  if (section >= 2) return {upper, lower};
+  const int top = L.DividerTopIndex;
+  // Along seam line 1 from the fan's own end (the luff, or the leech) to
+  // the divider's top: `run` stations; then 50 divider points from the same
+  // place; stations past the top lie beyond the divider's foot.
+  const int run = section == 0 ? top : 100 - top;
+  const int along = section == 0 ? upper : 100 - upper;
+  int place = 0;
+  if (upper > 100)
+    place = run + (upper - 101);
+  else if (along <= run)
+    place = along;
+  else
+    place = run + 50 + (along - run);
+  return {place, section == 0 ? lower : 100 - lower};
+}
+
+CutFault seamOrderFault(const PanelLayout& L, int section, int n) {
+  if (n < 1 || n > sectionCount(L, section)) return CutFault::None;
+  const SeamPlaces a = seamPlaces(L, section, n - 1), b = seamPlaces(L, section, n);
+  if (a.upper == b.upper && a.lower == b.lower) return CutFault::NoCloth;
+  if (b.upper < a.upper || b.lower < a.lower) return CutFault::SeamsCross;
+  return CutFault::None;
+}
+
+void refuseSeamsOutOfOrder(RadialPanelFile& f, const PanelLayout& L, int section, int n) {
+  const CutFault order = seamOrderFault(L, section, n);
+  if (order != CutFault::None) f.fault = order;
+}
+
 CutRecord EndRadialRecord(Point2 p, Point2 q, double width, int outside) {
   // Going down the seam, the left-hand normal points aft: along the slope's
   // direction (+x) when the foot lies aft of the top, against it otherwise.
@@ -288,18 +321,13 @@ void endPanelFile(RadialPanelFile& f, PanelPlot& p, const KnifePath& knife, cons
       f.fault = CutFault::None;
     }
   }
-  // Seams that meet or cross leave a sewing outline of no area (thinner
-  // than a plotter step or two): there is no panel to cut.
-  if (f.fault == CutFault::None && !p.outline.empty()) {
-    double area = 0, length = 0;
-    const std::size_t n = p.outline.size();
-    for (std::size_t i = 0; i < n; ++i) {
-      const Point2 a = p.outline[i], b = p.outline[(i + 1) % n];
-      area += a.x * b.y - b.x * a.y;
-      length += std::hypot(b.x - a.x, b.y - a.y);
-    }
-    if (!(std::fabs(area) / 2 > length * plotStep(u))) f.fault = CutFault::NoKnife;
-  }
+  // The cut check measures the outline as written, in whole steps, against
+  // kNoClothSteps. The outline as meant is held to two steps besides, so
+  // that the rounding to steps never lends a sliver of no cloth the width
+  // it lacks.
+  if (f.fault == CutFault::None && !p.outline.empty() &&
+      !(MeanWidth(p.outline.data(), p.outline.size()) > 2 * plotStep(u)))
+    f.fault = CutFault::NoCloth;
 }
 
 void endFanFile(RadialPanelFile& f, PanelPlot& p, const KnifePath& knife, const PanelRecords& rec,

@@ -132,7 +132,8 @@ struct RadialFinished {
 
 // The radial finishing pass: every line written back (none dropped), point
 // lines turned by the file's angle and rounded halves away from zero; the
-// width over the points read with a tool down, from 0 and 10000; the widest
+// width the span across of the points read with a tool down, their largest
+// turned y less their smallest (-10000 for a file with none); the widest
 // test after every point line (strictly wider, the first kept). With a
 // preview surface the flat, unturned panel is drawn from (anchorX, anchorY):
 // pen in light blue, knife in light red.

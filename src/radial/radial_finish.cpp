@@ -27,7 +27,11 @@ RadialFinished FinishRadialFile(std::string_view text, double angle, std::string
   out.text.reserve(text.size() + text.size() / 8);
   const double c = std::cos(angle), s = std::sin(angle);
   double curX = -100000, curY = -100000;
+  // The width is the panel's span across: from its lowest to its highest
+  // turned point, wherever the panel lies about the X axis. A file with no
+  // point under a tool keeps the start values 0 and 10000 (-10000 wide).
   double widthMax = 0, widthMin = 10000;
+  bool spanned = false;
 
   LineReader lines(text);
   std::string_view line;
@@ -56,8 +60,9 @@ RadialFinished FinishRadialFile(std::string_view text, double angle, std::string
     const double tx = x.v * c - y.v * s;
     const double ty = x.v * s + y.v * c;
     if (st.ToolState != 0) {
-      if (ty > widthMax) widthMax = ty;
-      if (ty < widthMin) widthMin = ty;
+      if (!spanned || ty > widthMax) widthMax = ty;
+      if (!spanned || ty < widthMin) widthMin = ty;
+      spanned = true;
     }
     if (widthMax - widthMin > st.WidestWidth) {
       st.WidestWidth = widthMax - widthMin;

@@ -100,6 +100,34 @@ Point2 fanUpperPoint(const RadialStrip& s, const PanelLayout& layout, int code);
 // runs the other way along its slope's direction.
 CutRecord EndRadialRecord(Point2 p, Point2 q, double width, int outside);
 
+// Where a seam's ends lie along its section's two edges, counted in the
+// order the section's panels run, so that the seams of panels that share no
+// cloth have ends that never step back:
+//   - tack fan (section 0): the upper end from the luff aft along seam line 1
+//     to the divider's top, then down the divider (code 101, the divider's
+//     top, is the same place as station DividerTopIndex); the lower end from
+//     the tack aft along the foot;
+//   - clew fan (section 1): the upper end from the leech forward along seam
+//     line 1 to the divider's top, then down the divider; the lower end from
+//     the clew forward along the foot;
+//   - a band: both ends from the luff aft.
+// A fan's station of seam line 1 beyond the divider's top (on the other
+// fan's side) lies past the divider's foot end.
+struct SeamPlaces {
+  int upper = 0, lower = 0;
+};
+SeamPlaces seamPlaces(const PanelLayout& layout, int section, int j);
+// Panel n of a section against its two seams n-1 and n: NoCloth when they
+// lie on each other at both ends, SeamsCross when seam n stands back of
+// seam n-1 at either end (an end dragged across its neighbour), so that the
+// panel would lie over its neighbours' cloth; None otherwise. Seams that
+// meet at one end only (a fan's seams at the tack, an end dropped on its
+// neighbour's) leave a three-sided panel, which is cut.
+CutFault seamOrderFault(const PanelLayout& layout, int section, int n);
+// The seams' verdict over the cut check's: a panel whose seams are out of
+// order is refused for that, whatever its outline looks like.
+void refuseSeamsOutOfOrder(RadialPanelFile& f, const PanelLayout& layout, int section, int n);
+
 // One plotter step in design units (the coarser axis).
 double plotStep(const PlotUnits& u);
 

@@ -130,6 +130,7 @@ RadialPanelFile WriteTackPanel(const RadialInput& in, const RadialBand& band, in
   if (backTo.x != startCorner.x || backTo.y != startCorner.y) knife.corner(backTo);
   knife.corner(startCorner);
   endFanFile(f, p, knife, rec, in.units, largest, ends.endRadial);
+  refuseSeamsOutOfOrder(f, lay, 0, n);
   return f;
 }
 

@@ -14,36 +14,36 @@ const std::string kHandFile =
 
 // A hand-written file turned by -Pi/2 (Pi = 3.141593): points turn onto -y,
 // rounded halves away from zero, never "-0"; only the pen-down point
-// widens: from y' = -2 up to the start value 0.
+// counts, and one point alone spans nothing (not its distance from the axis).
 TEST(RadialFinish, TurnsAQuarterAndMeasuresFromZero) {
   RadialFinishState st;
   const RadialFinished f = FinishRadialFile(kHandFile, -Pi / 2, "2rad1", 500, 500, st);
   EXPECT_EQ(f.text, "start_plot\r\n0 -1000 acut\r\n1 pendown\r\n500 -1000 acut\r\n1 penup\r\nend_plot\r\n");
-  EXPECT_NEAR(f.width, 2.0, 1e-6);
-  EXPECT_EQ(f.caption, "Developing: 2rad1 at 2.00 (max=2.00)");
-  EXPECT_EQ(st.WidestLabel, "2rad1");
+  EXPECT_NEAR(f.width, 0.0, 1e-6);
+  EXPECT_EQ(f.caption, "Developing: 2rad1 at 0.00 (max=0.00)");
+  EXPECT_EQ(st.WidestLabel, "0");
   EXPECT_EQ(st.ToolState, 0);
 }
 
-// Widths start from 0 and 10000, the widest test is strict (the first of
-// equal widths stays), the tool carries over from file to file, repeated
-// points stay.
+// Widths are spans from the lowest to the highest point under a tool, the
+// widest test is strict (the first of equal widths stays), the tool carries
+// over from file to file, repeated points stay.
 TEST(RadialFinish, WidthRulesAndToolCarriedOver) {
   const char* below = "0 -1500 acut\r\n1 pendown\r\n0 -500 acut\r\n0 -1500 acut\r\n1 penup\r\n";
   RadialFinishState st;
-  EXPECT_DOUBLE_EQ(FinishRadialFile(below, 0, "0rad1", 500, 500, st).width, 3.0);  // -3 .. -1 from 0
+  EXPECT_DOUBLE_EQ(FinishRadialFile(below, 0, "0rad1", 500, 500, st).width, 2.0);  // -3 .. -1
   const RadialFinished up = FinishRadialFile("0 1000 acut\r\n0 3000 acut\r\n", 0, "0rad2", 500, 500, st);
   EXPECT_DOUBLE_EQ(up.width, -10000.0);  // no tool down: nothing widens
-  EXPECT_EQ(up.caption, "Developing: 0rad2 at -10000.00 (max=3.00)");
+  EXPECT_EQ(up.caption, "Developing: 0rad2 at -10000.00 (max=2.00)");
   FinishRadialFile(below, 0, "1rad1", 500, 500, st);  // as wide again: the first stays
   EXPECT_EQ(st.WidestLabel, "0rad1");
   // A file that ends with the pen down leaves it down for the next one.
   FinishRadialFile("1 pendown\r\n0 0 acut\r\n", 0, "1rad2", 500, 500, st);
   EXPECT_EQ(st.ToolState, 1);
   const RadialFinished c = FinishRadialFile("0 -4000 acut\r\n0 -4000 acut\r\n", 0, "1rad3", 500, 500, st);
-  EXPECT_DOUBLE_EQ(c.width, 8.0);
+  EXPECT_DOUBLE_EQ(c.width, 0.0);  // measured (the pen is down): one place spans nothing
   EXPECT_EQ(c.text, "0 -4000 acut\r\n0 -4000 acut\r\n");
-  EXPECT_EQ(st.WidestLabel, "1rad3");
+  EXPECT_EQ(st.WidestLabel, "0rad1");
 }
 
 // The preview: the flat, unturned panel from the band's lower luff end,
