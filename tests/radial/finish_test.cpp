@@ -15,7 +15,7 @@ const std::string kHandFile =
 // A hand-written file turned by -Pi/2 (Pi = 3.141593): points turn onto -y,
 // rounded halves away from zero, never "-0"; only the pen-down point
 // counts, and one point alone spans nothing (not its distance from the axis).
-TEST(RadialFinish, TurnsAQuarterAndMeasuresFromZero) {
+TEST(RadialFinish, TurnsAQuarterAndMeasuresTheSpanAcross) {
   RadialFinishState st;
   const RadialFinished f = FinishRadialFile(kHandFile, -Pi / 2, "2rad1", 500, 500, st);
   EXPECT_EQ(f.text, "start_plot\r\n0 -1000 acut\r\n1 pendown\r\n500 -1000 acut\r\n1 penup\r\nend_plot\r\n");
