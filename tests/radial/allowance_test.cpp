@@ -15,7 +15,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstddef>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "develop/lettering.h"
