@@ -44,26 +44,6 @@ using testing::mainSail;
 using testing::randomSail;
 using Sail = testing::RandomSail;
 
-CrosscutSettings settingsFor(const Sail& s, int n) {
-  CrosscutSettings c = testing::defaultSettings(n);
-  c.seamWidth = s.seam;
-  c.luffTabling = s.luff;
-  c.leechTabling = s.leech;
-  c.footTabling = s.foot;
-  c.headTabling = s.head;
-  c.shelfFoot = s.shelfFoot;
-  c.twistFoot = s.twistFoot;
-  c.units = SetPlotUnits(500, 500, s.millimeters, s.feet);
-  if (s.ownMarks) {
-    std::string_view pos[5], len[5], ang[5], reefN[2], reefP[2];
-    for (int b = 0; b < 5; ++b) pos[b] = s.batPos[b], len[b] = s.batLngth[b], ang[b] = s.batAngl[b];
-    for (int r = 0; r < 2; ++r) reefN[r] = s.numReef[r], reefP[r] = s.reefPos[r];
-    c.marks = ReadMarkSetUp(pos, len, ang, reefN, reefP);
-    for (int b = 0; b < 5; ++b) c.batLngth[b] = s.batLngth[b];
-  }
-  return c;
-}
-
 // What is wrong with the knife of an accepted file read back from the
 // finished file alone (its sewing outline from the origin, after any
 // lettering); empty when it holds the outline.
@@ -78,7 +58,7 @@ bool developEveryCount(const Sail& s, const std::string& what, std::vector<std::
   if (testing::firstNonFinite(m) >= 0 || !(m.ClewX > 0)) return false;  // no sail to lay out
   const double size = m.LuffLength + m.FootLength + m.HeadWidth;
   for (int n = 1; n <= PanelLayout::kMaxPanels; ++n)
-    testing::developFiles(m, settingsFor(s, n), n, [&](const CrosscutRun& run) {
+    testing::developFiles(m, testing::settingsFor(s, n), n, [&](const CrosscutRun& run) {
       const std::string where = what + " n=" + std::to_string(n) + " " + run.file().name;
       if (run.file().fault != CutFault::None)
         faults.push_back(where + " fault " + std::to_string(static_cast<int>(run.file().fault)));
@@ -129,7 +109,7 @@ struct Developed {
 
 Developed develop(const Sail& s, int n) {
   SailModel m = testing::computed(s.in);
-  const CrosscutSettings c = settingsFor(s, n);
+  const CrosscutSettings c = testing::settingsFor(s, n);
   Developed d;
   d.widest = testing::developFiles(m, c, n, [&](const CrosscutRun& run) {
     const FlatStrip& f = run.panel().strip;

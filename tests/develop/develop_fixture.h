@@ -12,6 +12,7 @@
 #include "develop/crosscut_run.h"
 #include "develop/plot_file.h"
 #include "layout/crosscut.h"
+#include "random_sail.h"
 
 namespace kes::testing {
 
@@ -56,6 +57,28 @@ inline CrosscutSettings defaultSettings(int n, bool feet = true, const char* luf
   s.shelfFoot = s.twistFoot = feet;
   s.units = SetPlotUnits(500, 500, false, false);
   return s;
+}
+
+// The settings of a random sail of n panels: its allowances, foot panels
+// and unit, and its own battens and reef rows when it has them.
+inline CrosscutSettings settingsFor(const RandomSail& s, int n) {
+  CrosscutSettings c = defaultSettings(n);
+  c.seamWidth = s.seam;
+  c.luffTabling = s.luff;
+  c.leechTabling = s.leech;
+  c.footTabling = s.foot;
+  c.headTabling = s.head;
+  c.shelfFoot = s.shelfFoot;
+  c.twistFoot = s.twistFoot;
+  c.units = SetPlotUnits(500, 500, s.millimeters, s.feet);
+  if (s.ownMarks) {
+    std::string_view pos[5], len[5], ang[5], reefN[2], reefP[2];
+    for (int b = 0; b < 5; ++b) pos[b] = s.batPos[b], len[b] = s.batLngth[b], ang[b] = s.batAngl[b];
+    for (int r = 0; r < 2; ++r) reefN[r] = s.numReef[r], reefP[r] = s.reefPos[r];
+    c.marks = ReadMarkSetUp(pos, len, ang, reefN, reefP);
+    for (int b = 0; b < 5; ++b) c.batLngth[b] = s.batLngth[b];
+  }
+  return c;
 }
 
 // p turned by a about the origin, as the finishing turn does.

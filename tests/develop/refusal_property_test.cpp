@@ -54,19 +54,6 @@ constexpr testing::MoldRange kMold{{0, 45}, {0, 20}, {30, 55}, {0, 45}};
 
 using Sail = testing::RandomSail;
 
-CrosscutSettings settingsFor(const Sail& s, int n) {
-  CrosscutSettings c = testing::defaultSettings(n);
-  c.seamWidth = s.seam;
-  c.luffTabling = s.luff;
-  c.leechTabling = s.leech;
-  c.footTabling = s.foot;
-  c.headTabling = s.head;
-  c.shelfFoot = s.shelfFoot;
-  c.twistFoot = s.twistFoot;
-  c.units = SetPlotUnits(500, 500, s.millimeters, s.feet);
-  return c;
-}
-
 // What one run left: the files written (name and finished text), and the
 // message of the refusal that stopped it, if one did.
 struct Written {
@@ -159,7 +146,7 @@ TEST(CrosscutRefusalProperty, RandomLayoutsWriteClothOnceAndNameEveryRefusal) {
     for (int k = 0; k < kLayoutsPerSail; ++k) {
       const int n = 3 + static_cast<int>(u(rng) * 18);
       const int moves = 1 + static_cast<int>(u(rng) * 4);
-      const CrosscutSettings c = settingsFor(s, n);
+      const CrosscutSettings c = testing::settingsFor(s, n);
       PanelLayout& L = testing::defaultLayout(m, n);
       const Written ordered = developUntilRefused(m, L, c);
       const double whole = panelArea(ordered);
