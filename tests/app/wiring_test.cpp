@@ -160,7 +160,8 @@ class WiringTest : public AppTest {
     const double bands = parseLenient(form->Text[15]->text());
     int n = 0;
     for (int k = 0; k <= 6; ++k)
-      if (k < 2 || k <= bands) n += std::max(0, static_cast<int>(parseLenient(form->Text[21 + k]->text())) - 1);
+      if (k < 2 || k <= bands)
+        n += std::max(0, static_cast<int>(parseLenient(form->Text[21 + k]->text())) - 1);
     return n;
   }
   // Patch edges and arcs of the preview: light cyan lines.
@@ -210,6 +211,9 @@ using Mode = Form1::Mode;
 
 std::string name(const char* stem, int n) { return stem + std::to_string(n); }
 
+// Today's date as "Now" writes it.
+std::string today() { return QDate::currentDate().toString("MM-dd-yyyy").toStdString(); }
+
 // ---- The view buttons over the plan view (Size frame) ---------------------------
 
 // The bars and "Z" turn the view and write its angles over the plan view; "N"
@@ -217,10 +221,13 @@ std::string name(const char* stem, int n) { return stem + std::to_string(n); }
 // brings back the full view of a zoomed plan view.
 TEST_F(WiringTest, ViewButtons) {
   Form1& f = window();
-  const auto angles = [&f](const char* shown) { return [&f, shown] { EXPECT_EQ(f.Label40->caption(), shown); }; };
+  const auto angles = [&f](const char* shown) {
+    return [&f, shown] { EXPECT_EQ(f.Label40->caption(), shown); };
+  };
   run({
       {"HScroll1 left arrow", [&] { arrow(f.HScroll[1], true); }, Effect::Own, angles(" 1    0    0")},
-      {"VScroll5 down key", [&] { QTest::keyClick(f.VScroll[5], Qt::Key_Down); }, Effect::Own, angles(" 1    5    0")},
+      {"VScroll5 down key", [&] { QTest::keyClick(f.VScroll[5], Qt::Key_Down); }, Effect::Own,
+       angles(" 1    5    0")},
       clicked("Command1 Z", f.Command[1], Effect::Own, angles(" 1    5    2")),
       clicked("Command3 N", f.Command[3], Effect::Recomputes, angles(kViewBanner)),
       clicked("Command2 R", f.Command[2], Effect::Own, angles(" 1    5    0")),
@@ -235,22 +242,67 @@ TEST_F(WiringTest, ViewButtons) {
   });
 }
 
+// ---- The frame selectors ------------------------------------------------------------
+
+// Each selector shows its frame and runs its frame's preparation: a recompute
+// for Mold, Panels, Reinforcements and Size, with the section strip, the
+// seams and the patch preview of its frame; Battens and Files neither
+// recompute nor repaint, and the first visit of Files dates the design.
+TEST_F(WiringTest, FrameSelectors) {
+  Form1& f = window();
+  const auto shows = [&f](Mode mode, Frame* frame) {
+    return [&f, mode, frame] { EXPECT_TRUE(f.designFrame() == mode && frame->isVisible()); };
+  };
+  run({
+      clicked("Option2 M", f.Option[2], Effect::Recomputes,
+              [&, mold = shows(Mode::Mold, f.FrameMold)] {
+                mold();
+                EXPECT_TRUE(f.Picture2->isVisible() && f.Command[3]->isHidden());
+              }),
+      clicked("Option6 B", f.Option[6], Effect::Nothing,
+              [&, battens = shows(Mode::Battens, f.FrameBat)] {
+                battens();
+                EXPECT_TRUE(f.Picture2->isHidden());
+              }),
+      clicked("Option3 P", f.Option[3], Effect::Recomputes,
+              [&, panels = shows(Mode::Panels, f.FramePan)] {
+                panels();
+                EXPECT_EQ(seamsDrawn(), 9);
+              }),
+      clicked("Option7 R", f.Option[7], Effect::Recomputes,
+              [&, reinforcements = shows(Mode::Reinforcements, f.FrameRein)] {
+                reinforcements();
+                EXPECT_TRUE(patchLines() > 0 && f.Command[6]->isHidden());
+              }),
+      clicked("Option4 F", f.Option[4], Effect::Nothing,
+              [&, files = shows(Mode::Files, f.FrameFile)] {
+                files();
+                EXPECT_EQ(f.Text[28]->text(), today());
+              }),
+      clicked("Option1 S", f.Option[1], Effect::Recomputes,
+              [&, size = shows(Mode::Size, f.FrameSize)] {
+                size();
+                EXPECT_TRUE(f.Command[3]->isVisible() && f.HScroll[1]->isVisible());
+              }),
+  });
+}
+
 // ---- Size frame ----------------------------------------------------------------
 
 // Every size box recomputes; "?" writes the leech diagonal, whose box recomputes.
 TEST_F(WiringTest, SizeFrame) {
   Form1& f = window();
   std::vector<Row> rows;
-  rows.push_back(
-      {"Command5 ? with a tack angle of 90",
-       [&] {
-         answers = {"", "90"};
-         press(f.Command[5]);
-       },
-       Effect::Recomputes, [&] { EXPECT_EQ(f.Text[3]->text(), "111.80"); }});
+  rows.push_back({"Command5 ? with a tack angle of 90",
+                  [&] {
+                    answers = {"", "90"};
+                    press(f.Command[5]);
+                  },
+                  Effect::Recomputes, [&] { EXPECT_EQ(f.Text[3]->text(), "111.80"); }});
   const char* keys[14] = {"", "120", "12", "130", "55", "120", "4", "50", "2", "45", "5", "45", "10", "50"};
   std::string area;
-  for (int n = 1; n <= 13; ++n) rows.push_back(typed(name("Text", n), f.Text[n], keys[n], Effect::Recomputes));
+  for (int n = 1; n <= 13; ++n)
+    rows.push_back(typed(name("Text", n), f.Text[n], keys[n], Effect::Recomputes));
   // The foot's new length shows in the area read-out.
   rows[4].act = [&, act = rows[4].act] {
     area = f.Text[46]->text();
@@ -291,8 +343,9 @@ TEST_F(WiringTest, MoldFrame) {
   const char* keys[4] = {"30", "11", "45", "17"};
   for (int k = 0; k < 4; ++k) {
     for (int r = 0; r < 6; ++r) {
-      rows.push_back(typed(std::string(columnNames[k]) + "(" + std::to_string(r) + ")", columns[k][r], keys[k],
-                           Effect::Recomputes, [&f, r] { EXPECT_TRUE(f.Option5[r]->value()) << "station not selected"; }));
+      rows.push_back(typed(std::string(columnNames[k]) + "(" + std::to_string(r) + ")", columns[k][r],
+                           keys[k], Effect::Recomputes,
+                           [&f, r] { EXPECT_TRUE(f.Option5[r]->value()) << "station not selected"; }));
     }
   }
   rows.push_back(clicked("Check4 True", f.Check[4], Effect::Repaints));
@@ -366,7 +419,8 @@ TEST_F(WiringTest, PanelsFrame) {
   };
   std::string before;
   std::vector<Row> rows = {typed("Text15", f.Text[15], "7", Effect::LaysOut, seamsOfTheCount)};
-  for (const int n : {16, 17, 18, 19, 20, 32}) rows.push_back(typed(name("Text", n), f.Text[n], "2", Effect::Nothing));
+  for (const int n : {16, 17, 18, 19, 20, 32})
+    rows.push_back(typed(name("Text", n), f.Text[n], "2", Effect::Nothing));
   rows.push_back({"Command9 ? with a width of 20",
                   [&] {
                     answers = {"20"};
@@ -380,13 +434,14 @@ TEST_F(WiringTest, PanelsFrame) {
   rows.push_back({"Command11 Chk held, then let go",
                   [&] {
                     QTest::mousePress(f.Command[11], Qt::LeftButton);
-                    EXPECT_EQ(count(DrawOp::FilledBox, f.Picture1->foreColor()), 0) << "handles drawn while tilted";
+                    EXPECT_EQ(count(DrawOp::FilledBox, f.Picture1->foreColor()), 0)
+                        << "handles drawn while tilted";
                     EXPECT_GT(count(DrawOp::Line, 13), 0) << "no tilted seams";
                     QTest::mouseRelease(f.Command[11], Qt::LeftButton);
                   },
                   Effect::Recomputes, seamsOfTheCount});
-  rows.push_back({"Command8 Develop",
-                  [&] { press(f.Command[8]); }, Effect::Own, [&] {
+  rows.push_back({"Command8 Develop", [&] { press(f.Command[8]); }, Effect::Own,
+                  [&] {
                     const int n = static_cast<int>(parseLenient(f.Text[15]->text()));
                     for (int i = 1; i <= n; ++i) EXPECT_TRUE(has(name("pnl", i).append(".UC").c_str())) << i;
                     EXPECT_FALSE(has(name("pnl", n + 1).append(".UC").c_str()));
@@ -398,8 +453,10 @@ TEST_F(WiringTest, PanelsFrame) {
   // The fans' counts untick "Unlock" and lay out default fan ends.
   rows.push_back(typed("Text21", f.Text[21], "3", Effect::LaysOut, radialSeamsOfTheCounts));
   rows.push_back(typed("Text22", f.Text[22], "4", Effect::LaysOut, radialSeamsOfTheCounts));
-  rows.push_back({"Command10 Develop radials", [&] { press(f.Command[10]); }, Effect::Own, [&] {
-                    EXPECT_TRUE(has("rad0_1.UC") && has("rad1_1.UC") && has("rad2_1.UC")) << files().join(' ').toStdString();
+  rows.push_back({"Command10 Develop radials", [&] { press(f.Command[10]); }, Effect::Own,
+                  [&] {
+                    EXPECT_TRUE(has("rad0_1.UC") && has("rad1_1.UC") && has("rad2_1.UC"))
+                        << files().join(' ').toStdString();
                   }});
   rows.push_back(clicked("Check2 Unlock", f.Check[2], Effect::LaysOut, [&] {
     EXPECT_EQ(std::pair(f.Check[2]->value(), radialSeamsDrawn()), std::pair(1, radialSeamsAsked()));
@@ -415,7 +472,8 @@ TEST_F(WiringTest, PanelsFrame) {
   };
   const char* bandCounts[5] = {"3", "4", "2", "3", "2"};
   for (int k = 2; k <= 6; ++k)
-    rows.push_back(typed(name("Text", 21 + k), f.Text[21 + k], bandCounts[k - 2], Effect::LaysOut, evenEndsKeptUnlocked));
+    rows.push_back(typed(name("Text", 21 + k), f.Text[21 + k], bandCounts[k - 2], Effect::LaysOut,
+                         evenEndsKeptUnlocked));
   rows.push_back({"Check3 Stagger",
                   [&] {
                     before = drawing();
@@ -446,7 +504,8 @@ TEST_F(WiringTest, ReinforcementsFrame) {
     rows.push_back(typed(name("Text", n), f.Text[n], "3", Effect::Repaints,
                          [&f, n] { EXPECT_EQ(f.HScroll[n - 41]->value(), 3); }));
   for (int k = 2; k <= 4; ++k)
-    rows.push_back({name("HScroll", k) + " right arrow", [&f, k] { arrow(f.HScroll[k], false); }, Effect::Repaints,
+    rows.push_back({name("HScroll", k) + " right arrow", [&f, k] { arrow(f.HScroll[k], false); },
+                    Effect::Repaints,
                     [&f, k, previewDrawn] {
                       EXPECT_EQ(f.Text[41 + k]->text(), "4");
                       previewDrawn();
@@ -472,8 +531,10 @@ TEST_F(WiringTest, ReinforcementsFrame) {
   rows.push_back(clicked("Check6 Batten Pockets", f.Check[6], Effect::Nothing));
   rows.push_back(clicked("Check7 Reef Points", f.Check[7], Effect::Nothing));
   for (int n = 33; n <= 36; ++n) rows.push_back(typed(name("Text", n), f.Text[n], "5", Effect::Nothing));
-  rows.push_back({"Command21 Develop", [&] { press(f.Command[21]); }, Effect::Own, [&] {
-                    EXPECT_TRUE(has("tack4.uc") && has("clew4.uc") && !has("tack5.uc")) << files().join(' ').toStdString();
+  rows.push_back({"Command21 Develop", [&] { press(f.Command[21]); }, Effect::Own,
+                  [&] {
+                    EXPECT_TRUE(has("tack4.uc") && has("clew4.uc") && !has("tack5.uc"))
+                        << files().join(' ').toStdString();
                   }});
   run(rows);
 }
@@ -489,8 +550,7 @@ TEST_F(WiringTest, FilesFrame) {
   const auto commentBack = [&f] { EXPECT_EQ(f.Text[29]->text(), "mainsail"); };
   run({
       typed("Text28", f.Text[28], "x", Effect::Nothing),
-      clicked("Command14 Now", f.Command[14], Effect::Own,
-              [&] { EXPECT_EQ(f.Text[28]->text(), QDate::currentDate().toString("MM-dd-yyyy").toStdString()); }),
+      clicked("Command14 Now", f.Command[14], Effect::Own, [&] { EXPECT_EQ(f.Text[28]->text(), today()); }),
       typed("Text29", f.Text[29], "mainsail", Effect::Nothing),
       typed("Text30", f.Text[30], "a.mld", Effect::Nothing),
       typed("Text31", f.Text[31], "a.pnl", Effect::Nothing),
