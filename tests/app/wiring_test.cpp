@@ -258,6 +258,7 @@ TEST_F(WiringTest, FrameSelectors) {
               [&, mold = shows(Mode::Mold, f.FrameMold)] {
                 mold();
                 EXPECT_TRUE(f.Picture2->isVisible() && f.Command[3]->isHidden());
+                EXPECT_EQ(QApplication::focusWidget(), f.Text[14]);
               }),
       clicked("Option6 B", f.Option[6], Effect::Nothing,
               [&, battens = shows(Mode::Battens, f.FrameBat)] {
@@ -268,6 +269,7 @@ TEST_F(WiringTest, FrameSelectors) {
               [&, panels = shows(Mode::Panels, f.FramePan)] {
                 panels();
                 EXPECT_EQ(seamsDrawn(), 9);
+                EXPECT_EQ(QApplication::focusWidget(), f.Text[15]);
               }),
       clicked("Option7 R", f.Option[7], Effect::Recomputes,
               [&, reinforcements = shows(Mode::Reinforcements, f.FrameRein)] {
@@ -283,6 +285,7 @@ TEST_F(WiringTest, FrameSelectors) {
               [&, size = shows(Mode::Size, f.FrameSize)] {
                 size();
                 EXPECT_TRUE(f.Command[3]->isVisible() && f.HScroll[1]->isVisible());
+                EXPECT_EQ(QApplication::focusWidget(), f.Text[1]);
               }),
   });
 }
