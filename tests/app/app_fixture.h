@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QTest>
 #include <QTemporaryDir>
 #include <deque>
 #include <functional>
@@ -143,6 +144,20 @@ class AppTest : public ::testing::Test {
       ++runs;
       inner();
     };
+  }
+
+  // Clicks into a box behind its text and types key by key, each key going
+  // to the control that has the focus; '\b' is BackSpace.
+  static void clickAfterTextAndType(QWidget* box, const std::string& keys) {
+    QApplication::setActiveWindow(box->window());
+    QTest::mouseClick(box, Qt::LeftButton, Qt::NoModifier, QPoint(box->width() - 3, box->height() / 2));
+    ASSERT_EQ(QApplication::focusWidget(), box);
+    for (const char c : keys) {
+      if (c == '\b')
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backspace);
+      else
+        QTest::keyClick(QApplication::focusWidget(), c);
+    }
   }
 
   // A left-button click on a control at a point of its own.

@@ -56,20 +56,6 @@ TEST_F(AppTest, JunkTypedIntoEveryBoxNeverReachesTheModel) {
 
 // ---- Typing into boxes their handlers rewrite ------------------------------------
 
-// Clicks into a box behind its text and types key by key, each key going to
-// the control that has the focus; '\b' is BackSpace.
-void clickAfterTextAndType(QWidget* box, const std::string& keys) {
-  QApplication::setActiveWindow(box->window());
-  QTest::mouseClick(box, Qt::LeftButton, Qt::NoModifier, QPoint(box->width() - 3, box->height() / 2));
-  ASSERT_EQ(QApplication::focusWidget(), box);
-  for (const char c : keys) {
-    if (c == '\b')
-      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backspace);
-    else
-      QTest::keyClick(QApplication::focusWidget(), c);
-  }
-}
-
 TEST_F(AppTest, TypingGoesOnBehindTheCaretWhenAHandlerRewritesTheBox) {
   Form1& f = start();
   f.Option[7]->setValue(true);  // Reinforcements

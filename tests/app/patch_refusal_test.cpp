@@ -23,19 +23,6 @@ class PatchRefusalTest : public AppTest {
     return f;
   }
 
-  // Clicks into a box behind its text and types key by key; '\b' is BackSpace.
-  static void type(QWidget* box, const std::string& keys) {
-    QApplication::setActiveWindow(box->window());
-    QTest::mouseClick(box, Qt::LeftButton, Qt::NoModifier, QPoint(box->width() - 3, box->height() / 2));
-    ASSERT_EQ(QApplication::focusWidget(), box);
-    for (const char c : keys) {
-      if (c == '\b')
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backspace);
-      else
-        QTest::keyClick(QApplication::focusWidget(), c);
-    }
-  }
-
   void develop(Form1& f, const std::string& message) {
     expectStops([&f] { QTest::mouseClick(f.Command[21], Qt::LeftButton); }, message);
   }
@@ -77,17 +64,17 @@ class PatchRefusalTest : public AppTest {
 // written; the pockets and reef points before it stand.
 TEST_F(PatchRefusalTest, ZeroTackReachTypedIsRefusedAtTheFirstLayer) {
   Form1& f = enter();
-  type(f.Text[37], "\b\b");
-  type(f.Text[38], "\b\b");
-  type(f.Text[43], "\b3");
+  clickAfterTextAndType(f.Text[37], "\b\b");
+  clickAfterTextAndType(f.Text[38], "\b\b");
+  clickAfterTextAndType(f.Text[43], "\b3");
   ASSERT_EQ(f.Text[37]->text() + " " + f.Text[38]->text() + " " + f.Text[43]->text(), "0 0 3");
   develop(f, "Cannot cut tack1.uc: its reach rounds to nothing; the reach allows no layers");
   for (const char* gone : {"tack1.uc", "rtack1.uc", "tack2.uc", "tack3.uc", "clew1.uc", "head1.uc"})
     EXPECT_FALSE(has(gone)) << gone;
 
   // A reach typed back lets the same run through.
-  type(f.Text[37], "\b5");
-  type(f.Text[38], "\b5");
+  clickAfterTextAndType(f.Text[37], "\b5");
+  clickAfterTextAndType(f.Text[38], "\b5");
   messages.clear();
   QTest::mouseClick(f.Command[21], Qt::LeftButton);
   EXPECT_TRUE(messages.empty());
@@ -99,7 +86,7 @@ TEST_F(PatchRefusalTest, ZeroTackReachTypedIsRefusedAtTheFirstLayer) {
 // to the tack. The five before it are written with their reef-size copies.
 TEST_F(PatchRefusalTest, TenTackLayersStopAtTheSixthNamingWhatTheReachAllows) {
   Form1& f = enter();
-  type(f.Text[43], "\b10");
+  clickAfterTextAndType(f.Text[43], "\b10");
   ASSERT_EQ(f.HScroll[2]->value(), 10);
   develop(f, "Cannot cut tack6.uc: its reach rounds to nothing; the reach allows 5 layers");
   for (const char* name : {"tack1.uc", "rtack1.uc", "tack5.uc", "rtack5.uc"})
@@ -110,7 +97,7 @@ TEST_F(PatchRefusalTest, TenTackLayersStopAtTheSixthNamingWhatTheReachAllows) {
 // The reef-size copy is the file that holds no cloth: named by its own name.
 TEST_F(PatchRefusalTest, AReefCopyWithoutClothIsNamed) {
   Form1& f = enter();
-  type(f.Text[36], "\b\b0.5");  // "%Copy Size"
+  clickAfterTextAndType(f.Text[36], "\b\b0.5");  // "%Copy Size"
   develop(f, "Cannot cut rtack3.uc: at the reef size its reach rounds to nothing; the reach allows 2 layers");
   EXPECT_TRUE(has("tack2.uc") && has("rtack2.uc") && !has("tack3.uc") && !has("rtack3.uc"));
 }
@@ -119,7 +106,7 @@ TEST_F(PatchRefusalTest, AReefCopyWithoutClothIsNamed) {
 TEST_F(PatchRefusalTest, APocketOfNoWidthIsRefused) {
   Form1& f = enter();
   f.BatLngth[0]->setText("36");
-  type(f.Text[33], "\b\b\b\b0");  // "Width"
+  clickAfterTextAndType(f.Text[33], "\b\b\b\b0");  // "Width"
   develop(f, "Cannot cut bat0.uc: its size rounds to nothing");
   EXPECT_FALSE(has("bat0.uc") || has("tack1.uc"));
 }
