@@ -39,6 +39,22 @@ inline RandomSail mainSail(double luff, double head, double leech, double foot, 
   return s;
 }
 
+// The sails the develop tests name: the default 100 in main, the same
+// twisted, a 5.8 m main in millimetres, and a 44 ft main with an 18 ft gaff
+// head in feet (its head angle 130 degrees), twisted as asked.
+inline RandomSail defaultMain() { return mainSail(100, 10, 110, 50, 4, 12, 0); }
+inline RandomSail twistedMain(double twist) {
+  RandomSail s = defaultMain();
+  s.in.text[14] = twist;
+  return s;
+}
+inline RandomSail millimetreMain() { return mainSail(228.5, 9, 248.6, 97.2, 7.4, 16.1, 1); }
+inline RandomSail gaffMain(double twist) {
+  RandomSail s = mainSail(528, 220, std::hypot(528.0, 300.0), 300, 4, 12, 2);
+  s.in.text[5] = 130, s.in.text[14] = twist;
+  return s;
+}
+
 // The range each station of the mold is drawn from: entry and exit angles
 // in degrees, depth and draft in per cent of the chord. The default is a
 // sailmaker's everyday mold; the Mold frame's bars allow wider.

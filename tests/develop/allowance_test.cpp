@@ -84,12 +84,7 @@ void developAndMeasure(const Sail& s, const std::string& what, std::initializer_
     const double k = parseLenient(c.seamWidth) / b.seam;  // inches to the unit, as the boxes read
     const double scale = c.units.PlotScaleX;
     PanelLayout& L = testing::defaultLayout(m, n);
-    CrosscutRun run;
-    run.start(c, &BuiltinStrokeFont());
-    while (run.next() != CrosscutStep::Done) {
-      if (run.next() == CrosscutStep::TwistFoot) buildSeamLines(m, L);
-      run.develop(m, L, nullptr);
-      run.finish(nullptr);
+    const auto measure = [&](const CrosscutRun& run) {
       const CrosscutFile& f = run.file();
       const std::string where = what + ", " + std::to_string(n) + " panels, " + f.name;
       const testing::SewnPanel sewn = testing::readSewnPanel(f.turned);
@@ -98,7 +93,10 @@ void developAndMeasure(const Sail& s, const std::string& what, std::initializer_
       } else if (IsPanelFileName(f.name)) {
         const int i = f.index;
         const double up = L.SeamLeechEnd[i], low = L.SeamLeechEnd[i - 1];
-        ASSERT_TRUE(up == std::floor(up) && low == std::floor(low)) << where << ": seam ends not whole leech points";
+        if (up != std::floor(up) || low != std::floor(low)) {
+          ADD_FAILURE() << where << ": seam ends not whole leech points";
+          return false;
+        }
         const int leechPoints = std::max(static_cast<int>(low - up) - 1, 0);
         const EdgeRun luff = rungAt("luff", L.SeamLines[i - 1], L.SeamLines[i], 1, scale, b.luff * k);
         testing::measureKnife(
@@ -107,8 +105,9 @@ void developAndMeasure(const Sail& s, const std::string& what, std::initializer_
       } else {
         testing::measureKnife(sewn, footPanelEdges(b, k, L, scale), scale, kTolerance, kCornerReach, where, tally);
       }
-      run.accept();
-    }
+      return true;
+    };
+    testing::developLayout(m, L, c, measure, &BuiltinStrokeFont());
   }
 }
 
@@ -118,18 +117,13 @@ TEST(KnifeOffset, EveryCrosscutEdgeCutItsAllowanceOffTheSewingLine) {
     Sail s;
   };
   std::vector<Case> cases;
-  cases.push_back({"default", testing::mainSail(100, 10, 110, 50, 4, 12, 0)});
+  cases.push_back({"default", testing::defaultMain()});
   // Twisted 20 degrees: the seams' 3-D ends stand off the plan leech.
-  Sail twisted = testing::mainSail(100, 10, 110, 50, 4, 12, 0);
-  twisted.in.text[14] = 20;
-  cases.push_back({"twisted", twisted});
-  // A 5.8 m main in millimetres.
-  cases.push_back({"millimetres", testing::mainSail(228.5, 9, 248.6, 97.2, 7.4, 16.1, 1)});
-  // A 44 ft main with an 18 ft gaff head twisted 24 degrees, in feet: its
-  // upper panels' leeches are fitted between their flat corners.
-  Sail gaff = testing::mainSail(528, 220, std::hypot(528.0, 300.0), 300, 4, 12, 2);
-  gaff.in.text[5] = 130, gaff.in.text[14] = 24;
-  cases.push_back({"twisted gaff", gaff});
+  cases.push_back({"twisted", testing::twistedMain(20)});
+  cases.push_back({"millimetres", testing::millimetreMain()});
+  // The gaff twisted 24 degrees: its upper panels' leeches are fitted
+  // between their flat corners.
+  cases.push_back({"twisted gaff", testing::gaffMain(24)});
 
   testing::OffsetTally tally;
   for (const Case& c : cases) developAndMeasure(c.s, c.what, {3, 7, 12}, tally);

@@ -156,11 +156,8 @@ TEST(NamedSails, EveryFileIsCutRoundItsOutline) {
   // whole leech turned into the flat frame about the clew came 0.1 ft short
   // of the head's flat corner and the cut ran across the head's sewing line
   // near that corner.
-  for (const double twist : {12.0, 18.0, 24.0}) {
-    Sail s = mainSail(528, 220, std::hypot(528.0, 300.0), 300, 4, 12, 2);
-    s.in.text[5] = 130, s.in.text[14] = twist;
-    cases.push_back({"twisted gaff " + std::to_string(twist), s, {1}});
-  }
+  for (const double twist : {12.0, 18.0, 24.0})
+    cases.push_back({"twisted gaff " + std::to_string(twist), testing::gaffMain(twist), {1}});
   // A 5.8 m main with a 2.4 m gaff head raised to 150, 165 and 176 degrees,
   // in millimetres, sewn with no luff or leech tabling: the top panel's knife
   // ran straight from its upper leech corner to the first point of the

@@ -86,8 +86,6 @@ inline Point2 turned(Point2 p, double a) {
   return {p.x * std::cos(a) - p.y * std::sin(a), p.x * std::sin(a) + p.y * std::cos(a)};
 }
 
-// Every file of the sail at n panels on defaultLayout, developed and finished; `each` sees the run before its accept.
-// Returns the widest-panel caption.
 // The layout's n panels on its default square seam ends (one static layout).
 inline PanelLayout& defaultLayout(SailModel& m, int n) {
   static PanelLayout L;
@@ -98,19 +96,34 @@ inline PanelLayout& defaultLayout(SailModel& m, int n) {
   return L;
 }
 
+// Develops the layout L as "Develop" runs it, lettered with `font` if one
+// is given, handing each finished file to `each` before it counts; a false
+// from `each` ends the run there, that file not counted. Returns the
+// widest-panel caption.
 template <class Each>
-std::string developFiles(SailModel& m, const CrosscutSettings& s, int n, Each each) {
-  PanelLayout& L = defaultLayout(m, n);
+std::string developLayout(SailModel& m, PanelLayout& L, const CrosscutSettings& s, Each each,
+                          const StrokeFont* font = nullptr) {
   CrosscutRun run;
-  run.start(s, nullptr);
+  run.start(s, font);
   while (run.next() != CrosscutStep::Done) {
     if (run.next() == CrosscutStep::TwistFoot) buildSeamLines(m, L);
     run.develop(m, L, nullptr);
     run.finish(nullptr);
-    each(run);
+    if (!each(run)) break;
     run.accept();
   }
   return run.widestCaption();
+}
+
+// Every file of the sail at n panels on defaultLayout, developed and
+// finished; `each` sees the run before its accept. Returns the
+// widest-panel caption.
+template <class Each>
+std::string developFiles(SailModel& m, const CrosscutSettings& s, int n, Each each) {
+  return developLayout(m, defaultLayout(m, n), s, [&](const CrosscutRun& run) {
+    each(run);
+    return true;
+  });
 }
 
 }  // namespace kes::testing

@@ -168,24 +168,20 @@ TEST(FlatLeech, LeechPointsLieAsTheDesignedLeechBetweenTheFlatCorners) {
     bool someFitted = false;  // the fitted way seen in some of its files
   };
   std::vector<Case> cases;
-  cases.push_back({"default", testing::mainSail(100, 10, 110, 50, 4, 12, 0)});
+  cases.push_back({"default", testing::defaultMain()});
   // Twisted 20 degrees: the seams' 3-D ends stand up to 0.76 in off the
   // plan leech and the flat rungs are up to 1.1 in longer than their plan
   // chords.
-  Sail twisted = testing::mainSail(100, 10, 110, 50, 4, 12, 0);
-  twisted.in.text[14] = 20;
-  cases.push_back({"twisted", twisted});
+  cases.push_back({"twisted", testing::twistedMain(20)});
   Sail square = testing::mainSail(100, 14, 110, 50, 4, 12, 0);
   square.in.text[5] = 100;
   cases.push_back({"square top", square});
   // A 5.8 m main in millimetres.
-  cases.push_back({"millimetres", testing::mainSail(228.5, 9, 248.6, 97.2, 7.4, 16.1, 1)});
+  cases.push_back({"millimetres", testing::millimetreMain()});
   // A 44 ft main with an 18 ft gaff head twisted 24 degrees, in feet: the
   // seams' ends stand so far off the plan leech that the upper panels'
   // leeches are fitted between their corners.
-  Sail gaff = testing::mainSail(528, 220, std::hypot(528.0, 300.0), 300, 4, 12, 2);
-  gaff.in.text[5] = 130, gaff.in.text[14] = 24;
-  cases.push_back({"twisted gaff", gaff, true});
+  cases.push_back({"twisted gaff", testing::gaffMain(24), true});
   for (const Case& c : cases) {
     const LeechTally t = developAndCheck(c.s, c.what, kCounts);
     for (const std::string& f : t.faults) ADD_FAILURE() << f;

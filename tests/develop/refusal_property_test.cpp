@@ -65,21 +65,16 @@ struct Written {
 // As "Develop" runs: file after file until one is refused.
 Written developUntilRefused(SailModel& m, PanelLayout& L, const CrosscutSettings& s) {
   Written w;
-  CrosscutRun run;
-  run.start(s, nullptr);
-  while (run.next() != CrosscutStep::Done) {
-    if (run.next() == CrosscutStep::TwistFoot) buildSeamLines(m, L);
-    run.develop(m, L, nullptr);
-    run.finish(nullptr);
+  testing::developLayout(m, L, s, [&w](const CrosscutRun& run) {
     const CrosscutFile& f = run.file();
     if (f.fault != CutFault::None) {
       w.refusal = CannotCutText(f.name, PanelFaultReason(f.fault));
       w.refusedName = f.name;
-      break;
+      return false;
     }
     w.files.emplace_back(f.name, f.turned);
-    run.accept();
-  }
+    return true;
+  });
   return w;
 }
 

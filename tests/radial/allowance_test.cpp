@@ -174,17 +174,13 @@ TEST(RadialKnifeOffset, EveryRadialEdgeCutItsAllowanceOffTheSewingLine) {
     int bands;
     int counts[7];  // tack fan, clew fan, bands 2..6
   };
-  // Twisted 20 degrees: the seams' 3-D ends stand off the plan leech.
-  Sail twisted = testing::mainSail(100, 10, 110, 50, 4, 12, 0);
-  twisted.in.text[14] = 20;
-  // A 44 ft main with an 18 ft gaff head twisted 12 degrees, in feet.
-  Sail gaff = testing::mainSail(528, 220, std::hypot(528.0, 300.0), 300, 4, 12, 2);
-  gaff.in.text[5] = 130, gaff.in.text[14] = 12;
+  // Twisted 20 degrees: the seams' 3-D ends stand off the plan leech. The
+  // gaff twisted 12 degrees.
   const std::vector<Case> cases = {
-      {"default", testing::mainSail(100, 10, 110, 50, 4, 12, 0), 6, {5, 5, 5, 5, 5, 4, 3}},
-      {"twisted", twisted, 5, {4, 6, 7, 5, 4, 3, 0}},
-      {"millimetres", testing::mainSail(228.5, 9, 248.6, 97.2, 7.4, 16.1, 1), 6, {3, 4, 6, 5, 4, 4, 2}},
-      {"gaff", gaff, 6, {6, 5, 8, 7, 6, 5, 5}},
+      {"default", testing::defaultMain(), 6, {5, 5, 5, 5, 5, 4, 3}},
+      {"twisted", testing::twistedMain(20), 5, {4, 6, 7, 5, 4, 3, 0}},
+      {"millimetres", testing::millimetreMain(), 6, {3, 4, 6, 5, 4, 4, 2}},
+      {"gaff", testing::gaffMain(12), 6, {6, 5, 8, 7, 6, 5, 5}},
   };
   testing::OffsetTally tally;
   for (const Case& c : cases) developAndMeasure(c.s, c.what, c.bands, c.counts, tally);
