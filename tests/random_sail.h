@@ -132,4 +132,12 @@ inline RandomSail randomSail(std::mt19937& rng, const MoldRange& mold = {}) {
   return s;
 }
 
+// The index-th sail (from 0) that randomSail draws from the given seed.
+inline RandomSail drawnSail(unsigned seed, int index) {
+  std::mt19937 rng(seed);
+  RandomSail s;
+  for (int i = 0; i <= index; ++i) s = randomSail(rng);
+  return s;
+}
+
 }  // namespace kes::testing

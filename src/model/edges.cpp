@@ -71,12 +71,18 @@ void buildHead(SailModel& m) {
   const Num a = radians(Num(m.HeadLuffAngle) - 90.0);
   const Num ca = cos(a), sa = sin(a);
   for (int i = 1; i <= Curve::kPoints; ++i) turnPoint(c, i, ca, sa, luff(1, 100), luff(2, 100));
+  m.HeadCornerX = c(1, 100);
+  m.HeadCornerY = c(2, 100);
   twistCurve(c, m, {});
   m.HeadView = c;
 }
 
+// The leech's chord runs in the untwisted plan from the aft head corner to
+// the clew, both before their twist: the leech twisted once lands on the
+// twisted head corner. From the twisted corner it would be twisted twice
+// and start forward of the head's end.
 void leechAndFootLines(SailModel& m) {
-  const double hx = m.HeadCurve(1, 100), hy = m.HeadCurve(2, 100);
+  const double hx = m.HeadCornerX, hy = m.HeadCornerY;
   const Num dx = Num(m.ClewX) - hx, dy = Num(m.ClewY) - hy;
   set(m.LeechChord, sqrt(sq(dx) + sq(dy)));
   set(m.LeechAngle, chordDirection(dy, dx));
@@ -94,7 +100,7 @@ void buildLeech(SailModel& m) {
     c(2, i) = sp.outY[i];
     c(3, i) = 0.0;
   }
-  const double hx = m.HeadCurve(1, 100), hy = m.HeadCurve(2, 100);
+  const double hx = m.HeadCornerX, hy = m.HeadCornerY;
   const Num a = m.LeechAngle;
   const Num ca = cos(a), sa = sin(a);
   for (int i = 1; i <= Curve::kPoints; ++i) turnPoint(c, i, ca, sa, hx, hy);

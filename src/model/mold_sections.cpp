@@ -53,6 +53,18 @@ void layChordSection(SailModel& m, Curve& out, const double (&P)[3], const doubl
   axis.oz = Lz;
   axis.offset = carry.offset;
   twistCurve(out, m, axis);
+
+  // The section is laid at the 3-D chord's length along the plan direction
+  // and twisted about the luff point, not about the tack as the leech is:
+  // its end misses Q. The miss is taken out along the section, nothing of
+  // it at the luff and all of it at the leech, so that the section keeps
+  // its shape and ends on the leech point it was laid to.
+  Num miss[3];
+  for (int k = 1; k <= 3; ++k) miss[k - 1] = Num(Q[k - 1]) - out(k, Curve::kPoints);
+  for (int i = 2; i <= Curve::kPoints; ++i) {
+    const double share = (i - 1) / double(Curve::kPoints - 1);
+    for (int k = 1; k <= 3; ++k) set(out(k, i), Num(out(k, i)) + miss[k - 1] * share);
+  }
 }
 
 void buildMoldSections(SailModel& m) {

@@ -47,6 +47,10 @@ struct SailModel {
   double FootRound = 0, FootRoundPos = 0, Roach = 0, RoachPos = 0, Twist = 0;
   // Derived.
   double ClewX = 0, ClewY = 0, LeechChord = 0, LeechAngle = 0, FootAngle = 0;
+  // The aft head corner's x and y before the head's twist: the leech is laid
+  // out from it in the untwisted plan, as the clew is, and then twisted
+  // whole, so that it starts where the twisted head ends.
+  double HeadCornerX = 0, HeadCornerY = 0;
 
   Curve LuffCurve, HeadCurve, LeechCurve, FootCurve;
   Curve LuffView, HeadView, LeechView, FootView;

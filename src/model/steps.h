@@ -41,8 +41,10 @@ void twistCurve(Curve& c, const SailModel& m, const TwistAxis& axis);
 // position and depth (percent of the chord) and exit angle (degrees), its
 // camber sideways, lifted to the chord's direction at P's height and twisted
 // about the vertical through P by the sail's twist less the angle P's
-// sideways offset makes over the chord. Point 1 is P. Used for the mold
-// sections and for the seams of the panel layout.
+// sideways offset makes over the chord; what that leaves between its end and
+// Q is then taken out along it, from nothing at P to all at Q. Point 1 is P
+// and point 100 is Q. Used for the mold sections and for the seams of the
+// panel layout.
 struct Station {
   double entry = 0.0, position = 0.0, depth = 0.0, exit = 0.0;
 };

@@ -23,6 +23,20 @@ Point2 bandCorner(const CutRecord& i, const CutRecord& j, bool yOnJ) {
   if (!yOnJ && !i.vertical && !j.vertical) p.y = i.y + i.slope * (p.x - i.x);
   return p;
 }
+
+// Does the last panel's leech run forward of its start seam (from Ua to
+// La), farther than the plot's rounding? A leech hollowed near the head
+// can cross a radial laid close to it: the panel's cloth then lies over
+// its neighbour's, and the knife along that seam cuts into the sewing line.
+bool leechCrossesStartSeam(const std::vector<Point2>& leech, Point2 Ua, Point2 La, Point2 Ub, double step) {
+  const double len = std::hypot(La.x - Ua.x, La.y - Ua.y);
+  if (!(len > 0) || !std::isfinite(len)) return false;
+  const auto across = [&](Point2 q) { return ((La.x - Ua.x) * (q.y - Ua.y) - (La.y - Ua.y) * (q.x - Ua.x)) / len; };
+  const double inside = sign(across(Ub));  // the panel's side of its start seam
+  for (const Point2 q : leech)
+    if (finite(q) && -inside * across(q) > kNoClothSteps * step) return true;
+  return false;
+}
 }  // namespace
 
 RadialPanelFile WriteBandPanel(const RadialInput& in, const RadialBand& band, int n) {
@@ -61,7 +75,9 @@ RadialPanelFile WriteBandPanel(const RadialInput& in, const RadialBand& band, in
     p.point(s.U(k));
   }
   p.edgeAllowance = w.LeechTabling;
-  for (int k : leech) p.point(band.frames.leechPoint(in.model->LeechCurve, k));
+  std::vector<Point2> leechPoints;
+  for (int k : leech) leechPoints.push_back(band.frames.leechPoint(in.model->LeechCurve, k));
+  for (const Point2 q : leechPoints) p.point(q);
   for (int k = std::min(lb, 100); k >= std::max(la, 1); --k) {
     p.point(s.LPenFirst(k));
     p.edgeAllowance = w.FootTabling;
@@ -140,6 +156,8 @@ RadialPanelFile WriteBandPanel(const RadialInput& in, const RadialBand& band, in
   endPanelFile(f, p, knife, rec, in.units,
                largestOf({w.HeadTabling, w.LeechTabling, w.FootTabling, w.LuffTabling}));
   refuseSeamsOutOfOrder(f, lay, r, n);
+  if (f.fault == CutFault::None && n > 1 && leechCrossesStartSeam(leechPoints, Ua, La, Ub, plotStep(in.units)))
+    f.fault = CutFault::SeamsCross;
 
   // Turned so that the end edge lies along X.
   if (finite(Ub) && finite(Lb))

@@ -121,16 +121,19 @@ TEST(KnifeOffset, EveryCrosscutEdgeCutItsAllowanceOffTheSewingLine) {
   // Twisted 20 degrees: the seams' 3-D ends stand off the plan leech.
   cases.push_back({"twisted", testing::twistedMain(20)});
   cases.push_back({"millimetres", testing::millimetreMain()});
-  // The gaff twisted 24 degrees: its upper panels' leeches are fitted
-  // between their flat corners.
   cases.push_back({"twisted gaff", testing::gaffMain(24)});
+  // The seams end on their leech points, so the named sails' leeches all
+  // turn onto their rungs. Two drawn sails, twisted 14 and 22 degrees,
+  // have top panels whose leech passes the upper flat corner along the
+  // rung: those are fitted between the corners.
+  for (int i : {35, 182}) cases.push_back({"drawn " + std::to_string(i), testing::drawnSail(11, i)});
 
   testing::OffsetTally tally;
   for (const Case& c : cases) developAndMeasure(c.s, c.what, {3, 7, 12}, tally);
   for (const std::string& f : tally.faults) ADD_FAILURE() << f;
   EXPECT_EQ(tally.misses, 0);
-  // 4 sails at 3, 7 and 12 panels, each with its two foot panels.
-  EXPECT_EQ(tally.files, 4 * (3 + 7 + 12 + 3 * 2));
+  // 6 sails at 3, 7 and 12 panels, each with its two foot panels.
+  EXPECT_EQ(tally.files, 6 * (3 + 7 + 12 + 3 * 2));
   // Every kind of edge measured, along the middle of its run.
   for (const char* edge : {"luff", "upper seam", "head", "leech", "fitted leech", "lower seam", "foot",
                            "foot panel luff", "foot panel upper", "foot panel leech", "foot panel lower"})

@@ -178,10 +178,12 @@ TEST(FlatLeech, LeechPointsLieAsTheDesignedLeechBetweenTheFlatCorners) {
   cases.push_back({"square top", square});
   // A 5.8 m main in millimetres.
   cases.push_back({"millimetres", testing::millimetreMain()});
-  // A 44 ft main with an 18 ft gaff head twisted 24 degrees, in feet: the
-  // seams' ends stand so far off the plan leech that the upper panels'
-  // leeches are fitted between their corners.
-  cases.push_back({"twisted gaff", testing::gaffMain(24), true});
+  // A 44 ft main with an 18 ft gaff head twisted 24 degrees, in feet: its
+  // seams end on their leech points, so its leeches turn onto their rungs.
+  cases.push_back({"twisted gaff", testing::gaffMain(24)});
+  // A drawn sail twisted 14 degrees whose top panel's leech passes the
+  // upper flat corner along the rung: that one is fitted.
+  cases.push_back({"drawn 35", testing::drawnSail(11, 35), true});
   for (const Case& c : cases) {
     const LeechTally t = developAndCheck(c.s, c.what, kCounts);
     for (const std::string& f : t.faults) ADD_FAILURE() << f;

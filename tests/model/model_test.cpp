@@ -75,14 +75,15 @@ TEST(Twist, TurnsEachPointByTheAngleOfItsHeight) {
 
 TEST(MoldSections, AChordTooLongToMeasureKeepsTheLengthBefore) {
   // Station 1's chord is 50 long; station 2's leech point lies so far aft
-  // that the square of its chord overflows: station 2 is laid on a chord of 50.
+  // that the square of its chord overflows: station 2 is laid on a chord of
+  // 50, and carried from there to end on its leech point, all of it finite.
   SailModel m;
   std::tie(m.LuffCurve(2, 17), m.LuffCurve(2, 34)) = std::tie(m.LeechCurve(2, 83), m.LeechCurve(2, 66)) = std::tuple(17.0, 34.0);
   std::tie(m.LeechCurve(1, 83), m.LeechCurve(1, 66)) = std::tuple(50.0, 1e200);
   for (int k = 1; k <= 5; ++k) m.DepthPositions[k] = 50.0;
   kes::steps::buildMoldSections(m);
   EXPECT_EQ(firstNonFinite(m), -1);
-  EXPECT_EQ(std::tuple(m.MoldSections[2](1, 100), m.MoldSections[2](2, 100)), std::tuple(50.0, 34.0));
+  EXPECT_EQ(std::tuple(m.MoldSections[2](1, 100), m.MoldSections[2](2, 100)), std::tuple(1e200, 34.0));
 }
 
 TEST(Area, ReadOutPerUnit) {

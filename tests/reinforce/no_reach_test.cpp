@@ -61,11 +61,18 @@ TEST(NoReach, ZeroReachRefusesTheFirstLayerOfEveryCorner) {
       EXPECT_TRUE(r.written.empty()) << c.refused;  // neither the file nor its copy
     }
   }
-  // A narrow head's patch reaches along the whole head edge: it always holds cloth.
+  // A narrow head's patch runs from the head's luff end to its aft corner,
+  // where the leech starts, and on to its reach down each edge: with no
+  // reach it lies on the straight head and holds no cloth; at a reach of
+  // 10 % down each edge every layer does.
   ReinforceSettings rs = patchesOnly();
   rs.head = {0, 0, 3};
+  const RunRecord none = develop(testing::narrowSail(), rs, kInches);
+  EXPECT_EQ(none.message, "Cannot cut head1.uc: its reach rounds to nothing; the reach allows no layers");
+  EXPECT_TRUE(none.written.empty());
+  rs.head = {10, 10, 3};
   const RunRecord narrow = develop(testing::narrowSail(), rs, kInches);
-  EXPECT_EQ(narrow.names(), (Names{"head1.uc", "head2.uc", "head3.uc"}));
+  EXPECT_EQ(narrow.names(), (Names{"head1.uc", "head2.uc", "head3.uc"})) << narrow.message;
   expectAllHoldCloth(narrow);
 }
 
@@ -116,17 +123,17 @@ TEST(NoReach, AReefCopyWithoutClothIsRefusedByItsOwnName) {
   EXPECT_EQ(develop(testing::defaultSail(), rs, kInches).names(), (Names{"clew1.uc", "clew2.uc"}));
 }
 
-// A square clew patch with no reach up the leech is the hair between the
-// foot, rounded out by 0.06 in, and its chord: a hair over three steps wide
+// A square clew patch with no reach up the leech and 6 % along the foot is
+// the hair between the foot, rounded out by 0.08 in, and its chord: a hair over three steps wide
 // as drawn, under three once turned into its cutting position. The file as
 // written is what the table cuts: refused.
 TEST(NoReach, ALayerThatLosesItsClothWhenTurnedIsRefused) {
   SailInputs in = testing::defaultInputs();
-  in.text[10] = 0.06;  // foot round
+  in.text[10] = 0.08;  // foot round
   const SailModel m = testing::computed(in);
   ReinforceSettings rs = patchesOnly();
   rs.style = styleButtons(PatchStyle::Square);
-  rs.clew = {0, 8, 1};
+  rs.clew = {0, 6, 1};
   struct : ReinforcementSink {
     double drawn = 0, turned = 0;
     bool plainFile(const std::string&, const std::string&, bool) override { return true; }
