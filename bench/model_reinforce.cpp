@@ -48,10 +48,13 @@ BENCHMARK(BM_PatchPreview)->Unit(benchmark::kMicrosecond);
 struct Sizes : kes::ReinforcementSink {
   std::size_t bytes = 0;
   int files = 0;
-  bool plainFile(const std::string&, const std::string& text, bool) override {
+  bool plainFile(const std::string&, const std::string& text) override {
     bytes += text.size();
     ++files;
     return true;
+  }
+  bool refusedPlainFile(const std::string& name, const std::string& text, std::string_view) override {
+    return plainFile(name, text);
   }
   bool patchFile(const kes::PatchFile& f) override {
     bytes += f.finished.turned.size() + f.finished.copy.size();

@@ -283,8 +283,8 @@ class Form1 : public QMainWindow {
   std::unique_ptr<RunEventGate> developGate_;
   bool failDevelopRun(const std::string& text);
   bool failDevelopWrite(const std::string& name);
-  // A plot file whose cut cannot be made: "Cannot cut <name>", nothing written.
-  bool failDevelopCut(const std::string& name, std::string_view why = {});
+  // A plot file whose cut cannot be made: "Cannot cut <name>: <why>", nothing written.
+  bool failDevelopCut(const std::string& name, std::string_view why);
   void stopDevelopRun();
 };
 

@@ -168,7 +168,7 @@ void Form1::Command8_Click() {
     run.finish(Picture1);
     const CrosscutFile& f = run.file();
     if (f.fault != CutFault::None) {
-      failDevelopCut(f.name, PanelFaultReason(f.fault));
+      failDevelopCut(f.name, CutFaultReason(f.fault));
       return stopDevelopRun();
     }
     // temp.txt keeps the unturned copy; the plot file takes its finished text in one step.

@@ -51,7 +51,7 @@ void Form1::Command10_Click() {
   while (run.next(f)) {
     // A panel the table cannot cut is never written: the run stops on it.
     if (f.fault != CutFault::None) {
-      failDevelopCut(f.fileName, PanelFaultReason(f.fault));
+      failDevelopCut(f.fileName, CutFaultReason(f.fault));
       return stopDevelopRun();
     }
     // The flat file first; after the event pass its turned copy goes to
@@ -63,7 +63,7 @@ void Form1::Command10_Click() {
                                                  st, Picture1, luffEnd(1, 1), luffEnd(2, 1));
     if (!done.whole) {  // a turned point too far out: the flat file goes too
       deleteFiles(f.fileName);
-      failDevelopCut(f.fileName);
+      failDevelopCut(f.fileName, CutFaultReason(CutFault::Unwritable));
       return stopDevelopRun();
     }
     if (!writeDevelopFile(kTempFile, done.text, DevelopWrite::Overwrite)) return stopDevelopRun();

@@ -42,9 +42,9 @@ ReinforceSettings reinforcementSettings(const Form1& f) {
 
 // "Develop": the pockets', reef points' and patches' plot files, each patch
 // turned into its cutting position with its reef-size copy. Esc finishes the
-// file in hand and stops; a file that cannot be cut ("Cannot cut tack6.uc:
-// its reach rounds to nothing; the reach allows 5 layers") or written
-// ("Cannot write tack1.uc") stops the run too.
+// file in hand and stops; a file that cannot be cut, with why ("Cannot cut
+// tack6.uc: its reach rounds to nothing; the reach allows 5 layers"), or
+// written ("Cannot write tack1.uc") stops the run too.
 void Form1::Command21_Click() {
   if (!beginDevelopRun(kReinforcementPlotPatterns, std::array{kTempFile, kCopyTempFile})) return;
   ReadPlotScale();
@@ -68,8 +68,8 @@ void Form1::Command21_Click() {
       stopped = true;
       return false;
     }
-    bool plainFile(const std::string& name, const std::string& text, bool ok) override {
-      stopped = ok ? !f.writeDevelopFile(name, text) : !f.failDevelopCut(name);
+    bool plainFile(const std::string& name, const std::string& text) override {
+      stopped = !f.writeDevelopFile(name, text);
       return !stopped;
     }
     bool refusedPlainFile(const std::string& name, const std::string&, std::string_view why) override {

@@ -157,15 +157,26 @@ std::string CannotCutText(std::string_view name, std::string_view why) {
   return text;
 }
 
-std::string_view PanelFaultReason(CutFault f) {
+std::string_view CutFaultReason(CutFault f) {
   switch (f) {
+    case CutFault::None:
+      return {};
+    case CutFault::Unwritable:
+      return "a point lies beyond what the plotter takes";
+    case CutFault::NoKnife:
+      return "it has no knife path to cut";
+    case CutFault::Open:
+      return "its knife path does not close";
+    case CutFault::OutlineOutside:
+      return "the knife would cut into its sewing line";
+    case CutFault::KnifeFarOff:
+      return "the knife strays from the panel";
     case CutFault::NoCloth:
       return "its seams lie on each other";
     case CutFault::SeamsCross:
       return "its seams cross each other";
-    default:
-      return {};
   }
+  return {};
 }
 
 CutFault CheckCut(const PlotText& plot, TextRange sewingRange, double largestAllowance) {

@@ -70,14 +70,15 @@ CutFault CheckCut(const PlotText& plot, TextRange sewing, double largestAllowanc
 // for fewer than three points or a path that does not add up.
 double MeanWidth(const Point2* path, std::size_t n);
 
-// The message the window shows for a file that fails: "Cannot cut <name>",
-// with the reason after a colon where there is one:
-// "Cannot cut pnl3.UC: its seams lie on each other".
-std::string CannotCutText(std::string_view name, std::string_view why = {});
+// The message the window shows for a file that fails: "Cannot cut <name>"
+// and, after a colon, why: "Cannot cut pnl3.UC: its seams lie on each other".
+// Every refusal has a why (CutFaultReason, or a patch's own).
+std::string CannotCutText(std::string_view name, std::string_view why);
 
-// Why a panel's file is refused, in a sailmaker's words; empty where the
-// bare "Cannot cut <name>" says it all (a point off the plotter's numbers,
-// a knife that cannot close).
-std::string_view PanelFaultReason(CutFault f);
+// Why the table cannot cut a file, in a sailmaker's words, for every kind
+// of fault the cut check finds; empty for None. A patch, a pocket or a reef
+// point without cloth says instead how its reach or size rounds to nothing
+// (see reinforce/patch_files.h).
+std::string_view CutFaultReason(CutFault f);
 
 }  // namespace kes

@@ -106,10 +106,12 @@ void finishPatch(std::string_view firstPass, float angle, double scaleX, double 
   }
 }
 
-std::string PatchFile::failedName() const {
-  if (!firstPassOk || fault != CutFault::None || !finished.turnedOk) return name;
-  if (!finished.copyOk) return copyName.empty() ? std::string(kCopyTempFile) : copyName;
-  if (copyFault != CutFault::None && !copyName.empty()) return copyName;
+PatchFile::Failure PatchFile::failure() const {
+  if (fault != CutFault::None) return {name, fault};
+  if (!firstPassOk || !finished.turnedOk) return {name, CutFault::Unwritable};
+  if (!finished.copyOk)
+    return {copyName.empty() ? std::string(kCopyTempFile) : copyName, CutFault::Unwritable};
+  if (copyFault != CutFault::None && !copyName.empty()) return {copyName, copyFault};
   return {};
 }
 
@@ -240,14 +242,17 @@ struct PatchRun {
       for (int k = 0; k < perLayer; ++k) {
         draw(c, s, t, k);
         build(kStems[at][k], kPrefixes[at][k], t, copy);
-        const std::string failed = file.failedName();
+        const PatchFile::Failure failed = file.failure();
         if (!sink) {
-          if (!failed.empty()) return false;
+          if (!failed.name.empty()) return false;
           continue;
         }
-        const bool copyFailed = !failed.empty() && failed == file.copyName;
-        if ((copyFailed ? file.copyFault : file.fault) == CutFault::NoCloth)
+        // A layer without cloth says how many layers its reach allows.
+        const bool copyFailed = failed.name == file.copyName;
+        if (failed.fault == CutFault::NoCloth)
           file.why = NoReachText(allowedLayers(c, s, t, heldBefore), sectors(c), copyFailed);
+        else
+          file.why = CutFaultReason(failed.fault);
         if (!sink->patchFile(file)) return false;
       }
     }
@@ -283,9 +288,9 @@ void developReinforcements(const SailModel& m, const ReinforceSettings& rs,
   // A pocket or diamond as drawn, or the reason the table cannot cut it.
   const auto plain = [&sink, &plot](const std::string& name, bool written) {
     const CutFault fault = written ? CheckCut(plot, {}, 0) : CutFault::Unwritable;
-    if (fault == CutFault::None) return sink.plainFile(name, plot.text(), true);
+    if (fault == CutFault::None) return sink.plainFile(name, plot.text());
     return sink.refusedPlainFile(name, plot.text(),
-                                 fault == CutFault::NoCloth ? kNoSizeText : std::string_view());
+                                 fault == CutFault::NoCloth ? kNoSizeText : CutFaultReason(fault));
   };
   if (rs.battenPockets) {
     for (int i = 0; i < 5; ++i) {

@@ -65,13 +65,18 @@ struct PatchFile {
   float angle = 0;       // the turn, as held in single precision
   FinishedPatch finished;
   // Why the failed file cannot be cut, in a sailmaker's words ("its reach
-  // rounds to nothing; the reach allows 5 layers"); empty where the bare
-  // "Cannot cut <name>" says it all.
+  // rounds to nothing; the reach allows 5 layers", "a point lies beyond what
+  // the plotter takes"); empty when all can be cut.
   std::string why;
   // The file the table could not cut (a knife path that is not closed or
-  // encloses no cloth, a coordinate that cannot be written), empty when all
-  // can be cut.
-  std::string failedName() const;
+  // encloses no cloth, a coordinate that cannot be written: Unwritable) and
+  // its fault; no name when all can be cut.
+  struct Failure {
+    std::string name;
+    CutFault fault = CutFault::None;
+  };
+  Failure failure() const;
+  std::string failedName() const { return failure().name; }
 };
 
 // The reason a patch layer without cloth is refused: its reach (a radial
@@ -86,17 +91,14 @@ inline constexpr std::string_view kNoSizeText = "its size rounds to nothing";
 class ReinforcementSink {
  public:
   virtual ~ReinforcementSink() = default;
-  // A pocket or diamond file, written as it stands; ok is false when the
-  // table cannot cut it (a coordinate that cannot be written, a knife path
-  // that is not closed). False ends the run.
-  virtual bool plainFile(const std::string& name, const std::string& text, bool ok) = 0;
-  // A pocket or diamond the table cannot cut, with the reason in a
-  // sailmaker's words (empty where the name says it all). False ends the run.
+  // A pocket or diamond file the table can cut, written as it stands. False
+  // ends the run.
+  virtual bool plainFile(const std::string& name, const std::string& text) = 0;
+  // A pocket or diamond the table cannot cut (a coordinate that cannot be
+  // written, a knife path that is not closed, no size), with the reason in a
+  // sailmaker's words. False ends the run.
   virtual bool refusedPlainFile(const std::string& name, const std::string& text,
-                                std::string_view why) {
-    (void)why;
-    return plainFile(name, text, false);
-  }
+                                std::string_view why) = 0;
   // A finished patch file. False ends the run.
   virtual bool patchFile(const PatchFile& file) = 0;
 };

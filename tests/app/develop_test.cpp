@@ -168,7 +168,7 @@ TEST_F(DevelopTest, TheUsersFontIsFoundInAnyCase) {
 
 // A seam allowance typed as 1e9 puts the knife of every panel below the head
 // a billion inches off its outline: a real click on "Develop" stops at the
-// first of them with its name in the caption and a message box. Nothing of
+// first of them with its name and why in the caption and a message box. Nothing of
 // that file is left, neither the plot file nor a scratch or half-written
 // copy, and the report holds the table's heads only.
 TEST_F(DevelopTest, ClickOnDevelopRefusesAPanelThatCannotBeCut) {
@@ -178,7 +178,8 @@ TEST_F(DevelopTest, ClickOnDevelopRefusesAPanelThatCannotBeCut) {
   f.Text[16]->selectAll();
   QTest::keyClicks(f.Text[16], "1e9");
   ASSERT_EQ(f.Text[16]->text(), "1e9");
-  expectStops([&f] { QTest::mouseClick(f.Command[8], Qt::LeftButton); }, "Cannot cut pnl1.UC");
+  expectStops([&f] { QTest::mouseClick(f.Command[8], Qt::LeftButton); },
+              "Cannot cut pnl1.UC: a point lies beyond what the plotter takes");
   EXPECT_EQ(messages[0].title, "Kestrova");
   EXPECT_EQ(files(), (QStringList{"results.txt", "test.fnt"}));
   EXPECT_TRUE(lines("results.txt").size() == 2u && openedDocuments.empty());

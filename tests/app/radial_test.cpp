@@ -83,7 +83,8 @@ TEST_F(RadialDevelopTest, FailedWriteStopsWithItsName) {
 
 // "Stagger" with 20 tack panels and the divider dragged to stations 10 and
 // 15 (set as a drag leaves them): a real click on "Develop" stops at the first panel whose seams cross
-// the divider so that it cannot be cut, with its name in the caption and a message box; that file is
+// the divider so that its knife would cut into its sewing line, with its name and why in the caption
+// and a message box; that file is
 // never written, the ones before it are (rad0_16, a thin wedge, is cut round its outline).
 TEST_F(RadialDevelopTest, ClickOnDevelopRefusesAPanelThatCannotBeCut) {
   Form1& f = radial();
@@ -94,7 +95,8 @@ TEST_F(RadialDevelopTest, ClickOnDevelopRefusesAPanelThatCannotBeCut) {
   L.DividerFootIndex = 15;
   f.LayoutCrosscutSeams();
   ASSERT_EQ(std::tuple(L.DividerTopIndex, L.DividerFootIndex, L.RadialCount[0]), std::tuple(10, 15, 20));
-  expectStops([&f] { QTest::mouseClick(f.Command[10], Qt::LeftButton); }, "Cannot cut rad0_17.UC");
+  expectStops([&f] { QTest::mouseClick(f.Command[10], Qt::LeftButton); },
+              "Cannot cut rad0_17.UC: the knife would cut into its sewing line");
   EXPECT_TRUE(has("rad0_16.UC") && !has("rad0_17.UC") && !has("rad1_1.UC"));
 }
 

@@ -113,14 +113,15 @@ TEST_F(ReinforceTest, AFileThatCannotBeWrittenStopsTheRun) {
 }
 
 // A patch whose points do not fit the plotter's numbers is a cut the table
-// cannot make, not a disk fault: "Cannot cut tack1.uc", nothing of it written.
+// cannot make, not a disk fault: "Cannot cut rtack1.uc: a point lies beyond
+// what the plotter takes", nothing of it written.
 TEST_F(ReinforceTest, APatchThatCannotBeCutStopsTheRunNamingIt) {
   Form1& f = enter();
   f.Text[36]->setText("1e300");  // the reef-size copy's percentage
   f.Check[7]->setValue(1);       // reef points: copies kept
   f.NumReef[0]->setText("0");
   f.NumReef[1]->setText("0");
-  expectStops([&f] { f.Command21_Click(); }, "Cannot cut rtack1.uc");
+  expectStops([&f] { f.Command21_Click(); }, "Cannot cut rtack1.uc: a point lies beyond what the plotter takes");
   EXPECT_TRUE(!has("tack1.uc") && !has("rtack1.uc"));
 }
 

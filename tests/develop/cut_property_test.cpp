@@ -12,6 +12,7 @@
 #include <cstdio>
 #include <random>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "develop/cut_check.h"
@@ -330,10 +331,20 @@ TEST(CutCheck, EachKindOfBadKnifeIsNamed) {
     return cutRound({{0, 0}, {10, 0}, {10, 10}, {0, 10}, {0, 0}}, knife, 1, 1);
   };
   EXPECT_EQ(check({{11, -1}, {11, 11}, {-1, 11}, {-1, -1}}), CutFault::None);
-  EXPECT_EQ(check({}), CutFault::NoKnife);
-  EXPECT_EQ(check({{11, -1}, {11, 11}, {-1, 11}}), CutFault::Open);
-  EXPECT_EQ(check({{11, -1}, {5, 5}, {-1, 11}, {-1, -1}}), CutFault::OutlineOutside);
-  EXPECT_EQ(check({{11, -1}, {40, 5}, {11, 11}, {-1, 11}, {-1, -1}}), CutFault::KnifeFarOff);
+  const std::tuple<std::vector<Point2>, CutFault, std::string> cases[] = {
+      {{}, CutFault::NoKnife, "it has no knife path to cut"},
+      {{{11, -1}}, CutFault::NoKnife, "it has no knife path to cut"},  // two points
+      {{{11, -1}, {11, 11}, {-1, 11}}, CutFault::Open, "its knife path does not close"},
+      {{{11, -1}, {5, 5}, {-1, 11}, {-1, -1}}, CutFault::OutlineOutside, "the knife would cut into its sewing line"},
+      {{{11, -1}, {40, 5}, {11, 11}, {-1, 11}, {-1, -1}}, CutFault::KnifeFarOff, "the knife strays from the panel"},
+      // Past the plotter's 32 bits at a step a unit.
+      {{{11, -1}, {3e9, 5}, {11, 11}, {-1, 11}, {-1, -1}}, CutFault::Unwritable,
+       "a point lies beyond what the plotter takes"},
+  };
+  for (const auto& [knife, fault, why] : cases) {
+    EXPECT_EQ(check(knife), fault) << why;
+    EXPECT_EQ(CannotCutText("pnl1.UC", CutFaultReason(fault)), "Cannot cut pnl1.UC: " + why);
+  }
 }
 
 // A strip 3 steps wide holds no cloth, one of 4 does: with a sewing
@@ -367,11 +378,12 @@ TEST(CutCheck, AFileWithoutClothIsRefused) {
 }
 
 TEST(CutCheck, TheRefusalNamesTheFileAndWhy) {
-  EXPECT_EQ(CannotCutText("pnl3.UC", PanelFaultReason(CutFault::NoCloth)),
+  EXPECT_EQ(CannotCutText("pnl3.UC", CutFaultReason(CutFault::NoCloth)),
             "Cannot cut pnl3.UC: its seams lie on each other");
-  EXPECT_EQ(CannotCutText("pnl5.UC", PanelFaultReason(CutFault::SeamsCross)),
+  EXPECT_EQ(CannotCutText("pnl5.UC", CutFaultReason(CutFault::SeamsCross)),
             "Cannot cut pnl5.UC: its seams cross each other");
-  EXPECT_EQ(CannotCutText("pnl1.UC", PanelFaultReason(CutFault::Unwritable)), "Cannot cut pnl1.UC");
+  EXPECT_EQ(CannotCutText("pnl1.UC", CutFaultReason(CutFault::Unwritable)),
+            "Cannot cut pnl1.UC: a point lies beyond what the plotter takes");
 }
 
 }  // namespace

@@ -54,7 +54,7 @@ Developed developMoved(int n, Move move, bool feet = false) {
     run.finish(&preview);
     const CrosscutFile& f = run.file();
     out.files.push_back({f.name, f.fault,
-                         f.fault == CutFault::None ? "" : CannotCutText(f.name, PanelFaultReason(f.fault)),
+                         f.fault == CutFault::None ? "" : CannotCutText(f.name, CutFaultReason(f.fault)),
                          preview.ops().size()});
     out.report += run.accept();
   }

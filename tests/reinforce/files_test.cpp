@@ -79,11 +79,15 @@ TEST(FinishPatch, TurnsPointLinesOnly) {
 struct Recorder : ReinforcementSink {
   Lines names;
   std::vector<PatchFile> patches;
-  int plainFailed = 0, stopAfter = -1;
-  bool plainFile(const std::string& name, const std::string&, bool ok) override {
+  Lines plainFailed;  // why each refused pocket or diamond cannot be cut
+  int stopAfter = -1;
+  bool plainFile(const std::string& name, const std::string&) override {
     names.push_back(name);
-    plainFailed += ok ? 0 : 1;
     return stopAfter < 0 || static_cast<int>(names.size()) < stopAfter;
+  }
+  bool refusedPlainFile(const std::string& name, const std::string& text, std::string_view why) override {
+    plainFailed.emplace_back(why);
+    return plainFile(name, text);
   }
   bool patchFile(const PatchFile& f) override {
     names.push_back(f.name);
@@ -114,7 +118,7 @@ Recorder run(const SailModel& m, const ReinforceSettings& rs, int stopAfter = -1
 TEST(DevelopRun, FilesInOrder) {
   const SailModel wide = testing::defaultSail();
   const Recorder r = run(wide, runSettings());
-  EXPECT_EQ(r.plainFailed, 0);
+  EXPECT_EQ(r.plainFailed, Lines{});
   EXPECT_EQ(r.names, (Lines{"bat0.uc", "bat1.uc", "bat4.uc", "reef1.uc", "reef2.uc", "reef3.uc",
                             "tack1.uc", "rtack1.uc", "tack2.uc", "rtack2.uc", "clew1.uc",
                             "rclew1.uc", "head1.uc", "peak1.uc", "head2.uc", "peak2.uc"}));
@@ -182,16 +186,18 @@ TEST(DevelopRun, HeldAnglesAndRadialHeads) {
 }
 
 TEST(DevelopRun, UnwritableCoordinatesAreReported) {
+  const std::string beyond = "a point lies beyond what the plotter takes";
   const SailModel m = testing::defaultSail();
   ReinforceSettings rs = runSettings(false);
   rs.copyPercent = 1e300;
-  EXPECT_EQ(run(m, rs).patches[0].failedName(), "temp2.txt");  // no copy kept: only the scratch copy fails
+  const PatchFile scratch = run(m, rs).patches[0];  // no copy kept: only the scratch copy fails
+  EXPECT_EQ(scratch.failedName() + ": " + scratch.why, "temp2.txt: " + beyond);
   rs.reefPoints = true;
   rs.reefCount[0] = rs.reefCount[1] = 0;
   EXPECT_EQ(run(m, rs).patches[0].failedName(), "rtack1.uc");
   const Recorder h = run(m, runSettings(), -1, SetPlotUnits(1e300, 1e300, false, false));
-  EXPECT_EQ(h.plainFailed, 6);
-  for (const PatchFile& f : h.patches) EXPECT_EQ(f.failedName(), f.name);
+  EXPECT_EQ(h.plainFailed, Lines(6, beyond));
+  for (const PatchFile& f : h.patches) EXPECT_EQ(f.failedName() + ": " + f.why, f.name + ": " + beyond);
 }
 
 }  // namespace

@@ -136,7 +136,8 @@ TEST(NoReach, ALayerThatLosesItsClothWhenTurnedIsRefused) {
   rs.clew = {0, 6, 1};
   struct : ReinforcementSink {
     double drawn = 0, turned = 0;
-    bool plainFile(const std::string&, const std::string&, bool) override { return true; }
+    bool plainFile(const std::string&, const std::string&) override { return true; }
+    bool refusedPlainFile(const std::string&, const std::string&, std::string_view) override { return true; }
     bool patchFile(const PatchFile& p) override {
       drawn = testing::knifeWidthSteps(p.firstPass);
       turned = testing::knifeWidthSteps(p.finished.turned);
