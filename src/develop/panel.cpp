@@ -24,11 +24,10 @@ void drawTriangles(Surface& s, const FlatStrip& f, Point2 at) {
 
 // The leech's placement in the flat frame: the turn about the lower leech
 // corner, unless that carries a leech point past either flat leech corner
-// along the rung. The seam lines end where their own 3-D chord puts them,
-// which with much twist stands off the plan leech; turned as they are, the
-// points then overshoot the corner and the sewing leech runs out of the
-// panel. Such a leech is fitted between the corners instead: the plan
-// chord between the seam ends on the leech laid onto the flat rung.
+// along the rung (a leech that leaves the head at a sharp turn); turned as
+// they are, the points would then overshoot the corner and the sewing leech
+// run out of the panel. Such a leech is fitted between the corners instead:
+// the plan chord between the seam ends on the leech laid onto the flat rung.
 FlatPlacement LeechPlacement(const PanelInput& in, const PanelResult& r, Point2 lowerLeech,
                              Point2 corner, bool& fitted) {
   fitted = false;

@@ -50,8 +50,8 @@ struct PanelResult {
   double leechLean = 0, leechTurn = 0, luffLean = 0;
   // How the leech curve's points land in the flat frame: turned by
   // leechTurn about the lower leech corner; or, where that would carry them
-  // past the flat leech corners (the seam's 3-D end stands off the plan
-  // leech, as with high twist), fitted between the two corners.
+  // past the flat leech corners (a leech that leaves the head at a sharp
+  // turn), fitted between the two corners.
   FlatPlacement leech;
   bool leechFitted = false;
 };

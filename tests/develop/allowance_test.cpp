@@ -118,7 +118,7 @@ TEST(KnifeOffset, EveryCrosscutEdgeCutItsAllowanceOffTheSewingLine) {
   };
   std::vector<Case> cases;
   cases.push_back({"default", testing::defaultMain()});
-  // Twisted 20 degrees: the seams' 3-D ends stand off the plan leech.
+  // Twisted 20 degrees: the flat rungs are longer than their plan chords.
   cases.push_back({"twisted", testing::twistedMain(20)});
   cases.push_back({"millimetres", testing::millimetreMain()});
   cases.push_back({"twisted gaff", testing::gaffMain(24)});

@@ -52,6 +52,20 @@ std::string knifeRoundOutline(const CrosscutRun& run) {
   return testing::knifeFault(testing::readPaths(run.file().turned, "0 0 acut"));
 }
 
+// The largest loop the sewing outline, read back in whole steps, makes
+// where it crosses itself. A leech that started forward of the head's
+// corner, and seams that ended off their leech points, crossed the outline
+// over itself at a panel's leech corner in loops of up to a few square
+// inches; the rounding to whole steps makes loops of a step or two.
+constexpr double kLoopSteps = 25;
+double sewingLoop(const CrosscutRun& run) {
+  std::vector<Point2> o;
+  for (const Point2 q : testing::readPaths(run.file().turned, "0 0 acut").sewing)
+    if (o.empty() || o.back().x != q.x || o.back().y != q.y) o.push_back(q);
+  while (o.size() > 1 && o.front().x == o.back().x && o.front().y == o.back().y) o.pop_back();
+  return testing::largestLoop(o);
+}
+
 // Every file of every panel count 1..33 of one sail; each unsound file
 // named in `faults`. False when the model makes no sail of the inputs.
 bool developEveryCount(const Sail& s, const std::string& what, std::vector<std::string>& faults) {
@@ -65,6 +79,8 @@ bool developEveryCount(const Sail& s, const std::string& what, std::vector<std::
         faults.push_back(where + " fault " + std::to_string(static_cast<int>(run.file().fault)));
       else if (const std::string knife = knifeRoundOutline(run); !knife.empty())
         faults.push_back(where + " read back: " + knife);
+      else if (const double loop = sewingLoop(run); loop > kLoopSteps)
+        faults.push_back(where + " sewing outline crosses itself round " + std::to_string(loop) + " sq steps");
       // The finishing turn lays the lower-edge chord on +X, from the origin.
       const FlatStrip& f = run.panel().strip;
       if (!(testing::turned(f.L(100), FileAngle(f)).x > 0)) faults.push_back(where + " on -X");

@@ -174,13 +174,14 @@ TEST(RadialKnifeOffset, EveryRadialEdgeCutItsAllowanceOffTheSewingLine) {
     int bands;
     int counts[7];  // tack fan, clew fan, bands 2..6
   };
-  // Twisted 20 degrees: the seams' 3-D ends stand off the plan leech. The
-  // gaff twisted 12 degrees.
+  // Twisted 20 degrees: the flat rungs are longer than their plan chords.
+  // The gaff twisted 24 degrees: its top band's last panel is cut to the
+  // leech at the peak.
   const std::vector<Case> cases = {
       {"default", testing::defaultMain(), 6, {5, 5, 5, 5, 5, 4, 3}},
       {"twisted", testing::twistedMain(20), 5, {4, 6, 7, 5, 4, 3, 0}},
       {"millimetres", testing::millimetreMain(), 6, {3, 4, 6, 5, 4, 4, 2}},
-      {"gaff", testing::gaffMain(12), 6, {6, 5, 8, 7, 6, 5, 5}},
+      {"gaff", testing::gaffMain(24), 6, {6, 5, 8, 7, 6, 5, 5}},
   };
   testing::OffsetTally tally;
   for (const Case& c : cases) developAndMeasure(c.s, c.what, c.bands, c.counts, tally);

@@ -12,8 +12,11 @@
 // check, each accepted file is read back alone: its knife holds every
 // sewing point and encloses more than the outline does.
 
+#include <algorithm>
 #include <cmath>
+#include <memory>
 #include <random>
+#include <tuple>
 
 #include "bent_sail.h"
 #include "develop/cut_check.h"
@@ -247,6 +250,66 @@ TEST(RadialCutProperty, EveryFileOfRandomSailsIsCutOrRefusedWhereItMustBe) {
 // foot aft of the divider's, out of order with it. The run refuses the
 // first file that cannot be cut; every file before it is sound. rad0_16,
 // a thin wedge whose own outline does not cross, is cut round its outline.
+// The turn of the path a -> b -> c at b, in degrees.
+double turnAt(test::Pt a, test::Pt b, test::Pt c) {
+  const double ux = b.x - a.x, uy = b.y - a.y, vx = c.x - b.x, vy = c.y - b.y;
+  return std::fabs(std::atan2(ux * vy - uy * vx, ux * vx + uy * vy)) * 180 / std::acos(-1.0);
+}
+
+// The 44 ft gaff (head 220 in at 130 degrees) twisted 16, 24 and 30
+// degrees, in the window's default radial layout: every file is cut. In
+// each band's last panel and the clew fan's first, the sewing leech runs
+// between the panel's leech corners turning no more than the leech does:
+// no hook at either corner. The leech laid out from the twisted head corner
+// and seams that missed their leech points hooked the top band's peak by
+// over 50 degrees, and from 16 degrees its knife lost the spur: rad6_3.UC
+// could not be cut.
+TEST(RadialCutNamed, TwistedGaffCutsEveryFileWithItsLeechFromCornerToCorner) {
+  for (const double twist : {16.0, 24.0, 30.0}) {
+    const Sail s = testing::gaffMain(twist);
+    SailModel m = testing::computed(s.in);
+    auto L = std::make_unique<PanelLayout>();
+    test::LayOutRadialSail(m, *L, 6, 0, 0, {5, 5, 5, 5, 5, 4, 3}, 0);
+    const RadialInput in =
+        test::RadialInputFor(*L, m, {s.seam, s.luff, s.leech, s.foot, s.head, s.seam, {}, {}, {}, {}, {}}, false, true);
+    RadialDevelop run(in);
+    RadialPanelFile f;
+    int files = 0, leeches = 0;
+    while (run.next(f)) {
+      ++files;
+      const std::string where = "twist " + std::to_string(static_cast<int>(twist)) + " " + f.fileName;
+      ASSERT_EQ(f.fault, CutFault::None) << where;
+      EXPECT_EQ(testing::knifeFault(testing::readPaths(f.text)), "") << where;
+      // The panels on the leech: each band's last, the clew fan's first.
+      const auto [section, n] = sectionOf(f.fileName);
+      if (section == 0 || n != (section == 1 ? 1 : L->RadialCount[section])) continue;
+      // Its outline between the upper and the lower leech corner: down the
+      // leech in a band, up it from the clew in the fan, round the end of
+      // the outline.
+      const RadialStrip strip = DevelopRadialBand(*L, std::max(section, 1)).strip;
+      const std::vector<test::Pt> o = test::sewingOutline(f.text, in.units.PlotScaleX);
+      const auto at = [&](Point2 p) {
+        std::size_t best = 0;
+        for (std::size_t i = 1; i < o.size(); ++i)
+          if (std::hypot(o[i].x - p.x, o[i].y - p.y) < std::hypot(o[best].x - p.x, o[best].y - p.y)) best = i;
+        return best;
+      };
+      const std::size_t top = at(strip.U(100)), low = at(strip.L(100)), count = o.size();
+      const std::size_t from = section == 1 ? low : top, to = section == 1 ? top : low;
+      const std::size_t edges = (to + count - from) % count;  // along the leech, round the outline's end
+      ASSERT_GE(edges, 3u) << where;
+      double worst = 0;
+      for (std::size_t k = 1; k < edges; ++k) {
+        const std::size_t i = (from + k) % count;
+        worst = std::max(worst, turnAt(o[(i + count - 1) % count], o[i], o[(i + 1) % count]));
+      }
+      EXPECT_LT(worst, 1.0) << where;
+      ++leeches;
+    }
+    EXPECT_EQ(std::tuple(files, leeches), std::tuple(32, 6)) << twist;
+  }
+}
+
 TEST(RadialCutNamed, StaggeredFanPastTheDividerFootIsRefused) {
   SailModel m = testing::computed(testing::defaultInputs());
   static PanelLayout L;
