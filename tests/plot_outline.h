@@ -157,38 +157,6 @@ bool crossesItself(const std::vector<P>& o) {
   return false;
 }
 
-// The largest loop an outline makes where it crosses itself: for every two
-// edges that pass through each other, the smaller of the two areas the
-// crossing splits the outline into; 0 for an outline that never crosses.
-inline double largestLoop(const std::vector<Point2>& o) {
-  const std::size_t n = o.size();
-  const auto side = [](Point2 a, Point2 b, Point2 c) {
-    return (b.x - a.x) * (c.y - a.y) - (b.y - a.y) * (c.x - a.x);
-  };
-  double whole = 0;
-  for (std::size_t k = 0; k < n; ++k) whole += o[k].x * o[(k + 1) % n].y - o[(k + 1) % n].x * o[k].y;
-  double largest = 0;
-  for (std::size_t i = 0; i < n; ++i)
-    for (std::size_t j = i + 2; j < n; ++j) {
-      if (i == 0 && j == n - 1) continue;  // neighbours round the end
-      const Point2 a = o[i], b = o[(i + 1) % n], c = o[j], d = o[(j + 1) % n];
-      const double s1 = side(a, b, c), s2 = side(a, b, d), s3 = side(c, d, a), s4 = side(c, d, b);
-      if (!(s1 * s2 < 0 && s3 * s4 < 0)) continue;
-      const double t = s3 / (s3 - s4);
-      const Point2 x{a.x + t * (b.x - a.x), a.y + t * (b.y - a.y)};
-      // The loop from the crossing along edges i+1..j and back to it.
-      double loop = 0;
-      Point2 at = x;
-      for (std::size_t k = i + 1; k <= j; ++k) {
-        loop += at.x * o[k].y - o[k].x * at.y;
-        at = o[k];
-      }
-      loop += at.x * x.y - x.x * at.y;
-      largest = std::max(largest, std::min(std::fabs(loop), std::fabs(whole - loop)) / 2);
-    }
-  return largest;
-}
-
 inline constexpr std::string_view kKnifeLoops = "knife crosses itself: ";
 
 // How far a knife through the midpoints of the outline's segments (as an
