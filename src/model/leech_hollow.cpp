@@ -77,19 +77,20 @@ void hollowLeech(const SailInputs& in, SailModel& m) {
     hollowRun(c, Num(99.0) - B(j), Num(100.0) - B(j + 1), B(j + 1) - B(j) - 1.0, st);
   }
 
-  // Batten row `count` to the head corner. The hollow is nothing at the
-  // head corner, where the head ends and the leech starts: it keeps its x.
-  // (A batten position with a fraction steps the run's counter past point
-  // 1 short of the hollow's end, which would pull the corner forward.)
+  // Batten row `count` to the head corner, where the hollow ends. A batten
+  // position with a fraction steps the run's counter onto point 1 short of
+  // the hollow's end, which would pull the head corner forward off the head:
+  // there the corner keeps its x, as it does from a whole position.
   {
     const Index head = checkIndex(1, 0, Curve::kPoints);
     const double cornerX = c(1, 1);
-    set(st.anchor, Num(100.0) - B(count));
+    const Num start = Num(100.0) - B(count);
+    set(st.anchor, start);
     const Index k = point(st.anchor);
     set(st.slope, (y(head) - y(k)) / (x(head) - x(k)));
     set(st.depth, sqrt(sq(x(head) - x(k)) + sq(y(head) - y(k))) * hollow);
-    hollowRun(c, Num(100.0) - B(count), 1.0, Num(99.0) - B(count), st);
-    c(1, 1) = cornerX;
+    hollowRun(c, start, 1.0, Num(99.0) - B(count), st);
+    if (start.good() && start.v != std::floor(start.v)) c(1, 1) = cornerX;
   }
 }
 
