@@ -132,7 +132,8 @@ TEST(SeamLines, SeamRunsFromTheLuffPointToTheLeechPointWithinTheCurves) {
 // it was laid to, in all three coordinates. Before, the leech was twisted
 // twice (0.75 in forward of the default head at 24 degrees) and a section
 // laid at its 3-D chord's length and twisted about its luff point missed
-// its leech point (0.2 in on the default sail, 2 in on the 44 ft gaff).
+// its leech point (0.2 in on the default sail, 1 in on the 44 ft gaff
+// twisted 7 degrees).
 TEST(SeamLines, EdgesSectionsAndSeamsMeetWhereTheyAreLaidUnderAnyTwist) {
   std::mt19937 rng(20261208);
   std::uniform_real_distribution<double> end(1, 100);

@@ -124,9 +124,9 @@ TEST(NoReach, AReefCopyWithoutClothIsRefusedByItsOwnName) {
 }
 
 // A square clew patch with no reach up the leech and 6 % along the foot is
-// the hair between the foot, rounded out by 0.08 in, and its chord: a hair over three steps wide
-// as drawn, under three once turned into its cutting position. The file as
-// written is what the table cuts: refused.
+// the hair between the foot, rounded out by 0.08 in, and its chord: a hair
+// over three steps wide as drawn, under three once turned into its cutting
+// position. The file as written is what the table cuts: refused.
 TEST(NoReach, ALayerThatLosesItsClothWhenTurnedIsRefused) {
   SailInputs in = testing::defaultInputs();
   in.text[10] = 0.08;  // foot round
